@@ -1,0 +1,21 @@
+#pragma once
+// Reading of the day-note files ("uLocal.txt", "uOrdo.txt", "uNote.txt").
+// A kept line that starts with a digit and yields a valid date starts a new
+// note: token 1 (up to the first blank or tab) is the day, token 2 (after
+// more blanks or tabs) the month, and the rest of the line after the one
+// blank or tab that ends token 2 is the note's first line. Any other line
+// continues the current note after a "<br>". Lines before the first dated
+// line belong to no date and are dropped.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Parses a dated line. Returns true and fills `day`, `month` and `text` when
+// the line starts a note with a valid date (day 1..31, month 1..12).
+bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::string& text);
+
+// Groups `lines` into notes and hands each finished note to `append` with its
+// date, in file order. Empty notes are not handed on.
+void CollectDayNotes(const std::vector<std::string>& lines,
+                     const std::function<void(const std::string& note, int month, int day)>& append);

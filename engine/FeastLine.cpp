@@ -1,0 +1,88 @@
+#include "engine/FeastLine.h"
+
+#include "engine/ParseNumber.h"
+#include "engine/Utf16.h"
+
+namespace
+{
+bool IsBlank(char ch)
+{
+    return ch == ' ' || ch == '\t';
+}
+
+// The token at `pos` up to the next blank or tab; `pos` moves past it.
+std::string Token(const std::string& line, std::size_t& pos)
+{
+    const std::size_t begin = pos;
+    while (pos < line.size() && !IsBlank(line[pos]))
+        ++pos;
+    return line.substr(begin, pos - begin);
+}
+
+void SkipBlanks(const std::string& line, std::size_t& pos)
+{
+    while (pos < line.size() && IsBlank(line[pos]))
+        ++pos;
+}
+
+int RankOfLetter(char letter)
+{
+    switch (letter) {
+    case 'S': return 10;
+    case 'L': return 6;
+    case 'F': return 4;
+    case 'M': return 3;
+    default: return 2;
+    }
+}
+
+int ColourOfLetter(char letter)
+{
+    switch (letter) {
+    case 'W': return 2;
+    case 'R': return 3;
+    case 'G': return 1;
+    case 'P': return 4;
+    case 'B': return 6;
+    default: return 0;
+    }
+}
+} // namespace
+
+bool ParseFeastLine(const std::string& fullLine, FEASTLINE& feast)
+{
+    const std::string line = TruncateUtf16(fullLine, 1023);
+    std::size_t pos = 0;
+    std::string fields[4];
+    for (int k = 0; k < 4; ++k) {
+        if (k > 0) {
+            if (pos >= line.size())
+                return false;   // fewer than four fields
+            SkipBlanks(line, pos);
+        }
+        fields[k] = Token(line, pos);
+        if (fields[k].empty())
+            return false;
+    }
+    feast.nDay = LeadingNumber(fields[0]);
+    feast.nMonth = LeadingNumber(fields[1]);
+    if (feast.nDay < 1 || feast.nDay > 31 || feast.nMonth < 1 || feast.nMonth > 12)
+        return false;
+    feast.nRank = RankOfLetter(fields[2][0]);
+    feast.nColour = ColourOfLetter(fields[3][0]);
+    feast.strCelebration.clear();
+    feast.strReadings.clear();
+    if (pos >= line.size())
+        return true;   // no celebration text
+    ++pos;             // the one blank or tab after the colour letter
+    while (pos < line.size() && line[pos] == '\t')
+        ++pos;
+    const std::size_t tab = line.find('\t', pos);
+    if (tab == std::string::npos) {
+        feast.strCelebration = line.substr(pos);
+    } else {
+        feast.strCelebration = line.substr(pos, tab - pos);
+        feast.strReadings = line.substr(tab + 1);
+    }
+    return true;
+}

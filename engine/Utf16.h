@@ -1,0 +1,27 @@
+#pragma once
+// Conversions between the UTF-16 of the data files and the UTF-8 that the
+// core uses inside. Length limits of the data formats count UTF-16 code units.
+
+#include <cstddef>
+#include <string>
+
+// Decodes `count` UTF-16 code units; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(const char16_t* units, std::size_t count);
+std::string Utf16ToUtf8(const std::u16string& text);
+
+// Encodes UTF-8 as UTF-16; a malformed byte sequence becomes U+FFFD.
+std::u16string Utf8ToUtf16(const std::string& text);
+
+// Number of UTF-16 code units that `text` takes.
+std::size_t Utf16Length(const std::string& text);
+
+// The longest prefix of `text` that takes at most `maxUnits` UTF-16 code
+// units. A character that would be cut in two is left out whole.
+std::string TruncateUtf16(const std::string& text, std::size_t maxUnits);
+
+// White space as the data files are trimmed of it: blank, tab, the line-end
+// and other control spaces, and the Unicode space separators.
+bool IsWideSpace(char32_t ch);
+
+// `text` without white space (IsWideSpace) at either end.
+std::string TrimWide(const std::string& text);

@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/MessageSink.h"
+
+// Writes each message as one line to standard error: the sink of the
+// command-line tool and the default before any other is installed.
+class CStderrMessageSink : public CMessageSink
+{
+public:
+    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+};

@@ -1,0 +1,212 @@
+#include "engine/FeastLine.h"
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const DAYRECORD& Day(const CLiturgicalYear& engine, int month, int day)
+{
+    return engine.GetDay(engine.GetDayIndex(month, day));
+}
+} // namespace
+
+TEST(FeastLine, Fields)
+{
+    struct Case {
+        const char* line;
+        bool kept;
+        int day, month, rank, colour;
+        const char* celebration;
+        const char* readings;
+    };
+    const Case cases[] = {
+        {"25 12 S W Giáng Sinh\tIs 9:1-6; Lc 2:1-14", true, 25, 12, 10, 2, "Giáng Sinh", "Is 9:1-6; Lc 2:1-14"},
+        {"2\t2\tL\tW\tDâng Chúa", true, 2, 2, 6, 2, "Dâng Chúa", ""},
+        {"6 1 F W\t\tName With  Blanks\tReadings text", true, 6, 1, 4, 2, "Name With  Blanks", "Readings text"},
+        {"6 1 F W  two blanks", true, 6, 1, 4, 2, " two blanks", ""},
+        {"1 5 Memorial Red Joseph", true, 1, 5, 3, 3, "Joseph", ""},
+        {"1 5 s g lower case", true, 1, 5, 2, 0, "lower case", ""},
+        {"3 7 O X keeps colour", true, 3, 7, 2, 0, "keeps colour", ""},
+        {"5 1 S W", true, 5, 1, 10, 2, "", ""},
+        {"09x 03y P P walk", true, 9, 3, 2, 4, "walk", ""},
+        {"5 1 S", false, 0, 0, 0, 0, "", ""},
+        {"32 1 S W too late", false, 0, 0, 0, 0, "", ""},
+        {"0 1 S W zero", false, 0, 0, 0, 0, "", ""},
+        {"1 13 S W no month", false, 0, 0, 0, 0, "", ""},
+        {"x 1 S W letters", false, 0, 0, 0, 0, "", ""},
+        {"", false, 0, 0, 0, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        FEASTLINE feast;
+        ASSERT_EQ(ParseFeastLine(c.line, feast), c.kept) << c.line;
+        if (!c.kept)
+            continue;
+        EXPECT_EQ(feast.nDay, c.day) << c.line;
+        EXPECT_EQ(feast.nMonth, c.month) << c.line;
+        EXPECT_EQ(feast.nRank, c.rank) << c.line;
+        EXPECT_EQ(feast.nColour, c.colour) << c.line;
+        EXPECT_EQ(feast.strCelebration, c.celebration) << c.line;
+        EXPECT_EQ(feast.strReadings, c.readings) << c.line;
+    }
+}
+
+TEST(FeastLine, OnlyTheFirst1023CodeUnitsCount)
+{
+    FEASTLINE feast;
+    ASSERT_TRUE(ParseFeastLine("7 1 F W " + std::string(2000, 'x') + "\tMt 1:1", feast));
+    EXPECT_EQ(feast.strCelebration.size(), 1015u);
+    EXPECT_EQ(feast.strReadings, "");
+}
+
+// Solemnities leave the privileged days: each row is one feast line in a year
+// whose calendar puts it where the comment says.
+TEST(FeastCalendar, SolemnitiesWalkOutOfPrivilegedDays)
+{
+    struct Case {
+        int year;
+        const char* line;
+        int toMonth, toDay;
+        const char* name;
+        const char* why;
+    };
+    const Case cases[] = {
+        {2035, "19 3 S W Joseph", 3, 17, "Joseph", "Monday of Holy Week: back over Palm Sunday to Saturday"},
+        {1989, "19 3 S W Joseph", 3, 18, "Joseph", "Palm Sunday: back to Saturday"},
+        {1997, "25 3 S W Annunciation", 4, 7, "Annunciation", "Tuesday of Holy Week: forward to Easter + 8"},
+        {2018, "25 3 S W Annunciation", 3, 24, "Annunciation", "Palm Sunday, first privileged day: back one day"},
+        {2002, "8 12 S W Immaculate\tIs 1:1", 12, 9, "Immaculate", "Second Sunday of Advent: to the Monday"},
+        {2008, "25 3 S W Annunciation", 3, 31, "Annunciation", "Easter Tuesday: forward to Easter + 8"},
+    };
+    for (const Case& c : cases) {
+        CEngineTestData data;
+        data.WriteFeasts({c.line});
+        auto engine = data.Engine();
+        ASSERT_TRUE(engine->ComputeYear(c.year));
+        const DAYRECORD& day = Day(*engine, c.toMonth, c.toDay);
+        EXPECT_EQ(day.strCelebration, c.name) << c.why;
+        EXPECT_EQ(day.nRank, 10) << c.why;
+    }
+}
+
+TEST(FeastCalendar, SundayOfAdventKeepsItsTitleRankAndReadings)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"8 12 S W Immaculate\tIs 1:1"});
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    const DAYRECORD& sunday = Day(*engine, 12, 8);
+    EXPECT_EQ(sunday.strCelebration, "T86 T53 T48");
+    EXPECT_EQ(sunday.nRank, 5);
+    EXPECT_EQ(sunday.strReadings, "SA1<br>T108 2");
+    const DAYRECORD& monday = Day(*engine, 12, 9);
+    EXPECT_EQ(monday.strCelebration, "Immaculate");
+    EXPECT_EQ(monday.strReadings, "Is 1:1");
+    EXPECT_EQ(monday.nColour, 2);
+    EXPECT_EQ(monday.nSeason, 1) << "the season never changes";
+}
+
+TEST(FeastCalendar, FeastsOnASundayInOrdinaryTime)
+{
+    // 6 August 2006 is a Sunday of the eighteenth week (psalter week 2).
+    struct Case {
+        const char* line;
+        const char* celebration;
+        int rank;
+        const char* sundayReadings;
+        bool mondayGetsMark;
+    };
+    const Case cases[] = {
+        {"6 8 F W Feast", "T86 T69 T47", 5, "SB56<br>T108 2", false},
+        {"6 8 L W Transfiguration\tMt 17:1-9", "Transfiguration", 6, "Mt 17:1-9", false},
+        {"6 8 L W Transfiguration", "Transfiguration", 6, "SB56", true},
+        {"6 8 S W Solemnity", "Solemnity", 10, "SB56", true},
+    };
+    for (const Case& c : cases) {
+        CEngineTestData data;
+        data.WriteFeasts({c.line});
+        auto engine = data.Engine();
+        ASSERT_TRUE(engine->ComputeYear(2006));
+        const DAYRECORD& sunday = Day(*engine, 8, 6);
+        EXPECT_EQ(sunday.strCelebration, c.celebration) << c.line;
+        EXPECT_EQ(sunday.nRank, c.rank) << c.line;
+        EXPECT_EQ(sunday.strReadings, c.sundayReadings) << c.line;
+        const std::string& monday = Day(*engine, 8, 7).strReadings;
+        const std::string mark = "<br>T108 2";
+        EXPECT_EQ(monday.size() >= mark.size() && monday.compare(monday.size() - mark.size(), mark.size(), mark) == 0,
+                  c.mondayGetsMark) << c.line << ": " << monday;
+    }
+}
+
+TEST(FeastCalendar, MemorialsInLentAndPrivilegedDays)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"7 3 M R Perpetua", "25 3 M W Holy Monday", "2 4 M W Easter Tuesday", "8 3 O W Optional"});
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(Day(*engine, 3, 7).strCelebration, "Perpetua");
+    EXPECT_EQ(Day(*engine, 3, 7).nRank, 1);
+    EXPECT_EQ(Day(*engine, 3, 7).nColour, 4) << "stays violet";
+    EXPECT_EQ(Day(*engine, 3, 8).nRank, 1);
+    EXPECT_EQ(Day(*engine, 3, 25).strCelebration, "T19");
+    EXPECT_EQ(Day(*engine, 4, 2).strCelebration, "T27");
+}
+
+TEST(FeastCalendar, HigherRankReplacesTiesDoNot)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"17 1 O W First", "17 1 O R Second optional", "18 1 O W A", "18 1 M R B", "18 1 O W C",
+                      "19 1 s W lower case"});
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(Day(*engine, 1, 17).strCelebration, "First");
+    EXPECT_EQ(Day(*engine, 1, 17).nRank, 2);
+    EXPECT_EQ(Day(*engine, 1, 17).nColour, 2);
+    EXPECT_EQ(Day(*engine, 1, 18).strCelebration, "B");
+    EXPECT_EQ(Day(*engine, 1, 18).nRank, 3);
+    EXPECT_EQ(Day(*engine, 1, 18).nColour, 3);
+    EXPECT_EQ(Day(*engine, 1, 19).nRank, 2);
+}
+
+TEST(FeastCalendar, DatesPastTheMonthEndRunOn)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"29 2 M W Leap"});
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2003));
+    EXPECT_EQ(Day(*engine, 3, 1).strCelebration, "Leap");
+    ASSERT_TRUE(engine->ComputeYear(2008));   // a Friday of Lent
+    EXPECT_EQ(Day(*engine, 2, 29).strCelebration, "Leap");
+    EXPECT_NE(Day(*engine, 3, 1).strCelebration, "Leap");
+}
+
+TEST(FeastCalendar, SolemnitiesOfTheNewYearAndChristmasKeepSeasonZero)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"1 1 S W Mother of God\tDs 6:22-27", "25 12 S W Christmas\tIs 9:1-6", "junk line",
+                      "5 1 S W"});
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    const DAYRECORD& newYear = engine->GetDay(0);
+    EXPECT_EQ(newYear.strCelebration, "Mother of God");
+    EXPECT_EQ(newYear.nSeason, 0);
+    EXPECT_EQ(newYear.nColour, 2);
+    EXPECT_EQ(newYear.strReadings, "Ds 6:22-27");
+    const DAYRECORD& christmas = Day(*engine, 12, 25);
+    EXPECT_EQ(christmas.nRank, 10);
+    EXPECT_EQ(christmas.nSeason, 0);
+    EXPECT_EQ(Day(*engine, 1, 5).strCelebration, "") << "an empty celebration is allowed";
+    EXPECT_EQ(Day(*engine, 1, 5).nRank, 10);
+    EXPECT_TRUE(data.Messages().Messages().empty());
+}
+
+TEST(FeastCalendar, MissingFeastFileIsReportedAndTheYearStillComputes)
+{
+    CEngineTestData data;
+    data.Folder().Remove("ufeast.txt");
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    ASSERT_EQ(data.Messages().Messages().size(), 1u);
+    EXPECT_EQ(data.Messages().Messages()[0], "File " + data.Folder().File("ufeast.txt") + " not found!");
+    EXPECT_EQ(engine->GetDay(89).strCelebration, "T25");
+}

@@ -1,0 +1,262 @@
+#include "engine/SettingsKey.h"
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Easter by the anonymous Gregorian algorithm (Meeus, Astronomical
+// Algorithms, ch. 8): an independent method to check Oudin's against.
+void AnonymousGregorianEaster(int year, int& month, int& day)
+{
+    const int a = year % 19, b = year / 100, c = year % 100, d = b / 4, e = b % 4;
+    const int f = (b + 8) / 25, g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    month = (h + l - 7 * m + 114) / 31;
+    day = ((h + l - 7 * m + 114) % 31) + 1;
+}
+} // namespace
+
+TEST(LiturgicalYear, LeapYearsAndDayIndexes)
+{
+    for (int year : {2000, 2400, 2004, 1600})
+        EXPECT_TRUE(CLiturgicalYear::IsLeapYear(year)) << year;
+    for (int year : {1900, 2100, 2003, 1700})
+        EXPECT_FALSE(CLiturgicalYear::IsLeapYear(year)) << year;
+
+    struct Case { int year, month, day, index; };
+    const Case cases[] = {
+        {2002, 1, 1, 0},    {2003, 12, 31, 364}, {2004, 12, 31, 365}, {2003, 2, 29, 59},
+        {2004, 2, 29, 59},  {2004, 3, 1, 60},    {2003, 2, 30, 60},   {2004, 2, 30, 60},
+        {2003, 4, 31, 120}, {2003, 5, 1, 120},   {2003, 13, 1, 0},    {2003, 0, 5, 0},
+        {2003, 6, 0, 0},    {2003, 6, 32, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CLiturgicalYear::DayOfYear(c.year, c.month, c.day), c.index)
+            << c.year << "-" << c.month << "-" << c.day;
+}
+
+TEST(LiturgicalYear, EasterDates)
+{
+    struct Case { int year, month, day; };
+    const Case known[] = {{2002, 3, 31}, {2003, 4, 20}, {2004, 4, 11}, {2008, 3, 23}, {2038, 4, 25},
+                          {2285, 3, 22}, {1583, 4, 10}, {1818, 3, 22}, {1943, 4, 25}, {2000, 4, 23},
+                          {2019, 4, 21}, {2025, 4, 20}, {2026, 4, 5},  {2027, 3, 28}};
+    for (const Case& c : known) {
+        int month = 0, day = 0;
+        CLiturgicalYear::ComputeEaster(c.year, &month, &day);
+        EXPECT_EQ(month * 100 + day, c.month * 100 + c.day) << c.year;
+    }
+    for (int year = 1583; year <= 9999; ++year) {
+        int month = 0, day = 0, expectedMonth = 0, expectedDay = 0;
+        CLiturgicalYear::ComputeEaster(year, &month, &day);
+        AnonymousGregorianEaster(year, expectedMonth, expectedDay);
+        ASSERT_EQ(month * 100 + day, expectedMonth * 100 + expectedDay) << year;
+    }
+}
+
+TEST(LiturgicalYear, MonthRanges)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2003));
+    int first = -1, end = -1;
+    engine->GetMonthRange(12, &first, &end);
+    EXPECT_EQ(first, 334);
+    EXPECT_EQ(end, 365);
+    engine->GetMonthRange(2, &first, &end);
+    EXPECT_EQ(end - first, 28);
+    engine->GetMonthRange(0, &first, &end);
+    EXPECT_GE(first, end) << "month 0 gives no day";
+    ASSERT_TRUE(engine->ComputeYear(2004));
+    engine->GetMonthRange(12, &first, &end);
+    EXPECT_EQ(end, 366);
+    EXPECT_EQ(engine->GetDayIndex(2, 29), 59);
+}
+
+TEST(LiturgicalYear, TableOf2006StartsOnASunday)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2006));
+    EXPECT_EQ(engine->GetFirstSunday(), 0);
+    for (int i = 0; i < 365; ++i) {
+        const DAYRECORD& day = engine->GetDay(i);
+        EXPECT_EQ(day.nWeekday, i % 7);
+        if (i % 7 == 0) {
+            EXPECT_GE(day.nRank, kRankSunday) << i;
+        }
+    }
+    EXPECT_EQ(engine->GetDay(364).nMonth, 12);
+    EXPECT_EQ(engine->GetDay(364).nDay, 31);
+    EXPECT_EQ(engine->GetDay(365).nMonth, 0) << "no record past the year's end";
+}
+
+TEST(LiturgicalYear, YearsOutsideTheGregorianRangeAreRefused)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    const std::string easter = engine->GetDay(89).strCelebration;
+    for (int year : {0, -5, 1582, 10000}) {
+        EXPECT_FALSE(engine->ComputeYear(year)) << year;
+        EXPECT_EQ(engine->GetComputedYear(), 2002);
+        EXPECT_EQ(engine->GetDay(89).strCelebration, easter);
+    }
+    EXPECT_TRUE(engine->ComputeYear(1583));
+    EXPECT_TRUE(engine->ComputeYear(9999));
+}
+
+TEST(LiturgicalYear, HeldYearIsNotRecomputedUntilInvalidated)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    const int ascension = CEngineTestData::Index(2002, 5, 9);
+    EXPECT_EQ(engine->GetDay(ascension).strCelebration, "T33");
+
+    CALENDAROPTIONS sunday;
+    sunday.nEpiphany = 0;
+    sunday.nAscension = 1;
+    sunday.nCorpusChristi = 0;
+    engine->SetOptions(sunday);
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(engine->GetDay(ascension).strCelebration, "T33") << "the held year is kept";
+    engine->Invalidate();
+    EXPECT_EQ(engine->GetComputedYear(), 0);
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_NE(engine->GetDay(ascension).strCelebration, "T33");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 12)).strCelebration, "T33");
+
+    engine->LoadTitles();
+    EXPECT_EQ(engine->GetComputedYear(), -1) << "reloading titles forgets the year";
+}
+
+TEST(LiturgicalYear, MissingLectionaryFailsOnceAndLeavesABareTable)
+{
+    CEngineTestData data;
+    data.Folder().Remove("uLectionary2.txt");
+    auto engine = data.Engine();
+    EXPECT_FALSE(engine->ComputeYear(2002));
+    ASSERT_EQ(data.Messages().Messages().size(), 1u);
+    EXPECT_EQ(data.Messages().Messages()[0], "File " + data.Folder().File("uLectionary2.txt") + " not found!");
+    const DAYRECORD& easter = engine->GetDay(89);
+    EXPECT_EQ(easter.nRank, kRankSunday);
+    EXPECT_EQ(easter.nColour, kColourGreen);
+    EXPECT_TRUE(easter.strCelebration.empty());
+    EXPECT_TRUE(engine->GetDay(0).strReadings.empty());
+
+    EXPECT_TRUE(engine->ComputeYear(2002)) << "the same year is not retried";
+    EXPECT_EQ(data.Messages().Messages().size(), 1u);
+    EXPECT_TRUE(engine->ComputeYear(2003)) << "odd years read the other weekday file";
+}
+
+TEST(LiturgicalYear, MissingTitlesGiveEmptyTextsWithoutFailing)
+{
+    CEngineTestData data;
+    data.Folder().Remove("utitles.txt");
+    auto engine = data.Engine();
+    ASSERT_EQ(data.Messages().Messages().size(), 1u);
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(engine->GetWeekdayName(0), "");
+    EXPECT_EQ(engine->GetMonthNameOf(3), "");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 12, 1)).strCelebration, "  ");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 12, 1)).strReadings, "SA0<br> 1");
+}
+
+TEST(LiturgicalYear, ShortTitlesListLeavesTheLaterEntriesEmpty)
+{
+    CEngineTestData data;
+    std::vector<std::string> titles;
+    for (int n = 0; n < 100; ++n)
+        titles.push_back("T" + std::to_string(n));
+    data.Folder().WriteUtf16("utitles.txt", titles);
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(engine->GetTitle(99), "T99");
+    EXPECT_EQ(engine->GetTitle(108), "");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 12, 8)).strReadings, "SA1<br> 2");
+}
+
+TEST(LiturgicalYear, NamesOfWeekdaysAndMonths)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    ASSERT_TRUE(engine->ComputeYear(2002));   // 1 January 2002 was a Tuesday
+    EXPECT_EQ(engine->GetWeekdayName(0), "T88");
+    EXPECT_EQ(engine->GetMonthName(40), "T95");
+    EXPECT_EQ(engine->GetWeekdayNameOf(0), "T86");
+    EXPECT_EQ(engine->GetMonthNameOf(12), "T105");
+    EXPECT_EQ(engine->GetTitle(113), "");
+    EXPECT_EQ(engine->GetTitle(-1), "");
+}
+
+class SettingsStoreTest : public ::testing::Test
+{
+protected:
+    void WriteSettings(int epiphany, int ascension, int corpus)
+    {
+        CSettingsKey key;
+        ASSERT_EQ(key.Open(SettingsRoot::LocalMachine), 0);
+        key.WriteDword("Epiphany", static_cast<std::uint32_t>(epiphany));
+        key.WriteDword("Ascension", static_cast<std::uint32_t>(ascension));
+        key.WriteDword("CorpusChristi", static_cast<std::uint32_t>(corpus));
+    }
+    std::unique_ptr<CLiturgicalYear> StoreEngine()
+    {
+        return std::make_unique<CLiturgicalYear>(m_data.Language());
+    }
+    void SetUp() override { CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0"); }
+
+    CEngineTestData m_data;
+};
+
+TEST_F(SettingsStoreTest, NoKeyCreatesItAndUsesTheDefaults)
+{
+    auto engine = StoreEngine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_FALSE(engine->IsEpiphanyJan6());
+    EXPECT_FALSE(engine->IsAscensionSunday());
+    EXPECT_TRUE(engine->IsCorpusChristiThursday());
+    CSettingsKey key;
+    EXPECT_EQ(key.OpenForReading(SettingsRoot::LocalMachine), 0) << "the computation created the key";
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 30)).strCelebration, "T36");
+}
+
+TEST_F(SettingsStoreTest, StoredValuesMoveTheCelebrations)
+{
+    WriteSettings(7, 1, 1);   // any non-zero number counts as 1
+    auto engine = StoreEngine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_TRUE(engine->IsEpiphanyJan6());
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 6, 2)).strCelebration, "T36");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 12)).strCelebration, "T33");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 1, 6)).strCelebration, "T0");
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 1, 13)).strCelebration, "T1");
+}
+
+TEST_F(SettingsStoreTest, UnreachableStorePutsCorpusChristiOnSunday)
+{
+    m_data.Folder().WriteBytes("blocker", "");
+    CScopedConfigFolder unreachable(m_data.Folder().File("blocker") + "/x");
+    auto engine = StoreEngine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_FALSE(engine->IsEpiphanyJan6());
+    EXPECT_FALSE(engine->IsAscensionSunday());
+    EXPECT_FALSE(engine->IsCorpusChristiThursday());
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 6, 2)).strCelebration, "T36");
+    EXPECT_TRUE(m_data.Messages().Messages().empty()) << "nothing is reported";
+}
+
+TEST_F(SettingsStoreTest, ChangedSettingsWaitForTheNextFreshComputation)
+{
+    WriteSettings(0, 0, 0);
+    auto engine = StoreEngine();
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    WriteSettings(0, 1, 0);
+    ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_FALSE(engine->IsAscensionSunday());
+    ASSERT_TRUE(engine->ComputeYear(2003));
+    EXPECT_TRUE(engine->IsAscensionSunday());
+}

@@ -1,0 +1,82 @@
+// Every year of 1583..2400 with both Epiphany settings: invariants that must
+// hold whatever the year.
+
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+void CheckYear(const CLiturgicalYear& engine, int year, int& previousWeekday)
+{
+    const int days = engine.GetDaysInYear();
+    ASSERT_EQ(days, CLiturgicalYear::IsLeapYear(year) ? 366 : 365);
+    ASSERT_EQ(engine.GetDay(0).nWeekday, (previousWeekday + 1) % 7) << year << ": weekdays run on across years";
+    previousWeekday = engine.GetDay(days - 1).nWeekday;
+
+    int easters = 0;
+    std::vector<int> seasons;
+    for (int i = 0; i < days; ++i) {
+        const DAYRECORD& day = engine.GetDay(i);
+        if (i > 0) {
+            ASSERT_EQ(day.nWeekday, (engine.GetDay(i - 1).nWeekday + 1) % 7) << year << " " << i;
+        }
+        if (day.strCelebration == "T25") {
+            ++easters;
+            EXPECT_EQ(day.nWeekday, 0) << year;
+            EXPECT_EQ(day.nRank, 10) << year;
+            EXPECT_EQ(i, engine.GetEaster()) << year;
+        }
+        if (seasons.empty() || seasons.back() != day.nSeason)
+            seasons.push_back(day.nSeason);
+        ASSERT_GE(day.nRank, 0);
+        ASSERT_LE(day.nRank, 10);
+    }
+    EXPECT_EQ(easters, 1) << year;
+
+    const DAYRECORD& ash = engine.GetDay(engine.GetEaster() - 46);
+    EXPECT_EQ(ash.strCelebration, "T14") << year;
+    EXPECT_EQ(ash.nWeekday, 3) << year;
+
+    const int advent = engine.GetAdventStart();
+    EXPECT_EQ(engine.GetDay(advent).nWeekday, 0) << year;
+    EXPECT_EQ(engine.GetDay(advent - 1).nSeason, 0) << year;
+    int adventSundays = 0;
+    for (int i = advent; engine.GetDay(i).nSeason == 1; ++i)
+        adventSundays += engine.GetDay(i).nWeekday == 0;
+    EXPECT_EQ(adventSundays, 4) << year;
+    EXPECT_EQ(engine.GetDayIndex(12, 24), engine.GetChristmas() - 1);
+    EXPECT_EQ(engine.GetDay(engine.GetChristmas() - 1).nSeason, 1) << year << ": Advent ends on 24 December";
+    EXPECT_EQ(engine.GetDay(advent - 7).strCelebration, "T46") << year;
+
+    // 1 January, Christmas season, Ordinary Time, Ash Wednesday, Lent, Holy
+    // Week and the octave, Easter season, Ordinary Time, Advent, Christmas
+    // Day, Christmas season.
+    const std::vector<int> order{0, 2, 0, 5, 3, 5, 4, 0, 1, 0, 2};
+    EXPECT_EQ(seasons, order) << year;
+}
+} // namespace
+
+TEST(YearSweep, EveryYearFrom1583To2400)
+{
+    CEngineTestData data;
+    for (int epiphany : {0, 1}) {
+        auto engine = data.Engine(epiphany, epiphany, epiphany);
+        int previousWeekday = (CLiturgicalYear::WeekdayOfNewYear(1583) + 6) % 7;
+        for (int year = 1583; year <= 2400; ++year) {
+            ASSERT_TRUE(engine->ComputeYear(year)) << year;
+            CheckYear(*engine, year, previousWeekday);
+            if (HasFatalFailure())
+                return;
+        }
+    }
+    EXPECT_TRUE(data.Messages().Messages().empty());
+}
+
+TEST(YearSweep, WeekdayOfNewYear)
+{
+    struct Case { int year, weekday; };
+    const Case cases[] = {{1583, 6}, {1900, 1}, {2000, 6}, {2002, 2}, {2006, 0}, {2007, 1}, {2026, 4}, {9999, 5}};
+    for (const Case& c : cases)
+        EXPECT_EQ(CLiturgicalYear::WeekdayOfNewYear(c.year), c.weekday) << c.year;
+}

@@ -1,0 +1,205 @@
+// talvoren-cal: the liturgical calendar of a year (or a month) on standard
+// output, as TSV or JSON.
+//
+//   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
+//                [--order vi|en] [--format tsv|json] YEAR [MONTH]
+//
+// Exit status: 0 on success, 2 for bad arguments, 1 when the year could not
+// be computed (a missing lectionary file).
+
+#include "engine/LanguageState.h"
+#include "engine/LiturgicalYear.h"
+#include "engine/SettingsKey.h"
+#include "platform/MessageSink.h"
+#include "platform/SystemPaths.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace
+{
+const char kUsage[] =
+    "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
+    "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n";
+
+struct Arguments {
+    std::string data;
+    CALENDAROPTIONS options;
+    int syntax = 1;
+    bool json = false;
+    int year = 0;
+    int month = 0;   // 0 = the whole year
+};
+
+int Usage(const char* problem)
+{
+    std::fprintf(stderr, "talvoren-cal: %s\n%s", problem, kUsage);
+    return 2;
+}
+
+// A whole decimal number within [low, high], else -1.
+int WholeNumber(const char* text, int low, int high)
+{
+    if (!text || !*text || std::strlen(text) > 9)
+        return -1;
+    int value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return -1;
+        value = value * 10 + (*p - '0');
+    }
+    return value >= low && value <= high ? value : -1;
+}
+
+// Parses the command line into `args`; returns 0, or the exit status of a
+// usage error.
+int ParseArguments(int argc, char** argv, Arguments& args)
+{
+    int positional = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (arg == "--data" || arg == "--epiphany" || arg == "--ascension" || arg == "--corpus" ||
+            arg == "--order" || arg == "--format") {
+            if (!value)
+                return Usage(("missing value after " + arg).c_str());
+            ++i;
+            const std::string text = value;
+            if (arg == "--data") {
+                args.data = text;
+            } else if (arg == "--order") {
+                if (text != "vi" && text != "en")
+                    return Usage("--order takes vi or en");
+                args.syntax = text == "vi" ? 1 : 0;
+            } else if (arg == "--format") {
+                if (text != "tsv" && text != "json")
+                    return Usage("--format takes tsv or json");
+                args.json = text == "json";
+            } else {
+                const int flag = WholeNumber(value, 0, 1);
+                if (flag < 0)
+                    return Usage((arg + " takes 0 or 1").c_str());
+                (arg == "--epiphany" ? args.options.nEpiphany
+                 : arg == "--ascension" ? args.options.nAscension
+                                        : args.options.nCorpusChristi) = flag;
+            }
+        } else if (!arg.empty() && arg[0] == '-') {
+            return Usage(("unknown option " + arg).c_str());
+        } else if (positional == 0) {
+            args.year = WholeNumber(argv[i], CLiturgicalYear::kFirstYear, CLiturgicalYear::kLastYear);
+            if (args.year < 0)
+                return Usage("YEAR must be a number from 1583 to 9999");
+            ++positional;
+        } else if (positional == 1) {
+            args.month = WholeNumber(argv[i], 1, 12);
+            if (args.month < 0)
+                return Usage("MONTH must be a number from 1 to 12");
+            ++positional;
+        } else {
+            return Usage("too many arguments");
+        }
+    }
+    if (positional == 0)
+        return Usage("YEAR is missing");
+    return 0;
+}
+
+// A text for one TSV field: tabs and line ends become blanks.
+std::string TsvField(const std::string& text)
+{
+    std::string out = text;
+    for (char& ch : out)
+        if (ch == '\t' || ch == '\n' || ch == '\r')
+            ch = ' ';
+    return out;
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (unsigned char ch : text) {
+        switch (ch) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (ch < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", ch);
+                out += escaped;
+            } else {
+                out += static_cast<char>(ch);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string IsoDate(int year, const DAYRECORD& day)
+{
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, day.nMonth, day.nDay);
+    return date;
+}
+
+void PrintTsv(const CLiturgicalYear& engine, int first, int end)
+{
+    std::string out = "index\tdate\tweekday\tcolour\trank\tseason\tcelebration\treadings\n";
+    for (int i = first; i < end; ++i) {
+        const DAYRECORD& day = engine.GetDay(i);
+        out += std::to_string(i) + '\t' + IsoDate(engine.GetComputedYear(), day) + '\t' +
+               std::to_string(day.nWeekday) + '\t' + std::to_string(day.nColour) + '\t' +
+               std::to_string(day.nRank) + '\t' + std::to_string(day.nSeason) + '\t' +
+               TsvField(day.strCelebration) + '\t' + TsvField(day.strReadings) + '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void PrintJson(const CLiturgicalYear& engine, int first, int end)
+{
+    std::string out = "[";
+    for (int i = first; i < end; ++i) {
+        const DAYRECORD& day = engine.GetDay(i);
+        out += i == first ? "\n" : ",\n";
+        out += "  {\"index\": " + std::to_string(i) + ", \"date\": \"" + IsoDate(engine.GetComputedYear(), day) +
+               "\", \"weekday\": " + std::to_string(day.nWeekday) + ", \"colour\": " +
+               std::to_string(day.nColour) + ", \"rank\": " + std::to_string(day.nRank) +
+               ", \"season\": " + std::to_string(day.nSeason) + ", \"celebration\": " +
+               JsonString(day.strCelebration) + ", \"readings\": " + JsonString(day.strReadings) + "}";
+    }
+    out += "\n]\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Arguments args;
+    if (const int status = ParseArguments(argc, argv, args); status != 0)
+        return status;
+
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+    CLanguageState language;
+    language.strFolder = args.data.empty() ? JoinPath(ProgramFolder(), "Vietnam") : args.data;
+    if (language.strFolder.back() != '/')
+        language.strFolder += '/';
+    language.nSyntax = args.syntax;
+
+    CLiturgicalYear engine(language);
+    engine.SetOptions(args.options);
+    if (!engine.ComputeYear(args.year))
+        return 1;
+
+    int first = 0;
+    int end = engine.GetDaysInYear();
+    if (args.month != 0)
+        engine.GetMonthRange(args.month, &first, &end);
+    if (args.json)
+        PrintJson(engine, first, end);
+    else
+        PrintTsv(engine, first, end);
+    return 0;
+}
