@@ -1,0 +1,59 @@
+// Year engine: a fresh computation (every data file read and decoded, the
+// settings read) and a request for the year already held.
+
+#include "engine/LanguageState.h"
+#include "engine/LiturgicalYear.h"
+#include "engine/SettingsKey.h"
+#include "platform/SystemPaths.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace
+{
+// The shipped Vietnamese folder of the program folder, and a settings folder
+// of the benchmark's own.
+CLanguageState ShippedLanguage(benchmark::State& state, bool& ok)
+{
+    static const std::string config = (std::filesystem::temp_directory_path() / "talvoren-bench-config").string();
+    ::setenv("TALVOREN_CONFIG_DIR", config.c_str(), 1);
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+    CLanguageState language;
+    language.strFolder = std::string(TALVOREN_PROGRAM_DIR) + "/Vietnam/";
+    ok = std::filesystem::exists(language.strFolder + "uLectionaryA.txt");
+    if (!ok)
+        state.SkipWithError("build the language data first: no shipped Vietnam folder");
+    return language;
+}
+
+void BM_ComputeYearFresh(benchmark::State& state)
+{
+    bool ok = false;
+    const CLanguageState language = ShippedLanguage(state, ok);
+    if (!ok)
+        return;
+    CLiturgicalYear engine(language);
+    int year = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.ComputeYear(year, true));
+        year = year == 2100 ? 2000 : year + 1;
+    }
+}
+BENCHMARK(BM_ComputeYearFresh)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeYearHeld(benchmark::State& state)
+{
+    bool ok = false;
+    const CLanguageState language = ShippedLanguage(state, ok);
+    if (!ok)
+        return;
+    CLiturgicalYear engine(language);
+    engine.ComputeYear(2026);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.ComputeYear(2026));
+}
+BENCHMARK(BM_ComputeYearHeld);
+} // namespace
