@@ -1,0 +1,129 @@
+// talvoren-cal run as a user runs it: arguments, exit status, output.
+
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace
+{
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+RunResult RunCal(const std::string& arguments, const CTestFolder& scratch)
+{
+    const std::string errFile = scratch.File("stderr.txt");
+    const std::string command = std::string(TALVOREN_CAL) + " " + arguments + " 2>" + errFile;
+    RunResult result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    std::array<char, 4096> buffer{};
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        result.out.append(buffer.data(), got);
+    const int raw = ::pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = scratch.ReadBytes("stderr.txt");
+    return result;
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& tsv)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(tsv);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            fields.push_back(cell);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+} // namespace
+
+TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
+{
+    CEngineTestData data;
+    const std::string folder = "--data " + data.Folder().Path() + " ";
+    for (const char* arguments : {"", "1582", "10000", "20x2", "2002 13", "2002 0", "2002 1 2",
+                                  "--order xx 2002", "--format xml 2002", "--epiphany 2 2002", "--bogus 2002",
+                                  "--data"}) {
+        const RunResult result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments,
+                                     data.Folder());
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_NE(result.err.find("usage: talvoren-cal"), std::string::npos) << arguments;
+        EXPECT_TRUE(result.out.empty()) << arguments;
+    }
+}
+
+TEST(TalvorenCal, YearAsTsv)
+{
+    CEngineTestData data;
+    const RunResult result = RunCal("--data " + data.Folder().Path() + " --epiphany 0 --ascension 0 --corpus 0 2002",
+                                 data.Folder());
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.err.empty());
+    const auto rows = Rows(result.out);
+    ASSERT_EQ(rows.size(), 366u);
+    const std::vector<std::string> header{"index", "date", "weekday", "colour", "rank", "season", "celebration",
+                                          "readings"};
+    ASSERT_GE(rows[0].size(), header.size());
+    EXPECT_EQ(std::vector<std::string>(rows[0].begin(), rows[0].begin() + 8), header);
+    // index, date, weekday, colour, rank, season, celebration, readings
+    const std::vector<std::string> easter{"89", "2002-03-31", "0", "2", "10", "5", "T25", "SA24"};
+    EXPECT_EQ(std::vector<std::string>(rows[90].begin(), rows[90].begin() + 8), easter);
+    const std::vector<std::string> kingSunday{"327", "2002-11-24", "0", "2", "10", "0", "T46", "SA72"};
+    EXPECT_EQ(std::vector<std::string>(rows[328].begin(), rows[328].begin() + 8), kingSunday);
+}
+
+TEST(TalvorenCal, MonthOrderAndSettingsOptions)
+{
+    CEngineTestData data;
+    data.WriteNotes("uLocal.txt", {"2\t6\ta note\twith a tab"});
+    const RunResult result = RunCal("--data " + data.Folder().Path() + " --ascension 1 --corpus 1 2002 6", data.Folder());
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto rows = Rows(result.out);
+    ASSERT_EQ(rows.size(), 31u);
+    EXPECT_EQ(rows[1][1], "2002-06-01");
+    EXPECT_EQ(rows[2][6], "T36") << "Corpus Christi on Sunday 2 June";
+    EXPECT_EQ(rows[2][7], "SA74<br>a note with a tab") << "tabs inside texts become blanks";
+}
+
+TEST(TalvorenCal, JsonHasOneObjectPerDay)
+{
+    CEngineTestData data;
+    const RunResult result = RunCal("--data " + data.Folder().Path() + " --format json 2004 2", data.Folder());
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::size_t objects = 0;
+    for (std::size_t at = 0; (at = result.out.find("{\"index\": ", at)) != std::string::npos; ++at)
+        ++objects;
+    EXPECT_EQ(objects, 29u);
+    EXPECT_NE(result.out.find("\"date\": \"2004-02-29\""), std::string::npos);
+    EXPECT_EQ(result.out.front(), '[');
+}
+
+TEST(TalvorenCal, MissingLectionaryExitsWithStatus1AfterTheMessage)
+{
+    CEngineTestData data;
+    data.Folder().Remove("uLectionaryC.txt");
+    const RunResult result = RunCal("--data " + data.Folder().Path() + " 2004", data.Folder());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "File " + data.Folder().File("uLectionaryC.txt") + " not found!\n");
+    EXPECT_TRUE(result.out.empty());
+}
+
+TEST(TalvorenCal, EnglishOrderComposesOrdinalFirst)
+{
+    CEngineTestData data;
+    const RunResult result = RunCal("--data " + data.Folder().Path() + " --order en 2002 12", data.Folder());
+    ASSERT_EQ(result.status, 0);
+    EXPECT_EQ(Rows(result.out)[1][6], "T52 T86 T48");
+}
