@@ -1,0 +1,18 @@
+#pragma once
+// Lines of script that the program runs in its pages, and the paths it
+// forms for them.
+
+#include <string>
+
+// `text` as a JavaScript string literal in double quotes (backslash, quotes,
+// control characters and the line separators U+2028/U+2029 escaped).
+std::string JavaScriptStringLiteral(const std::string& text);
+
+// "OpenWin('<folder>/Html/<page>')" with every backslash doubled, so that the
+// path survives as a string literal of the script; an apostrophe of the path
+// is escaped too, so it cannot end the literal early.
+std::string MakeOpenWinScript(const std::string& programFolder, const std::string& page);
+
+// The language folder at start-up: the folder "Vietnam" of the program
+// folder, with exactly one separator between them and one at the end.
+std::string StartupLanguageFolder(const std::string& programFolder);
