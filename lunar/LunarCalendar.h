@@ -1,0 +1,61 @@
+#pragma once
+// The Vietnamese lunar date of a civil (Gregorian) date, and the sexagenary
+// name of the lunar year.
+//
+// A small value object: create it on the stack, convert any number of dates
+// with it. Dates of the lunar years 1800..2199 are read from the year table
+// (CLunarYearTable); other dates of the civil years 1583..9999 are computed
+// from the sky (CLunarAstronomy). Conversions share no mutable state, so
+// converters may be used on several threads at once.
+
+#include <string>
+
+class CLunarCalendar
+{
+public:
+    static constexpr int kFirstYear = 1583;   // civil years accepted by SetSolarDate
+    static constexpr int kLastYear = 9999;
+
+    CLunarCalendar() = default;
+
+    // Converts civil date (year, month, day) and keeps the result.
+    // Given a Gregorian date of the years kFirstYear..kLastYear; returns false
+    // for any other input (a month outside 1..12, a day outside the month)
+    // and keeps the previous result. Method: the year-table walk inside the
+    // table, the astronomical computation outside it.
+    bool SetSolarDate(int year, int month, int day);
+
+    // The kept lunar date: day 1..30, month 1..12 (a leap month carries the
+    // number of the month before it), year; 0 before the first conversion.
+    int GetLunarDay() const { return m_nLunarDay; }
+    int GetLunarMonth() const { return m_nLunarMonth; }
+    int GetLunarYear() const { return m_nLunarYear; }
+    bool IsLeapMonth() const { return m_bLeapMonth; }
+
+    // The civil date of the last conversion.
+    int GetSolarYear() const { return m_nSolarYear; }
+    int GetSolarMonth() const { return m_nSolarMonth; }
+    int GetSolarDay() const { return m_nSolarDay; }
+
+    // "Stem Branch" of the kept lunar year as HTML character references,
+    // e.g. "Nh&#226;m Ng&#7885;" for 2002; "" before the first conversion.
+    std::string GetYearName() const;
+
+    // Names of stem 0..9 and branch 0..11 ("" outside); lunar 1900 is stem 6,
+    // branch 0.
+    static const char* GetStemName(int index);
+    static const char* GetBranchName(int index);
+
+private:
+    // The table walk for day number `n` from the table's epoch; false when n
+    // lies outside the table.
+    bool ConvertFromTable(int n);
+
+    int m_nSolarYear = 0;
+    int m_nSolarMonth = 0;
+    int m_nSolarDay = 0;
+    int m_nLunarYear = 0;
+    int m_nLunarMonth = 0;
+    int m_nLunarDay = 0;
+    bool m_bLeapMonth = false;
+};
