@@ -10,6 +10,7 @@
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "engine/SettingsKey.h"
+#include "lunar/LunarCalendar.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 
@@ -145,15 +146,53 @@ std::string IsoDate(int year, const DAYRECORD& day)
     return date;
 }
 
+// The lunar date of a day: "day/month/year" with an L after a leap month's
+// number ("1/4L/2001"), and the year's name. Empty for a date the converter
+// refuses (none of the engine's years).
+struct LUNARFIELDS {
+    bool bValid = false;
+    CLunarCalendar lunar;
+};
+
+LUNARFIELDS LunarOf(int year, const DAYRECORD& day)
+{
+    LUNARFIELDS fields;
+    fields.bValid = fields.lunar.SetSolarDate(year, day.nMonth, day.nDay);
+    return fields;
+}
+
+std::string LunarTsv(const LUNARFIELDS& fields)
+{
+    if (!fields.bValid)
+        return "\t\t";
+    const CLunarCalendar& lunar = fields.lunar;
+    return '\t' + std::to_string(lunar.GetLunarDay()) + '/' + std::to_string(lunar.GetLunarMonth()) +
+           (lunar.IsLeapMonth() ? "L/" : "/") + std::to_string(lunar.GetLunarYear()) + '\t' +
+           TsvField(lunar.GetYearName());
+}
+
+std::string LunarJson(const LUNARFIELDS& fields)
+{
+    if (!fields.bValid)
+        return ", \"lunar_day\": null, \"lunar_month\": null, \"lunar_leap\": null, \"lunar_year\": null, "
+               "\"lunar_year_name\": null";
+    const CLunarCalendar& lunar = fields.lunar;
+    return ", \"lunar_day\": " + std::to_string(lunar.GetLunarDay()) + ", \"lunar_month\": " +
+           std::to_string(lunar.GetLunarMonth()) + ", \"lunar_leap\": " + (lunar.IsLeapMonth() ? "true" : "false") +
+           ", \"lunar_year\": " + std::to_string(lunar.GetLunarYear()) +
+           ", \"lunar_year_name\": " + JsonString(lunar.GetYearName());
+}
+
 void PrintTsv(const CLiturgicalYear& engine, int first, int end)
 {
-    std::string out = "index\tdate\tweekday\tcolour\trank\tseason\tcelebration\treadings\n";
+    std::string out = "index\tdate\tweekday\tcolour\trank\tseason\tcelebration\treadings\tlunar\tlunar_year_name\n";
     for (int i = first; i < end; ++i) {
         const DAYRECORD& day = engine.GetDay(i);
         out += std::to_string(i) + '\t' + IsoDate(engine.GetComputedYear(), day) + '\t' +
                std::to_string(day.nWeekday) + '\t' + std::to_string(day.nColour) + '\t' +
                std::to_string(day.nRank) + '\t' + std::to_string(day.nSeason) + '\t' +
-               TsvField(day.strCelebration) + '\t' + TsvField(day.strReadings) + '\n';
+               TsvField(day.strCelebration) + '\t' + TsvField(day.strReadings) +
+               LunarTsv(LunarOf(engine.GetComputedYear(), day)) + '\n';
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
@@ -168,7 +207,8 @@ void PrintJson(const CLiturgicalYear& engine, int first, int end)
                "\", \"weekday\": " + std::to_string(day.nWeekday) + ", \"colour\": " +
                std::to_string(day.nColour) + ", \"rank\": " + std::to_string(day.nRank) +
                ", \"season\": " + std::to_string(day.nSeason) + ", \"celebration\": " +
-               JsonString(day.strCelebration) + ", \"readings\": " + JsonString(day.strReadings) + "}";
+               JsonString(day.strCelebration) + ", \"readings\": " + JsonString(day.strReadings) +
+               LunarJson(LunarOf(engine.GetComputedYear(), day)) + "}";
     }
     out += "\n]\n";
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,0 +1,87 @@
+// The lunar columns of talvoren-cal: TSV columns "lunar" and
+// "lunar_year_name" after the readings, JSON fields lunar_*.
+
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::string RunCal(const std::string& arguments, int* status)
+{
+    const std::string command = std::string(TALVOREN_CAL) + " " + arguments;
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return out;
+    std::array<char, 4096> buffer{};
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        out.append(buffer.data(), got);
+    const int raw = ::pclose(pipe);
+    *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return out;
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& tsv)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(tsv);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            fields.push_back(cell);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+} // namespace
+
+TEST(TalvorenCalLunar, TsvColumnsFollowTheReadings)
+{
+    CEngineTestData data;
+    int status = -1;
+    const auto rows = Rows(RunCal("--data " + data.Folder().Path() + " 2001 5", &status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(rows.size(), 32u);
+    ASSERT_EQ(rows[0].size(), 10u);
+    EXPECT_EQ(rows[0][8], "lunar");
+    EXPECT_EQ(rows[0][9], "lunar_year_name");
+    // 23 May 2001: first day of the leap fourth month.
+    ASSERT_EQ(rows[23].size(), 10u);
+    EXPECT_EQ(rows[23][1], "2001-05-23");
+    EXPECT_EQ(rows[23][8], "1/4L/2001");
+    EXPECT_EQ(rows[23][9], "T&#226;n T&#7925;");
+    // The day before: month 4 has 30 days (word 0D954 of the old table).
+    EXPECT_EQ(rows[22][8], "30/4/2001");
+
+    // Tết 1968, the UTC+7 new year, and the last day of lunar 1967.
+    const auto tet = Rows(RunCal("--data " + data.Folder().Path() + " 1968 1", &status));
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(tet.size(), 32u);
+    EXPECT_EQ(tet[29][8], "1/1/1968");
+    EXPECT_EQ(tet[29][9], "M&#7853;u Th&#226;n");
+    EXPECT_EQ(tet[28][8], "29/12/1967");
+    EXPECT_EQ(tet[28][9], "&#208;inh M&#249;i");
+}
+
+TEST(TalvorenCalLunar, JsonFields)
+{
+    CEngineTestData data;
+    int status = -1;
+    const std::string out = RunCal("--data " + data.Folder().Path() + " --format json 2002 2", &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_NE(out.find("\"date\": \"2002-02-12\""), std::string::npos);
+    EXPECT_NE(out.find("\"lunar_day\": 1, \"lunar_month\": 1, \"lunar_leap\": false, \"lunar_year\": 2002, "
+                       "\"lunar_year_name\": \"Nh&#226;m Ng&#7885;\"}"),
+              std::string::npos);
+    EXPECT_NE(out.find("\"lunar_day\": 30, \"lunar_month\": 12, \"lunar_leap\": false, \"lunar_year\": 2001, "
+                       "\"lunar_year_name\": \"T&#226;n T&#7925;\"}"),
+              std::string::npos);
+}
