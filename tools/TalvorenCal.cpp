@@ -3,16 +3,24 @@
 //
 //   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
 //                [--order vi|en] [--format tsv|json] YEAR [MONTH]
+//   talvoren-cal --passages TEXT [--db FILE]
+//
+// The second form prints the HTML of the scripture passages that a readings
+// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
+// executable or FILE.
 //
 // Exit status: 0 on success, 2 for bad arguments, 1 when the year could not
-// be computed (a missing lectionary file).
+// be computed (a missing lectionary file) or the scripture database could
+// not be opened.
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "engine/SettingsKey.h"
 #include "lunar/LunarCalendar.h"
+#include "pages/ScripturePage.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
+#include "scripture/ScriptureDb.h"
 
 #include <cstdio>
 #include <cstring>
@@ -22,7 +30,8 @@ namespace
 {
 const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
-    "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n";
+    "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n"
+    "       talvoren-cal --passages TEXT [--db FILE]\n";
 
 struct Arguments {
     std::string data;
@@ -31,6 +40,9 @@ struct Arguments {
     bool json = false;
     int year = 0;
     int month = 0;   // 0 = the whole year
+    bool showPassages = false;   // --passages: print the passages of a readings text
+    std::string passages;
+    std::string db;
 };
 
 int Usage(const char* problem)
@@ -61,7 +73,17 @@ int ParseArguments(int argc, char** argv, Arguments& args)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--data" || arg == "--epiphany" || arg == "--ascension" || arg == "--corpus" ||
+        if (arg == "--passages" || arg == "--db") {
+            if (!value)
+                return Usage(("missing value after " + arg).c_str());
+            ++i;
+            if (arg == "--passages") {
+                args.showPassages = true;
+                args.passages = value;
+            } else {
+                args.db = value;
+            }
+        } else if (arg == "--data" || arg == "--epiphany" || arg == "--ascension" || arg == "--corpus" ||
             arg == "--order" || arg == "--format") {
             if (!value)
                 return Usage(("missing value after " + arg).c_str());
@@ -101,7 +123,11 @@ int ParseArguments(int argc, char** argv, Arguments& args)
             return Usage("too many arguments");
         }
     }
-    if (positional == 0)
+    if (args.showPassages && positional > 0)
+        return Usage("--passages takes no YEAR");
+    if (!args.showPassages && !args.db.empty())
+        return Usage("--db goes with --passages");
+    if (positional == 0 && !args.showPassages)
         return Usage("YEAR is missing");
     return 0;
 }
@@ -213,6 +239,23 @@ void PrintJson(const CLiturgicalYear& engine, int first, int end)
     out += "\n]\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
+
+// Prints the passage page's HTML for args.passages; 1 when the database
+// cannot be opened (its message is on standard error).
+int PrintPassages(const Arguments& args)
+{
+    const std::string path = args.db.empty() ? JoinPath(ProgramFolder(), "Bible.db") : args.db;
+    CScriptureDb db;
+    const bool open = db.Open(CScriptureDb::ConnectionText(path), "", "");
+    if (!open) {
+        std::fprintf(stderr, "talvoren-cal: cannot open the scripture database %s\n", path.c_str());
+        return 1;
+    }
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder());
+    if (page.bShow)
+        std::printf("%s\n", page.strHtml.c_str());
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -220,6 +263,8 @@ int main(int argc, char** argv)
     Arguments args;
     if (const int status = ParseArguments(argc, argv, args); status != 0)
         return status;
+    if (args.showPassages)
+        return PrintPassages(args);
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;

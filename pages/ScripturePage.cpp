@@ -1,0 +1,127 @@
+#include "pages/ScripturePage.h"
+
+#include "platform/SystemPaths.h"
+#include "scripture/BookAbbreviations.h"
+#include "scripture/ScriptureDb.h"
+
+namespace
+{
+// The pieces of `text` between the separators `separator`, empty ones included.
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        pieces.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos)
+            return pieces;
+        start = end + 1;
+    }
+}
+
+bool EndsWith(const std::string& text, char ch)
+{
+    return !text.empty() && text.back() == ch;
+}
+} // namespace
+
+std::string PassageQuery(const PASSAGE& passage)
+{
+    std::string conditions;
+    bool first = true;
+    for (const std::string& piece : Split(passage.strVerses, ',')) {
+        if (!first)
+            conditions += " OR ";
+        first = false;
+        if (piece.find('-') == std::string::npos) {
+            conditions += " (Sentence = " + piece + " ) ";
+        } else {
+            // The first and second parts; anything after a second "-" is dropped.
+            const std::vector<std::string> parts = Split(piece, '-');
+            conditions += " (Sentence >= " + parts[0] + " AND Sentence <= " + parts[1] + ") ";
+        }
+    }
+    return "Select Type, Sentence, Contents From Sentences Where Book = " + std::to_string(passage.nBook) +
+           " AND Chapter = " + std::to_string(passage.nChapter) + " AND (" + conditions + ") ORDER BY ID";
+}
+
+std::string PassageTitle(const PASSAGE& passage)
+{
+    return "<H2><b>" + BookAbbreviation(passage.nBook) + " " + std::to_string(passage.nChapter) + ":" +
+           passage.strVerses + "</b></H2>";
+}
+
+bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html)
+{
+    if (!bDatabaseOpen || passages.empty())
+        return false;
+    html.clear();
+    for (const PASSAGE& passage : passages) {
+        if (!db.Execute(PassageQuery(passage)))
+            continue;   // no rows, or a query that cannot run: left out, title included
+        html += PassageTitle(passage);
+        // A row that cannot be read ends the passage as if its rows had ended.
+        while (!db.IsEOF()) {
+            int type = 0;
+            db.GetFieldInt(0, type);
+            if (type == 0) {
+                int verse = 0;
+                db.GetFieldInt(1, verse);
+                html += "<sub>" + std::to_string(verse) + "</sub> ";
+            } else {
+                html += "<br>";
+            }
+            // A fresh string for each row: a text that cannot be read adds
+            // nothing instead of the previous row's text again.
+            std::string contents;
+            db.GetFieldWide(2, contents);
+            if (type == 0 && EndsWith(contents, '>'))
+                contents += "<br>";
+            else if (type == 1 || type == 2)
+                contents = "<h2>" + contents + "</h2>";
+            else if (type != 0)
+                contents = "<h3>" + contents + "</h3>";
+            html += contents;
+            db.MoveNext();
+        }
+    }
+    passages.clear();
+    return true;
+}
+
+std::string OpenWindowScript(const std::string& programFolder)
+{
+    const std::string path = JoinPath(JoinPath(programFolder, "Html"), "layer.htm");
+    std::string quoted;
+    for (const char ch : path) {
+        switch (ch) {
+        case '\\': quoted += "\\\\"; break;
+        case '\'': quoted += "\\'"; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        default: quoted += ch;
+        }
+    }
+    return "OpenWin('" + quoted + "')";
+}
+
+PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,
+                             const std::string& programFolder)
+{
+    PASSAGEPAGE page;
+    std::vector<unsigned> books;
+    std::vector<std::string> texts;
+    ScanCitations(readings, books, texts);
+    if (books.empty() || texts.empty())
+        return page;
+    std::vector<PASSAGE> passages;
+    ParseCitations(books, texts, passages);
+    books.clear();
+    texts.clear();
+    if (RenderPassages(passages, db, bDatabaseOpen, page.strHtml)) {
+        page.bShow = true;
+        page.strScript = OpenWindowScript(programFolder);
+    }
+    return page;
+}

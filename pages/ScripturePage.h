@@ -1,0 +1,52 @@
+#pragma once
+// The scripture passage page: the verses that a day's readings text cites,
+// read from the scripture database and rendered as HTML for the element
+// "rightCol2" of the main page, which then opens its reading window on
+// Html/layer.htm. This is the part without a window: the main view shows
+// the busy notice and wait cursor around ShowReadingsPage and writes its
+// result into the page.
+
+#include "scripture/Citations.h"
+
+#include <string>
+#include <vector>
+
+class CScriptureDb;
+
+// What the view does with the page.
+struct PASSAGEPAGE {
+    bool bShow = false;     // write strHtml into "rightCol2" and run strScript
+    std::string strHtml;    // the passages, titles, verse numbers and headings
+    std::string strScript;  // "OpenWin('<program folder>/Html/layer.htm')"
+};
+
+// Given a passage, the query that reads its rows:
+// "Select Type, Sentence, Contents From Sentences Where Book = B AND
+// Chapter = K AND (<conditions>) ORDER BY ID", one condition per
+// comma-separated piece of the verses (a range "a-b" as
+// " (Sentence >= a AND Sentence <= b) ", a number n as " (Sentence = n ) "),
+// joined with " OR ". An empty piece gives an invalid query, on purpose.
+std::string PassageQuery(const PASSAGE& passage);
+
+// The passage's title, "<H2><b>Is  7:10-14</b></H2>": the book's short
+// name with its trailing blank, the chapter and the verses.
+std::string PassageTitle(const PASSAGE& passage);
+
+// Given the passages, the scripture database and whether it is open: when it
+// is open and there are passages, appends each passage whose query gives
+// rows to `html` (title, then each row: "<sub>n</sub> " and the text for a
+// verse, "<br>" and an <h2>/<h3> heading otherwise) and returns true; the
+// passage list is emptied. Returns false, leaving `html` alone, otherwise.
+bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html);
+
+// The script that opens the reading window: OpenWin with the path of
+// Html/layer.htm in `programFolder`, written as a single-quoted script
+// string (a backslash doubled, a quote or line break escaped).
+std::string OpenWindowScript(const std::string& programFolder);
+
+// Given a day's readings text: scans and parses its citations and renders
+// the passages. bShow is false, and nothing is to be shown, when the
+// database is not open or the text cites no passage (no abbreviation, or no
+// chapter); otherwise the HTML may still be empty when no passage had rows.
+PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,
+                             const std::string& programFolder);

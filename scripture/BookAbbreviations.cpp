@@ -1,0 +1,48 @@
+#include "scripture/BookAbbreviations.h"
+
+namespace
+{
+const BOOKABBREVIATION kNumbered[] = {
+    {"1 Sm ", 9},   {"2 Sm ", 10},  {"1 V ", 11},   {"2 V ", 12},   {"1 Sb ", 13},
+    {"2 Sb ", 14},  {"1 Mcb ", 20}, {"2 Mcb ", 21}, {"1 Cr ", 53},  {"2 Cr ", 54},
+    {"1 Tx ", 59},  {"2 Tx ", 60},  {"1 Tm ", 61},  {"2 Tm ", 62},  {"1 Pr ", 67},
+    {"2 Pr ", 68},  {"1 Ga ", 69},  {"2 Ga ", 70},  {"3 Ga ", 71},  {"", 0},
+};
+static_assert(sizeof kNumbered / sizeof kNumbered[0] == 19 + 1, "19 numbered books and the end entry");
+
+// Judith is "Gđt " and Zechariah "Dcr " as in the Vietnamese Catholic Bible:
+// "Gđ " is Jude and "Dc " the Song of Songs, each once, so that every book can
+// be cited.
+const BOOKABBREVIATION kOther[] = {
+    {"St ", 1},   {"Xh ", 2},   {"Lv ", 3},   {"Ds ", 4},   {"Đnl ", 5},  {"Gs ", 6},
+    {"Tl ", 7},   {"R ", 8},    {"Er ", 15},  {"Nkm ", 16}, {"Tb ", 17},  {"Gđt ", 18},
+    {"Es ", 19},  {"G ", 22},   {"Tv ", 23},  {"Cn ", 24},  {"Gv ", 25},  {"Dc ", 26},
+    {"Kn ", 27},  {"Hc ", 28},  {"Is ", 29},  {"Gr ", 30},  {"Ac ", 31},  {"Br ", 32},
+    {"Ed ", 33},  {"Đn ", 34},  {"Hs ", 35},  {"Ge ", 36},  {"Am ", 37},  {"Ov ", 38},
+    {"Gn ", 39},  {"Mkh ", 40}, {"Nk ", 41},  {"Kb ", 42},  {"Xp ", 43},  {"Kg ", 44},
+    {"Dcr ", 45}, {"Mlk ", 46}, {"Mt ", 47},  {"Mc ", 48},  {"Lc ", 49},  {"Ga ", 50},
+    {"Cv ", 51},  {"Rm ", 52},  {"Gl ", 55},  {"Ep ", 56},  {"Pl ", 57},  {"Cl ", 58},
+    {"Tt ", 63},  {"Plm ", 64}, {"Dt ", 65},  {"Gc ", 66},  {"Gđ ", 72},  {"Kh ", 73},
+    {"", 0},
+};
+static_assert(sizeof kOther / sizeof kOther[0] == 54 + 1, "54 other books and the end entry");
+} // namespace
+
+const BOOKABBREVIATION* NumberedBookAbbreviations()
+{
+    return kNumbered;
+}
+
+const BOOKABBREVIATION* OtherBookAbbreviations()
+{
+    return kOther;
+}
+
+std::string BookAbbreviation(int book)
+{
+    for (const BOOKABBREVIATION* table : {kNumbered, kOther})
+        for (const BOOKABBREVIATION* entry = table; entry->nBook != 0; ++entry)
+            if (entry->nBook == book)
+                return entry->pszAbbreviation;
+    return std::string();
+}

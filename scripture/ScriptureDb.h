@@ -1,0 +1,87 @@
+#pragma once
+// The connection to the scripture database and the record set of its last
+// query: exactly what the scripture passage page needs. The database is an
+// SQLite file, opened read-only, named by a connection text of the form
+// "Data Source=<path>" (other keys, such as Provider, are ignored).
+//
+// Failures are told through the message sink (platform/MessageSink.h): the
+// database's own error text for database errors, "Unknown error on
+// connecting to datasource." for any other failure. Callers get a success
+// flag.
+
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+class CScriptureDb
+{
+public:
+    CScriptureDb();
+    ~CScriptureDb();
+    CScriptureDb(const CScriptureDb&) = delete;
+    CScriptureDb& operator=(const CScriptureDb&) = delete;
+
+    // Given a connection text naming the file as "Data Source=<path>", and a
+    // user name and password (unused by this engine): closes what is open,
+    // then opens the file read-only and reads its schema. Returns false after
+    // showing the error text when the file is missing or is not a database,
+    // or when the connection text names no data source.
+    bool Open(const std::string& connection, const std::string& user, const std::string& password);
+
+    // Drops the record set and closes the connection. True when nothing was
+    // open; false (with the error text shown) when the close fails.
+    bool Close();
+
+    // Runs `sql` and positions its record set on the first row. False,
+    // without any message, when there is no connection, the query is
+    // invalid, a row cannot be read, or the result has no rows.
+    bool Execute(const std::string& sql);
+
+    // True when the record set is past its last row, or there is none. A
+    // row that could not be read (see MoveNext) also ends the record set.
+    bool IsEOF() const;
+
+    // Moves to the next row. When the database fails to give the next row,
+    // its error text is shown, the record set ends (IsEOF becomes true) and
+    // false is returned; the program goes on.
+    bool MoveNext();
+
+    // Column `index` (0 = first column of the query) of the current row as
+    // text: null gives "", numbers their decimal digits. On failure (no
+    // current row, no such column) the text is emptied, the error text
+    // shown and false returned.
+    bool GetFieldText(short index, std::string& text);
+
+    // As GetFieldText, read as a signed decimal number the way database
+    // fields are read (ReadSignedNumber: "12a" gives 12, "" gives 0). On
+    // failure `value` is 0 and false is returned.
+    bool GetFieldInt(short index, int& value);
+
+    // As GetFieldText into the string that a page builds its HTML in, but a
+    // null value cannot be converted and fails: the error text is shown,
+    // false is returned and `text` keeps its previous content.
+    bool GetFieldWide(short index, std::string& text);
+
+    // True while a connection is held.
+    bool IsOpen() const { return m_pConnection != nullptr; }
+
+    // The connection text that names the database file `path`:
+    // "Data Source=<path>", the path in double quotes when it holds a ";",
+    // a quote or blanks at either end.
+    static std::string ConnectionText(const std::string& path);
+
+private:
+    // The value of `key` (compared without regard to case) in a connection
+    // text of "key=value" pairs separated by ";"; false when it is absent.
+    static bool FindConnectionValue(const std::string& connection, const std::string& key,
+                                    std::string& value);
+    void DropRecordset();
+    // Checks that a current row and column `index` exist; shows the error
+    // text and returns false otherwise.
+    bool CheckColumn(short index);
+
+    sqlite3* m_pConnection;
+    sqlite3_stmt* m_pRecordset;
+    bool m_bEOF;
+};
