@@ -59,3 +59,17 @@ std::string StartupLanguageFolder(const std::string& programFolder)
         return programFolder + "Vietnam/";
     return programFolder + "/Vietnam/";
 }
+
+std::string MakeSetElementHtmlScript(const std::string& id, const std::string& html)
+{
+    return "(function(n,h){var q='\"'+n.replace(/[\\\\\"]/g,'\\\\$&')+'\"';"
+           "var e=document.querySelector('[id='+q+'],[name='+q+']');"
+           "if(e){e.innerHTML=h;}})(" +
+           JavaScriptStringLiteral(id) + "," + JavaScriptStringLiteral(html) + ");";
+}
+
+std::string MakeRunScript(const std::string& text)
+{
+    return "if(document.getElementsByTagName('script').length>0){(0,eval)(" + JavaScriptStringLiteral(text) +
+           ");}";
+}

@@ -16,3 +16,13 @@ std::string MakeOpenWinScript(const std::string& programFolder, const std::strin
 // The language folder at start-up: the folder "Vietnam" of the program
 // folder, with exactly one separator between them and one at the end.
 std::string StartupLanguageFolder(const std::string& programFolder);
+
+// The script that replaces the inner HTML of the first element (in document
+// order) whose id or name is `id` with `html`. An id that matches nothing
+// changes nothing.
+std::string MakeSetElementHtmlScript(const std::string& id, const std::string& html);
+
+// The script that runs `text` as a line of script of the page, at global
+// scope, the way the page's own script elements run; a page without any
+// script element runs nothing.
+std::string MakeRunScript(const std::string& text);

@@ -1,0 +1,19 @@
+#pragma once
+// The desktop program's message sink: every message of the core becomes a
+// modal message box.
+
+#include "platform/MessageSink.h"
+
+class CQtMessageSink : public CMessageSink
+{
+public:
+    CQtMessageSink();                 // installs itself
+    ~CQtMessageSink() override;       // puts the previous sink back
+    CQtMessageSink(const CQtMessageSink&) = delete;
+    CQtMessageSink& operator=(const CQtMessageSink&) = delete;
+
+    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+
+private:
+    CMessageSink* m_previous;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Prints a loaded page the way the program's pages print: the page as the
+// browser lays it out for paper, each sheet with the header and footer of
+// the page set-up store ("&p", "&P" and the other codes expanded).
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QPrinter;
+class QWebEnginePage;
+
+class CPagePrinter : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Prints `page` on `printer` (which must outlive the job) and calls
+    // `done` with the outcome. Returns at once; the job finishes later on
+    // the user-interface thread. A page that gives no paper layout prints
+    // nothing and reports false.
+    static void Print(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done = {});
+
+private:
+    CPagePrinter(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done);
+    void Start();
+    void Finish(const QByteArray& pdf);
+
+    QPointer<QWebEnginePage> m_page;
+    QPrinter* m_pPrinter;
+    std::function<void(bool)> m_done;
+    QString m_strTitle;
+    QString m_strUrl;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// The main view: a browser view that fills the frame. It loads the main page
+// Html/Calendar.htm once and never navigates away; every calendar and
+// scripture page is built as an HTML fragment and written into an element of
+// that page. Pages talk back through their status text (command addresses).
+// The view owns the year engine and the scripture database for the whole run.
+
+#include "engine/LanguageState.h"
+#include "engine/LiturgicalYear.h"
+#include "scripture/ScriptureDb.h"
+#include "shell/CalendarCommands.h"
+#include "shell/PageRenderers.h"
+
+#include <QWebEngineView>
+#include <string>
+
+class CStatusBridge;
+class QPrinter;
+
+class CTalvorenView : public QWebEngineView, public CPageTarget
+{
+    Q_OBJECT
+
+public:
+    // `language` must outlive the view; `programFolder` is where Html/ and
+    // Bible.db lie.
+    CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent = nullptr);
+    ~CTalvorenView() override;
+
+    void SetRenderers(const PAGERENDERERS& renderers) { m_renderers = renderers; }
+
+    // Starts loading the main page and opens the scripture database.
+    void OnInitialUpdate();
+
+    // The month of today as a month list (kind 1) or a tabular page (2).
+    void ShowCurrentMonth(int kind);
+    // Runs the select-date dialog and shows the range chosen.
+    void SelectDate();
+
+    // Replaces the inner HTML of the first element whose id or name is `id`.
+    // 0 when there is no page yet; else 1.
+    int SetElementHtml(const std::string& id, const std::string& html);
+    // Runs one line of script in the main page; a null text runs the last
+    // one again. 0 when there is no page yet; else 1. A page without script
+    // elements runs nothing.
+    int RunScript(const char* text);
+
+    // The print command: the print dialog, then the page as shown.
+    void Print(QPrinter* printer);
+
+    // CPageTarget: build a page behind the busy notice and show it.
+    void ShowMonthList(int first, int end) override;
+    void ShowMonthTable(int first, int end) override;
+    void ShowReadings(const std::string& readings) override;
+
+    CLiturgicalYear& Year() { return m_year; }
+    CScriptureDb& Database() { return m_db; }
+    bool IsDatabaseOpen() const { return m_bDatabaseOpen != 0; }
+    bool HasDocument() const { return m_bHasDocument; }
+    const std::string& ProgramFolder() const { return m_strProgramFolder; }
+    const PAGERENDERERS& Renderers() const { return m_renderers; }
+
+signals:
+    // Text for the frame's status bar.
+    void StatusText(const QString& text);
+    // The main page (or a page that replaced it) has finished loading.
+    void DocumentComplete(const QUrl& url);
+
+public slots:
+    // The command channel: a page's new status text.
+    void OnStatusTextChange(const QString& text);
+
+protected:
+    // Windows that the page opens (the reading, print and help windows).
+    QWebEngineView* createWindow(QWebEnginePage::WebWindowType type) override;
+
+private:
+    void OnLoadFinished(bool ok);
+    void ShowFragment(const char* elementId, const std::function<std::string()>& build);
+
+    CLiturgicalYear m_year;
+    CScriptureDb m_db;
+    int m_bDatabaseOpen = 0;
+    bool m_bHasDocument = false;
+    std::string m_strLastScript;
+    std::string m_strProgramFolder;
+    PAGERENDERERS m_renderers;
+    CCalendarCommands m_commands;
+    CStatusBridge* m_pBridge;
+};

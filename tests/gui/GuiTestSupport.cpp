@@ -1,0 +1,128 @@
+#include "tests/gui/GuiTestSupport.h"
+
+#include "engine/LiturgicalYear.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWidget>
+#include <memory>
+
+namespace
+{
+QString ProgramDir()
+{
+    return QStringLiteral(TALVOREN_PROGRAM_DIR);
+}
+}
+
+void PrepareWebEngineEnvironment()
+{
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}
+
+bool CopyFolder(const QString& from, const QString& to)
+{
+    QDir source(from);
+    if (!source.exists() || !QDir().mkpath(to))
+        return false;
+    bool ok = true;
+    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir())
+            ok = CopyFolder(entry.filePath(), target) && ok;
+        else
+            ok = QFile::copy(entry.filePath(), target) && ok;
+    }
+    return ok;
+}
+
+CGuiTestFolder::CGuiTestFolder(bool withPages)
+{
+    const QString program = m_dir.filePath(QStringLiteral("program"));
+    QDir().mkpath(program);
+    if (withPages)
+        CopyFolder(QStringLiteral(TALVOREN_GUI_TEST_DATA "/Html"), program + QStringLiteral("/Html"));
+    CopyFolder(ProgramDir() + QStringLiteral("/Vietnam"), program + QStringLiteral("/Vietnam"));
+    m_strProgram = program.toStdString();
+    m_language.strFolder = m_strProgram + "/Vietnam/";
+
+    QDir().mkpath(Home());
+    QDir().mkpath(Config());
+    QDir().mkpath(m_dir.filePath(QStringLiteral("runtime")));
+    qputenv("TALVOREN_CONFIG_DIR", Config().toUtf8());
+    qputenv("HOME", Home().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (Home() + QStringLiteral("/.config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", m_dir.filePath(QStringLiteral("runtime")).toUtf8());
+}
+
+QString CGuiTestFolder::Path(const QString& relative) const
+{
+    return QDir(QString::fromStdString(m_strProgram)).filePath(relative);
+}
+
+QVariant RunJavaScript(QWebEnginePage* page, const QString& script, int timeoutMs)
+{
+    struct STATE { bool done = false; QVariant value; };
+    auto state = std::make_shared<STATE>();
+    page->runJavaScript(script, [state](const QVariant& value) {
+        state->value = value;
+        state->done = true;
+    });
+    if (!QTest::qWaitFor([state]() { return state->done; }, timeoutMs))
+        return QVariant();
+    return state->value;
+}
+
+QString ElementText(QWebEnginePage* page, const QString& id)
+{
+    return RunJavaScript(page, QStringLiteral("(function(){var e=document.getElementById('%1');"
+                                              "return e?e.innerText:'<none>';})()")
+                                   .arg(id))
+        .toString();
+}
+
+bool SaveScreenshot(QWidget* widget, const QString& name)
+{
+    QWidget* window = widget->window();
+    QPixmap picture;
+    if (QScreen* screen = window->screen())
+        picture = screen->grabWindow(0, window->frameGeometry().x(), window->frameGeometry().y(),
+                                     window->frameGeometry().width(), window->frameGeometry().height());
+    if (picture.isNull())
+        picture = window->grab();
+    QDir().mkpath(QStringLiteral(TALVOREN_SCREENSHOT_DIR));
+    return picture.save(QStringLiteral(TALVOREN_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+}
+
+PAGERENDERERS TestRenderers()
+{
+    PAGERENDERERS renderers;
+    auto page = [](const char* kind, CLiturgicalYear& year, int first, int end) {
+        const DAYRECORD& day = year.GetDay(first);
+        return std::string("<div id='page'>") + kind + " " + std::to_string(year.GetComputedYear()) + " " +
+               std::to_string(first) + " " + std::to_string(end) + "</div>" +
+               "<p><a id='nextMonth' href='#' onclick='View(" + std::to_string(day.nMonth % 12 + 1) +
+               ");return false;' style='font-size:20pt'>next month</a></p>"
+               "<select id='cmbYear' onchange='SelYear()'><option value='2003'>2003</option>"
+               "<option value='2004'>2004</option><option value='2005'>2005</option></select>"
+               "<table class='BORDER'><tr><td id='celebration' onclick='viewBible(" +
+               std::to_string(first) + ")'>" + day.strCelebration + "</td></tr></table>";
+    };
+    renderers.monthList = [page](CLiturgicalYear& year, int first, int end) { return page("list", year, first, end); };
+    renderers.monthTable = [page](CLiturgicalYear& year, int first, int end) {
+        return page("table", year, first, end);
+    };
+    renderers.dayPage = [](CLiturgicalYear& year, const CIVILDATE& date) {
+        year.ComputeYear(date.nYear, false);
+        return "<p id='day'>" + std::to_string(date.nYear) + "-" + std::to_string(date.nMonth) + "-" +
+               std::to_string(date.nDay) + "</p><p id='held'>" + std::to_string(year.GetComputedYear()) + "</p>";
+    };
+    return renderers;
+}
