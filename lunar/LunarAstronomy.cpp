@@ -158,17 +158,17 @@ bool CLunarAstronomy::BuildYear(int lunarYear, const SUI& current, const SUI& ne
         return false;
 
     for (int i = 0; i < count; ++i) {
-        LUNARMONTH& month = result.months[i];
+        LUNARMONTH& month = result.arrMonths[i];
         const SUI& sui = *places[i].pSui;
         month.nFirstDay = NewMoonDay(sui.nFirstMoon + places[i].nOffset, sui.dTimeZone);
         MonthAt(sui, places[i].nOffset, &month.nNumber, &month.bLeap);
         if (i > 0)
-            result.months[i - 1].nDays = month.nFirstDay - result.months[i - 1].nFirstDay;
+            result.arrMonths[i - 1].nDays = month.nFirstDay - result.arrMonths[i - 1].nFirstDay;
     }
-    result.months[count - 1].nDays = nextFirstDay - result.months[count - 1].nFirstDay;
+    result.arrMonths[count - 1].nDays = nextFirstDay - result.arrMonths[count - 1].nFirstDay;
     result.nMonths = count;
     for (int i = 0; i < count; ++i)
-        if (result.months[i].nDays != 29 && result.months[i].nDays != 30)
+        if (result.arrMonths[i].nDays != 29 && result.arrMonths[i].nDays != 30)
             return false;
     return true;
 }
@@ -216,12 +216,12 @@ bool CLunarAstronomy::Convert(int jdn, LUNARDATE& result)
         return false;
 
     int i = year.nMonths - 1;
-    while (i > 0 && year.months[i].nFirstDay > jdn)
+    while (i > 0 && year.arrMonths[i].nFirstDay > jdn)
         --i;
     result.nYear = year.nYear;
-    result.nMonth = year.months[i].nNumber;
-    result.bLeap = year.months[i].bLeap;
-    result.nDay = jdn - year.months[i].nFirstDay + 1;
+    result.nMonth = year.arrMonths[i].nNumber;
+    result.bLeap = year.arrMonths[i].bLeap;
+    result.nDay = jdn - year.arrMonths[i].nFirstDay + 1;
     return true;
 }
 
@@ -229,7 +229,7 @@ std::uint32_t CLunarAstronomy::YearWord(const LUNARYEAR& year)
 {
     std::uint32_t word = 0;
     for (int i = 0; i < year.nMonths; ++i) {
-        const LUNARMONTH& month = year.months[i];
+        const LUNARMONTH& month = year.arrMonths[i];
         if (month.bLeap) {
             word |= static_cast<std::uint32_t>(month.nNumber);
             if (month.nDays == 30)

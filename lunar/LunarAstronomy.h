@@ -31,7 +31,7 @@ struct LUNARYEAR
     int nFirstDay = 0;          // JDN of day 1 of month 1
     int nNextFirstDay = 0;      // JDN of day 1 of month 1 of the next lunar year
     int nMonths = 0;            // 12 or 13
-    LUNARMONTH months[13];
+    LUNARMONTH arrMonths[13];
 };
 
 // A lunar date.

@@ -26,6 +26,8 @@ std::string Format(const char* format, int a, int b = 0, int c = 0)
     std::snprintf(line, sizeof line, format, a, b, c);
     return line;
 }
+// Rows of ten years, as the comments of the written file name them.
+static_assert(CLunarYearTable::kYears % 10 == 0, "whole rows of ten years");
 } // namespace
 
 bool CLunarTableWriter::WriteSource(std::string& text, std::string& error)

@@ -86,9 +86,9 @@ TEST(LunarAstronomy, Month11AndYears)
     EXPECT_EQ(year.nFirstDay, CLunarAstronomy::JulianDay(2025, 1, 29));
     EXPECT_EQ(year.nNextFirstDay, CLunarAstronomy::JulianDay(2026, 2, 17));
     ASSERT_EQ(year.nMonths, 13);
-    EXPECT_EQ(year.months[6].nNumber, 6);
-    EXPECT_TRUE(year.months[6].bLeap);
-    EXPECT_EQ(year.months[6].nFirstDay, CLunarAstronomy::JulianDay(2025, 7, 25));
+    EXPECT_EQ(year.arrMonths[6].nNumber, 6);
+    EXPECT_TRUE(year.arrMonths[6].bLeap);
+    EXPECT_EQ(year.arrMonths[6].nFirstDay, CLunarAstronomy::JulianDay(2025, 7, 25));
     EXPECT_EQ(CLunarAstronomy::YearWord(year) & 0xF, 6u);
     ASSERT_TRUE(CLunarAstronomy::ComputeYear(2026, year));
     EXPECT_EQ(year.nMonths, 12);
@@ -98,7 +98,7 @@ TEST(LunarAstronomy, Month11AndYears)
     // the UTC+7 new year.
     ASSERT_TRUE(CLunarAstronomy::ComputeYear(1967, year));
     EXPECT_EQ(year.nNextFirstDay, CLunarAstronomy::JulianDay(1968, 1, 29));
-    EXPECT_EQ(year.months[year.nMonths - 1].nNumber, 12);
+    EXPECT_EQ(year.arrMonths[year.nMonths - 1].nNumber, 12);
 
     EXPECT_FALSE(CLunarAstronomy::ComputeYear(1000, year));
     LUNARDATE date;
