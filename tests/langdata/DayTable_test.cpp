@@ -1,0 +1,31 @@
+// Whole years with the shipped data: every day of every year shows a
+// celebration text, under every setting of Epiphany, Ascension and Corpus
+// Christi.
+
+#include "tests/langdata/ShippedLanguage.h"
+
+#include "engine/Utf16.h"
+#include "tests/support/RecordingMessageSink.h"
+
+#include <gtest/gtest.h>
+
+TEST(DayTable, EveryDayOfEveryYearShowsACelebration)
+{
+    for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
+        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        CRecordingMessageSink messages;
+        for (int settings = 0; settings < 2; ++settings) {
+            auto engine = data.Engine(settings, settings, settings);
+            for (int year = 1583; year <= 2400; ++year) {
+                ASSERT_TRUE(engine->ComputeYear(year)) << folder.pszName << " " << year;
+                for (int i = 0; i < engine->GetDaysInYear(); ++i) {
+                    const DAYRECORD& day = engine->GetDay(i);
+                    ASSERT_FALSE(TrimWide(day.strCelebration).empty())
+                        << folder.pszName << " " << year << "-" << day.nMonth << "-" << day.nDay;
+                    ASSERT_GE(day.nColour, 1) << folder.pszName << " " << year << " " << i;
+                }
+            }
+        }
+        EXPECT_TRUE(messages.Messages().empty()) << folder.pszName << ": " << messages.Messages().front();
+    }
+}

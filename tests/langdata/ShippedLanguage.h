@@ -1,0 +1,60 @@
+#pragma once
+// The language folders that the build ships in the program folder, and the
+// readable sources under resources/lang/ that they are made from.
+
+#include "engine/LanguageState.h"
+#include "engine/LiturgicalYear.h"
+#include "tests/support/ScopedConfigFolder.h"
+#include "tests/support/TestFolder.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SHIPPEDFOLDER
+{
+    const char* pszName;   // folder name in the program folder
+    int nSyntax;           // the word order its titles are written for
+};
+
+// Vietnamese (syntax 1) and English (syntax 0).
+const std::vector<SHIPPEDFOLDER>& ShippedFolders();
+
+// The data files that this data set provides in every folder (the
+// lectionaries are a data set of their own).
+const std::vector<std::string>& LanguageDataFiles();
+
+// "<program folder>/<folder>/" and "<repo>/resources/lang/<folder>/".
+std::string ShippedFolderPath(const std::string& folder);
+std::string SourceFolderPath(const std::string& folder);
+
+// The whole content of a file ("" when it cannot be read).
+std::string ReadWholeFile(const std::string& path);
+
+// The kept lines of a shipped file, as the engine's reader keeps them.
+std::vector<std::string> KeptLines(const std::string& folder, const std::string& file);
+
+// An engine with the given settings (none read from the settings store).
+std::unique_ptr<CLiturgicalYear> MakeEngine(const CLanguageState& language, int epiphany, int ascension,
+                                            int corpus);
+
+// A language folder made of the shipped titles, feasts and notes of one
+// folder with empty lectionaries, so that the celebrations of any year can be
+// checked apart from the lectionary data.
+class CCelebrationFolder
+{
+public:
+    CCelebrationFolder(const std::string& folder, int syntax);
+
+    std::unique_ptr<CLiturgicalYear> Engine(int epiphany = 0, int ascension = 0, int corpus = 0) const
+    {
+        return MakeEngine(m_language, epiphany, ascension, corpus);
+    }
+    const CLanguageState& Language() const { return m_language; }
+
+private:
+    CTestFolder m_folder;
+    CTestFolder m_config;
+    CScopedConfigFolder m_scopedConfig{m_config.Path()};
+    CLanguageState m_language;
+};
