@@ -106,7 +106,7 @@ bool CSentencesCsvReader::ReadRecord(std::vector<std::optional<std::string>>& fi
             return true;
         }
         if (separator != ',') {
-            error = "line " + std::to_string(m_nLine) + ": text after a closing quote";
+            error = "line " + std::to_string(firstLine) + ": text after a closing quote (or a quote never closed)";
             return false;
         }
     }

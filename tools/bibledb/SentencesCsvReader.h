@@ -23,7 +23,7 @@ public:
 
     // The next row, its values in the writer's column order. False at the
     // end of the file (error empty) or on a malformed row (error names its
-    // line: a wrong number of fields, a quote that is never closed).
+    // first line: a wrong number of fields, a quote that is never closed).
     bool Next(SENTENCEVALUES& row, std::string& error);
 
 private:

@@ -1,0 +1,99 @@
+#include "tests/scripture/ScriptureFixture.h"
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+namespace
+{
+struct CONNECTION {
+    sqlite3* db = nullptr;
+    explicit CONNECTION(const std::string& path)
+    {
+        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
+            throw std::runtime_error("cannot open fixture " + path);
+    }
+    ~CONNECTION() { sqlite3_close(db); }
+    void Run(const std::string& sql) const
+    {
+        char* error = nullptr;
+        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            const std::string text = error ? error : "?";
+            sqlite3_free(error);
+            throw std::runtime_error("fixture SQL failed: " + text + " in " + sql);
+        }
+    }
+};
+} // namespace
+
+void CreateSentencesDb(const std::string& path, const std::vector<FIXTUREROW>& rows)
+{
+    CONNECTION connection(path);
+    connection.Run("CREATE TABLE Sentences (ID INTEGER PRIMARY KEY, Book INTEGER, Chapter INTEGER, "
+                   "Sentence INTEGER, Type INTEGER, Contents TEXT)");
+    sqlite3_stmt* insert = nullptr;
+    if (sqlite3_prepare_v2(connection.db, "INSERT INTO Sentences VALUES (?, ?, ?, ?, ?, ?)", -1, &insert,
+                           nullptr) != SQLITE_OK)
+        throw std::runtime_error("cannot prepare the fixture insert");
+    connection.Run("BEGIN");
+    for (const FIXTUREROW& row : rows) {
+        sqlite3_reset(insert);
+        sqlite3_bind_int64(insert, 1, row.nId);
+        sqlite3_bind_int(insert, 2, row.nBook);
+        sqlite3_bind_int(insert, 3, row.nChapter);
+        sqlite3_bind_int(insert, 4, row.nSentence);
+        sqlite3_bind_int(insert, 5, row.nType);
+        if (row.pszContents)
+            sqlite3_bind_text(insert, 6, row.pszContents, -1, SQLITE_STATIC);
+        else
+            sqlite3_bind_null(insert, 6);
+        if (sqlite3_step(insert) != SQLITE_DONE) {
+            sqlite3_finalize(insert);
+            throw std::runtime_error("cannot insert a fixture row");
+        }
+    }
+    sqlite3_finalize(insert);
+    connection.Run("COMMIT");
+}
+
+void RunSql(const std::string& path, const std::string& sql)
+{
+    CONNECTION(path).Run(sql);
+}
+
+std::vector<FIXTUREROW> PassageRows()
+{
+    return {
+        // Isaiah 7:10-15 (the chapter's verse 9 stays out of every query below).
+        {100, 29, 7, 9, 0, "If you will not believe, surely you shall not be established."},
+        {101, 29, 7, 10, 0, "Yahweh spoke again to Ahaz, saying,"},
+        {102, 29, 7, 11, 0, "<span class=\"l1\">Ask a sign of Yahweh your God.</span>"},
+        {103, 29, 7, 12, 0, "But Ahaz said, I won't ask."},
+        {104, 29, 7, 13, 3, "The sign of Immanuel"},
+        {105, 29, 7, 13, 0, "He said, Listen now, house of David."},
+        {106, 29, 7, 14, 0, "Behold, the virgin will conceive."},
+        {107, 29, 7, 15, 0, "He shall eat butter and honey."},
+        // Isaiah 8:1-4, with a major heading before verse 1.
+        {110, 29, 8, 1, 2, "The Son of Isaiah"},
+        {111, 29, 8, 1, 0, "Yahweh said to me, Take a large tablet."},
+        {112, 29, 8, 2, 0, "I will take for myself faithful witnesses."},
+        {113, 29, 8, 3, 0, "I went to the prophetess."},
+        {114, 29, 8, 4, 0, "For before the child knows how to say."},
+        // Psalm 23 with its title as a minor heading and a book title.
+        {200, 23, 23, 1, 1, "The Psalms"},
+        {201, 23, 23, 1, 3, "A Psalm by David."},
+        {202, 23, 23, 1, 0, "Yahweh is my shepherd."},
+        {203, 23, 23, 2, 0, "He makes me lie down in green pastures."},
+        // The same chapter and verse in four books whose short names the
+        // scan must tell apart.
+        {300, 26, 9, 9, 0, "Song of Songs nine nine."},
+        {301, 45, 9, 9, 0, "Rejoice greatly, daughter of Zion!"},
+        {302, 72, 1, 3, 0, "Contend earnestly for the faith."},
+        {303, 18, 8, 1, 0, "In those days Judith heard."},
+        // 1 Samuel 3.
+        {400, 9, 3, 3, 0, "Samuel was lying down."},
+        {401, 9, 3, 4, 0, "Yahweh called Samuel."},
+        {402, 9, 3, 10, 0, "Speak; for your servant hears."},
+        {403, 9, 3, 19, 0, "Samuel grew."},
+    };
+}
