@@ -5,9 +5,16 @@
 #include "resources/StringTable.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScreen>
+
+namespace
+{
+constexpr int kMaxExposeWaitMs = 300;
+}
 
 CBusyNoticeWnd::CBusyNoticeWnd()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -59,6 +66,12 @@ void CBusyNoticeWnd::Create(const QString& text, const QPixmap& icon)
     }
     show();
     raise();   // top of the z-order, never "always on top"
+    // The work that follows blocks the thread: wait (briefly) until the
+    // window system has put the window on screen, then paint it once.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < kMaxExposeWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     repaint();
 }
 

@@ -16,7 +16,7 @@
 #include "shell/TalvorenView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDateTime>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -100,7 +100,8 @@ bool CTalvorenApp::InitInstance()
     // program reports the time until the main page has loaded and ends.
     if (std::getenv("TALVOREN_QUIT_WHEN_LOADED")) {
         QObject::connect(m_pFrame->ActiveView(), &CTalvorenView::DocumentComplete, m_pFrame.get(), [this]() {
-            std::printf("main page loaded: %s\n", m_pFrame->ActiveView()->HasDocument() ? "yes" : "no");
+            std::printf("main page loaded: %s at %lld ms\n", m_pFrame->ActiveView()->HasDocument() ? "yes" : "no",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
             std::fflush(stdout);
             QTimer::singleShot(0, m_pFrame.get(), [this]() { m_pFrame->close(); });
         });

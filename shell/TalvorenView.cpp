@@ -14,6 +14,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 
@@ -59,8 +60,26 @@ void CTalvorenView::OnLoadFinished(bool ok)
 
 void CTalvorenView::OnStatusTextChange(const QString& text)
 {
+    if (m_nBuilding > 0) {
+        // The busy notice lets the window system draw it while a page is
+        // built; a command that arrives then waits for the build to end.
+        m_pendingStatus << text;
+        return;
+    }
     if (m_commands.RunStatusText(text.toStdString()))
         emit StatusText(text);
+}
+
+void CTalvorenView::EndBuilding()
+{
+    if (--m_nBuilding > 0 || m_pendingStatus.isEmpty())
+        return;
+    const QStringList pending = m_pendingStatus;
+    m_pendingStatus.clear();
+    QTimer::singleShot(0, this, [this, pending]() {
+        for (const QString& text : pending)
+            OnStatusTextChange(text);
+    });
 }
 
 void CTalvorenView::ShowCurrentMonth(int kind)
@@ -97,11 +116,13 @@ int CTalvorenView::RunScript(const char* text)
 void CTalvorenView::ShowFragment(const char* elementId, const std::function<std::string()>& build)
 {
     std::string html;
+    ++m_nBuilding;
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
         html = build();
     }
     SetElementHtml(elementId, html);
+    EndBuilding();
 }
 
 void CTalvorenView::ShowMonthList(int first, int end)
@@ -123,14 +144,16 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     if (!m_bDatabaseOpen)
         return;   // the passage page does nothing without its database
     PASSAGEPAGE passages;
+    ++m_nBuilding;
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen != 0, m_strProgramFolder);
     }
-    if (!passages.bShow)
-        return;
-    SetElementHtml("rightCol2", passages.strHtml);
-    RunScript(passages.strScript.c_str());
+    if (passages.bShow) {
+        SetElementHtml("rightCol2", passages.strHtml);
+        RunScript(passages.strScript.c_str());
+    }
+    EndBuilding();
 }
 
 void CTalvorenView::Print(QPrinter* printer)

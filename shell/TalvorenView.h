@@ -11,6 +11,7 @@
 #include "shell/CalendarCommands.h"
 #include "shell/PageRenderers.h"
 
+#include <QStringList>
 #include <QWebEngineView>
 #include <string>
 
@@ -77,6 +78,7 @@ protected:
 private:
     void OnLoadFinished(bool ok);
     void ShowFragment(const char* elementId, const std::function<std::string()>& build);
+    void EndBuilding();
 
     CLiturgicalYear m_year;
     CScriptureDb m_db;
@@ -87,4 +89,6 @@ private:
     PAGERENDERERS m_renderers;
     CCalendarCommands m_commands;
     CStatusBridge* m_pBridge;
+    int m_nBuilding = 0;                     // > 0 while a page is being built
+    QStringList m_pendingStatus;             // status texts that arrived meanwhile
 };

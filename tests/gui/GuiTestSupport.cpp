@@ -50,12 +50,17 @@ CGuiTestFolder::CGuiTestFolder(bool withPages)
     if (withPages)
         CopyFolder(QStringLiteral(TALVOREN_GUI_TEST_DATA "/Html"), program + QStringLiteral("/Html"));
     CopyFolder(ProgramDir() + QStringLiteral("/Vietnam"), program + QStringLiteral("/Vietnam"));
+    if (QFile::exists(ProgramDir() + QStringLiteral("/Bible.db")))
+        QFile::copy(ProgramDir() + QStringLiteral("/Bible.db"), program + QStringLiteral("/Bible.db"));
     m_strProgram = program.toStdString();
     m_language.strFolder = m_strProgram + "/Vietnam/";
 
     QDir().mkpath(Home());
     QDir().mkpath(Config());
     QDir().mkpath(m_dir.filePath(QStringLiteral("runtime")));
+    // The runtime folder must be private, or Qt looks for another one.
+    QFile::setPermissions(m_dir.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("TALVOREN_CONFIG_DIR", Config().toUtf8());
     qputenv("HOME", Home().toUtf8());
     qputenv("XDG_CONFIG_HOME", (Home() + QStringLiteral("/.config")).toUtf8());

@@ -73,7 +73,7 @@ private slots:
     {
         QCOMPARE(ElementText(m_view->page(), QStringLiteral("rightCol")), QStringLiteral("welcome"));
         QVERIFY(m_view->url().toLocalFile().endsWith(QStringLiteral("/Html/Calendar.htm")));
-        QVERIFY(!m_view->IsDatabaseOpen());   // the test folder has no Bible.db
+        QCOMPARE(m_view->IsDatabaseOpen(), QFile::exists(m_folder->Path(QStringLiteral("Bible.db"))));
     }
 
     void monthCommandShowsTheCurrentMonth()
@@ -217,6 +217,25 @@ private slots:
         m_status->clear();
         emit m_view->page()->linkHovered(QStringLiteral("file:///x/y.htm"));
         QCOMPARE(LastStatus(), QStringLiteral("file:///x/y.htm"));
+    }
+
+    void aClickOnACelebrationOpensTheReadingWindow()
+    {
+        if (!m_view->IsDatabaseOpen())
+            QSKIP("no Bible.db in the program folder");
+        // 1 March 2003, a Saturday of Ordinary Time: its readings cite passages.
+        QVERIFY(m_view->Year().ComputeYear(2003));
+        SendStatus(QStringLiteral("talvorencommand|view|3"));
+        QTRY_COMPARE(PageText(), QStringLiteral("list 2003 59 90"));
+        RunJavaScript(m_view->page(), QStringLiteral("window.lastOpened='';"));
+        RunJavaScript(m_view->page(), QStringLiteral("document.getElementById('celebration').click();"));
+        QTRY_VERIFY_WITH_TIMEOUT(RunJavaScript(m_view->page(), QStringLiteral("window.lastOpened")).toString()
+                                     .endsWith(QStringLiteral("/Html/layer.htm")), 10000);
+        const QString passages =
+            RunJavaScript(m_view->page(), QStringLiteral("document.getElementById('rightCol2').innerHTML")).toString();
+        QVERIFY2(passages.contains(QStringLiteral("<sub>")), qPrintable(passages.left(300)));
+        QVERIFY(passages.contains(QStringLiteral("<h2>"), Qt::CaseInsensitive));
+        QVERIFY(Statuses().contains(QStringLiteral("talvorencommand|viewBible|59")));
     }
 
     void screenshotOfAMonthPage()

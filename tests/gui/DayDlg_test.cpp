@@ -1,0 +1,119 @@
+// The day dialog with the core: today's page once day.htm has loaded, Next
+// and Prev across year ends with the engine computing the new year, Escape
+// moving on, Enter closing, the captions, and the missing-page message.
+
+#include "controls/ImageButton.h"
+#include "engine/LiturgicalYear.h"
+#include "pages/DayDlg.h"
+#include "pages/HtmlViewDlg.h"
+#include "resources/ResourceIds.h"
+#include "shell/CivilDate.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/RecordingMessageSink.h"
+
+#include <QSignalSpy>
+#include <memory>
+
+class DayDlgTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiTestFolder> m_folder;
+    std::unique_ptr<CLiturgicalYear> m_year;
+
+    static QString DayText(CDayDlg& dialog)
+    {
+        return ElementText(dialog.PageView()->page(), QStringLiteral("day"));
+    }
+    static QString Expect(const CIVILDATE& date)
+    {
+        return QStringLiteral("%1-%2-%3").arg(date.nYear).arg(date.nMonth).arg(date.nDay);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = std::make_unique<CGuiTestFolder>();
+        m_year = std::make_unique<CLiturgicalYear>(m_folder->Language());
+    }
+
+    void showsTodayThenWalksAcrossTheYearEnd()
+    {
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, m_folder->ProgramFolder(), nullptr);
+        QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
+        dialog.show();
+        QVERIFY(dialog.PageView());
+        QVERIFY(built.wait(30000));
+        QVERIFY(dialog.CurrentDate() == TodayLocal());
+        QTRY_COMPARE(DayText(dialog), Expect(TodayLocal()));
+
+        dialog.SetCurrentDate(CIVILDATE{2003, 12, 31});
+        dialog.BuildDayPage();
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-31"));
+        dialog.Button(IDC_NEXT)->click();
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2004-1-1"));
+        QCOMPARE(m_year->GetComputedYear(), 2004);   // the engine computed the new year
+        dialog.Button(IDC_PREV)->click();
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-31"));
+        QCOMPARE(m_year->GetComputedYear(), 2003);
+        dialog.Button(IDC_PREV)->click();
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-30"));
+
+        // Escape moves to the next day and does not close the dialog.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-31"));
+        QVERIFY(dialog.isVisible());
+
+        dialog.SetCurrentDate(CIVILDATE{2004, 2, 28});
+        dialog.BuildDayPage();
+        dialog.Button(IDC_NEXT)->click();
+        QTRY_COMPARE(DayText(dialog), QStringLiteral("2004-2-29"));
+        QTest::qWait(200);
+        QVERIFY(SaveScreenshot(&dialog, QStringLiteral("day-dialog-test")));
+
+        // A reload of day.htm brings the dialog back to today.
+        dialog.PageView()->reload();
+        QTRY_COMPARE_WITH_TIMEOUT(DayText(dialog), Expect(TodayLocal()), 20000);
+
+        // Enter activates Close, which ends the dialog with IDOK.
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(IDOK));
+    }
+
+    void buttonsCarryTheirIconsAndDecodedCaptions()
+    {
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, m_folder->ProgramFolder(), nullptr);
+        QCOMPARE(dialog.Button(IDOK)->text(), QStringLiteral(" Ngưng "));
+        QCOMPARE(dialog.Button(IDC_NEXT)->text(), QStringLiteral(" Ngày Mai "));
+        QCOMPARE(dialog.Button(IDC_PREV)->text(), QStringLiteral(" Hôm Qua "));
+        for (int id : {IDOK, IDC_NEXT, IDC_PREV})
+            QCOMPARE(dialog.Button(id)->IconSize(), QSize(32, 32));
+        QVERIFY(dialog.Button(IDOK)->isDefault());
+        // Buttons sit on the template's row 286 in the order Prev, Close, Next.
+        QVERIFY(dialog.Button(IDC_PREV)->x() < dialog.Button(IDOK)->x());
+        QVERIFY(dialog.Button(IDOK)->x() < dialog.Button(IDC_NEXT)->x());
+        QVERIFY(dialog.PageView()->geometry().bottom() < dialog.Button(IDOK)->y());
+    }
+
+    void aMissingDayPageIsReported()
+    {
+        CGuiTestFolder empty(false);
+        CRecordingMessageSink messages;
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, empty.ProgramFolder(), nullptr);
+        QCOMPARE(messages.Messages().size(), size_t(1));
+        QCOMPARE(QString::fromStdString(messages.Messages()[0]),
+                 QStringLiteral("File %1/Html/day.htm not found!").arg(QString::fromStdString(empty.ProgramFolder())));
+        QVERIFY(messages.Icons()[0] == MessageIcon::Error);
+        QVERIFY(!dialog.PageView());
+        QCOMPARE(dialog.Button(IDOK)->text(), QStringLiteral("&Close"));
+        QCOMPARE(dialog.Button(IDC_NEXT)->text(), QStringLiteral("&Next"));
+        dialog.show();
+        dialog.Button(IDC_NEXT)->click();   // no page: nothing is built, nothing fails
+        QVERIFY(dialog.isVisible());
+    }
+};
+
+TALVOREN_GUI_TEST_MAIN(DayDlgTest)
+#include "DayDlg_test.moc"

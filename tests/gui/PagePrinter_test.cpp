@@ -1,0 +1,63 @@
+// Printing a page to a PDF file: every sheet carries the program's header
+// and the footer with its page number and the number of pages.
+
+#include "shell/PagePrinter.h"
+#include "shell/PageSetup.h"
+#include "tests/gui/GuiTestSupport.h"
+
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QWebEngineView>
+
+class PagePrinterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printsHeaderAndFooterOnEverySheet()
+    {
+        CGuiTestFolder folder;
+        QVERIFY(WritePageSetup(kProgramPageHeader, kProgramPageFooter));
+
+        QWebEngineView view;
+        view.resize(800, 600);
+        view.show();
+        QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+        view.load(QUrl::fromLocalFile(folder.Path(QStringLiteral("Html/Calendar.htm"))));
+        QVERIFY(loaded.wait(30000));
+        // Enough text for three sheets.
+        RunJavaScript(view.page(), QStringLiteral("var c=document.getElementById('rightCol');var s='';"
+                                                  "for(var i=0;i<150;++i)s+='<p>Ngày '+i+'</p>';c.innerHTML=s;"));
+
+        const QString output = folder.Path(QStringLiteral("printed.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        bool finished = false;
+        bool succeeded = false;
+        CPagePrinter::Print(view.page(), &printer, [&](bool ok) {
+            finished = true;
+            succeeded = ok;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(finished, 60000);
+        QVERIFY(succeeded);
+
+        QPdfDocument document;
+        QCOMPARE(document.load(output), QPdfDocument::Error::None);
+        const int pages = document.pageCount();
+        QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+        for (int page = 0; page < pages; ++page) {
+            const QString text = document.getAllText(page).text();
+            QVERIFY2(text.contains(QStringLiteral("Sorvane Liturgical Calendar")), qPrintable(text.left(200)));
+            QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages)), qPrintable(text.right(200)));
+        }
+        const QImage first = document.render(0, QSize(600, 850));
+        QVERIFY(first.save(QStringLiteral(TALVOREN_SCREENSHOT_DIR "/printed-page-test.png")));
+    }
+};
+
+TALVOREN_GUI_TEST_MAIN(PagePrinterTest)
+#include "PagePrinter_test.moc"
