@@ -1,0 +1,66 @@
+// The GUI half of the platform layer: dialog units, fonts by cell height,
+// the single-instance lock and the message-box sink's icons.
+
+#include "platform/DialogUnits.h"
+#include "platform/SingleInstance.h"
+#include "tests/gui/GuiTestSupport.h"
+
+#include <QFontMetrics>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+class PlatformGuiTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dialogUnitsFollowTheBaseUnits()
+    {
+        const QFont font = DialogTemplateFont();
+        const QSize base = DialogBaseUnits(font);
+        QVERIFY(base.width() > 0 && base.height() > 0);
+        // x * width / 4 and y * height / 8, rounded.
+        QCOMPARE(DialogUnitsToPixels(font, 4, 8, 40, 80), QRect(base.width(), base.height(), 10 * base.width(),
+                                                                 10 * base.height()));
+        QCOMPARE(DialogUnitsToPixels(font, 0, 0), QSize(0, 0));
+        const QSize day = DialogUnitsToPixels(font, 250, 309);
+        QCOMPARE(day.width(), (250 * base.width() + 2) / 4);
+        QCOMPARE(day.height(), (309 * base.height() + 4) / 8);
+    }
+
+    void fontsAreMadeByTheirCellHeight()
+    {
+        for (int cell : {12, 16, 24}) {
+            const QFont font = MakeCellHeightFont(QStringLiteral("Verdana"), cell, QFont::Normal);
+            const QFontMetrics metrics(font);
+            QVERIFY2(metrics.ascent() + metrics.descent() <= cell, qPrintable(QString::number(cell)));
+            QVERIFY(metrics.ascent() + metrics.descent() >= cell - 3);
+            QCOMPARE(font.weight(), QFont::Normal);
+        }
+    }
+
+    void oneInstanceHoldsTheLock()
+    {
+        QTemporaryDir folder;
+        CSingleInstance first(folder.path());
+        QVERIFY(first.Acquire());
+        QVERIFY(first.LockPath().endsWith(QStringLiteral("/Talvoren")));
+        CSingleInstance second(folder.path());
+        QVERIFY(!second.Acquire());
+    }
+
+    void aLockLeftByAGoneProcessIsTakenOver()
+    {
+        QTemporaryDir folder;
+        QFile stale(folder.filePath(QStringLiteral("Talvoren")));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        // A process id that does not run, on this machine.
+        stale.write("999999\ntalvoren\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        CSingleInstance instance(folder.path());
+        QVERIFY(instance.Acquire());
+    }
+};
+
+TALVOREN_GUI_TEST_MAIN(PlatformGuiTest)
+#include "PlatformGui_test.moc"
