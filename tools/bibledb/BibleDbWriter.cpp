@@ -32,9 +32,10 @@ void CBibleDbWriter::Abandon()
     m_pInsert = nullptr;
     if (m_pDb)
         sqlite3_close_v2(m_pDb);
-    if (m_pDb || !m_strTempPath.empty())
-        std::remove(m_strTempPath.c_str());
     m_pDb = nullptr;
+    // The half-written file goes; the file at the final path is untouched.
+    if (!m_strTempPath.empty())
+        std::remove(m_strTempPath.c_str());
     m_strTempPath.clear();
 }
 
