@@ -66,6 +66,7 @@ CMainFrame::CMainFrame(const CLanguageState& language, const std::string& progra
 
 CMainFrame::~CMainFrame()
 {
+    qApp->removeEventFilter(this);
     // The view goes first (closing the database), then the user's page
     // header and footer are put back.
     delete m_pView;

@@ -47,7 +47,14 @@ void CPagePrinter::Start()
     layout.setUnits(QPageLayout::Millimeter);
     layout.setMinimumMargins(QMarginsF());
     layout.setMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm));
-    m_page->printToPdf([this](const QByteArray& pdf) { Finish(pdf); }, layout);
+    // The job object goes with its page; a result that comes after that is dropped.
+    QPointer<CPagePrinter> self(this);
+    m_page->printToPdf(
+        [self](const QByteArray& pdf) {
+            if (self)
+                self->Finish(pdf);
+        },
+        layout);
 }
 
 void CPagePrinter::Finish(const QByteArray& pdf)

@@ -25,10 +25,17 @@ private slots:
         QVERIFY(dialog.PageView());
         QCOMPARE(dialog.OkButton()->IconSize(), QSize(32, 32));
         QSignalSpy loaded(dialog.PageView(), &CHtmlViewDlg::DocumentComplete);
+        // Before the page has loaded nothing is written, and nothing fails.
+        QCOMPARE(dialog.PageView()->SetElementHtml(QStringLiteral("about"), QStringLiteral("early")), false);
         dialog.show();
         QVERIFY(loaded.wait(30000));
         QCOMPARE(ElementText(dialog.PageView()->page(), QStringLiteral("about")),
                  QStringLiteral("Test about page: Talvoren."));
+        QVERIFY(dialog.PageView()->SetElementHtml(QStringLiteral("about"), QStringLiteral("Talvoren 4.1")));
+        QTRY_COMPARE(ElementText(dialog.PageView()->page(), QStringLiteral("about")), QStringLiteral("Talvoren 4.1"));
+        dialog.PageView()->reload();   // a reload completes the page again and tells the dialog again
+        QVERIFY(loaded.wait(30000));
+        QCOMPARE(loaded.count(), 2);
         QTest::qWait(200);
         QVERIFY(SaveScreenshot(&dialog, QStringLiteral("about-box-test")));
         dialog.OkButton()->click();
