@@ -12,6 +12,19 @@ int PsalterWeek(int week)
 {
     return ((week - 1) % 4) + 1;
 }
+
+// The weekdays from 17 to 24 December read the readings of their date, not
+// of their place in the week: 17 December position 17, 18 December position
+// 24, 19 to 24 December positions 18 to 23. Other Advent weekdays read
+// `byWeek` (6 (week - 1) + weekday - 1).
+int AdventWeekdayPosition(const DAYRECORD& day, int byWeek)
+{
+    if (day.nMonth != 12 || day.nDay < 17 || day.nDay > 24)
+        return byWeek;
+    if (day.nDay == 17)
+        return 17;
+    return day.nDay == 18 ? 24 : day.nDay - 1;
+}
 } // namespace
 
 void CLiturgicalYear::ComputeEaster(int year, int* month, int* day)
@@ -229,7 +242,7 @@ void CLiturgicalYear::SetAdvent()
         day.nColour = d == first + 14 ? kColourRose : kColourViolet;   // third Sunday
         day.nSeason = kSeasonAdvent;
         if (day.nWeekday != 0)
-            day.strReadings = WeekdayEntry(weekdayPosition++);
+            day.strReadings = WeekdayEntry(AdventWeekdayPosition(day, weekdayPosition++));
         else
             day.strReadings = MakeSundayReadings(kSeasonAdvent, week, 0);
         weekday = (weekday + 1) % 7;

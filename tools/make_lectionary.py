@@ -103,6 +103,12 @@ def sunday_day(pos):
     return None, UNUSED
 
 
+# The readings of 18 December (the weekday of Advent read on that date).
+# The engine reads the weekdays of 17 to 24 December by date: 17 December at
+# position 17, 18 December at 24, 19 to 24 December at 18 to 23.
+DECEMBER_18 = 'Jer 23:5-8; Ps 72:1-2,12-13,18-19; Matt 1:18-25'
+
+
 def weekday_day(pos):
     """(English day name prefix of the table, Vietnamese label) of weekday position pos."""
     def week_day(first, season_en, season_vi):
@@ -115,6 +121,8 @@ def weekday_day(pos):
         if pos >= 17:   # read by date in the week before Christmas
             vi += f' (ngày {pos + (0 if pos == 17 else 1)}/12)'
         return en, vi
+    if pos == 24:
+        return None, 'Ngày 18/12'
     if 25 <= pos <= 30:
         saints = {25: ', Thánh Stêphanô', 26: ', Thánh Gioan Tông Đồ', 27: ', Các Thánh Anh Hài'}
         return f'December {pos + 1}', f'Ngày {pos + 1}/12' + saints.get(pos, '')
@@ -227,6 +235,8 @@ def convert(tables, output):
             where = f'weekday-{year}.tsv position {pos}'
             expected, label = weekday_day(pos)
             check_day(where, expected, day, readings)
+            if pos == 24:   # 18 December, read by date; the tables leave the position empty
+                readings = DECEMBER_18
             lines.append((f'{year}-{pos:03d} {label}', short_form(readings, where)))
         write_file(os.path.join(output, f'uLectionary{year}.txt'), [
             f'Weekday lectionary, Year {"I" if year == "1" else "II"}, read in {"odd" if year == "1" else "even"} civil years.',

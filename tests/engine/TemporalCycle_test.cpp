@@ -79,7 +79,7 @@ TEST(TemporalCycle, Year2002)
         {12, 1, "T86 T52 T48", 5, 4, 1, "SA0<br>T108 1"},            // First Sunday of Advent
         {12, 2, "T87 T93 T52 T48", 0, 4, 1, "W2-0"},
         {12, 15, "T86 T54 T48", 5, 5, 1, "SA2<br>T108 3"},           // Third Sunday, rose
-        {12, 24, "T88 T93 T55 T48", 0, 4, 1, "W2-19"},
+        {12, 24, "T88 T93 T55 T48", 0, 4, 1, "W2-23"},
         {12, 25, "", 0, 1, 0, ""},                                   // from the feast file only
         {12, 26, "T40", 0, 2, 2, "W2-25"},
         {12, 29, "T39", 6, 2, 2, "SA6"},                             // Holy Family
@@ -196,4 +196,23 @@ TEST(TemporalCycle, AscensionAndCorpusChristiOnSunday)
         {5, 30, "T90 T93 T59 T47", 0, 1, 0, "W2-174"},
         {6, 2, "T36", 10, 2, 0, "SA74"},
     });
+}
+
+TEST(TemporalCycle, WeekdaysFrom17To24DecemberReadTheirDate)
+{
+    CEngineTestData data;
+    auto engine = data.Engine();
+    // 17 December at position 17, 18 December at 24, 19..24 December at 18..23,
+    // whatever the weekday; the Sundays keep their Sunday readings.
+    struct Case { int year, day; const char* readings; };
+    const Case cases[] = {
+        {2002, 16, "W2-12"}, {2002, 17, "W2-17"}, {2002, 18, "W2-24"}, {2002, 19, "W2-18"},
+        {2002, 21, "W2-20"}, {2002, 22, "SA3<br>T108 4"}, {2002, 23, "W2-22"}, {2002, 24, "W2-23"},
+        {2005, 17, "W1-17"}, {2005, 18, "SA3<br>T108 4"}, {2005, 19, "W1-18"}, {2005, 24, "W1-23"},
+        {2006, 17, "SB2<br>T108 3"}, {2006, 18, "W2-24"}, {2006, 23, "W2-22"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(engine->ComputeYear(c.year));
+        EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, c.day)).strReadings, c.readings) << c.year << "-12-" << c.day;
+    }
 }

@@ -110,9 +110,9 @@ TEST(LectionaryCitations, EveryEntryScansAndParsesPieceByPiece)
             }
         }
     }
-    // 65 read Sunday positions in each of three files, 322 read weekday
+    // 65 read Sunday positions in each of three files, 323 read weekday
     // positions in each weekday file.
-    EXPECT_EQ(entriesChecked, 3 * 65 + 2 * 322);
+    EXPECT_EQ(entriesChecked, 3 * 65 + 2 * 323);
 }
 
 TEST(LectionaryCitations, BooksThatShareTheirFirstLettersKeepTheirOwnNumbers)
