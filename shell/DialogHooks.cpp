@@ -1,36 +1,63 @@
 #include "shell/DialogHooks.h"
 
+#include "dialogs/ConfigDlg.h"
+#include "dialogs/DialogHost.h"
+#include "dialogs/LanguageDlg.h"
+#include "dialogs/NotesDlg.h"
+#include "dialogs/SelectDateDlg.h"
 #include "platform/MessageSink.h"
+#include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
+#include "shell/CompanionPrograms.h"
+#include "shell/MainFrame.h"
+#include "shell/TalvorenView.h"
 
 namespace
 {
-// Until its dialog is part of the program, a command says so instead of
-// doing nothing.
-int NotYetAvailable(int command)
+// The program folder of the running frame (where its pages and language
+// folders lie), else the folder of the executable.
+std::string FrameProgramFolder(const CMainFrame* frame)
 {
-    ShowMessage(CommandPrompt(command) + ": this dialog is not part of this version yet.", MessageIcon::Information);
-    return IDCANCEL;
+    if (frame && frame->ActiveView())
+        return frame->ActiveView()->ProgramFolder();
+    return ::ProgramFolder();
 }
 }
 
-bool RunSelectDateDialog(QWidget*, DATESELECTION*)
+bool RunSelectDateDialog(QWidget* parent, DATESELECTION* selection)
 {
-    return NotYetAvailable(ID_SELECTDATE) == IDOK;
+    CSelectDateDlg dialog(parent);
+    if (dialog.exec() != IDOK)
+        return false;
+    if (selection)
+        *selection = dialog.Selection();
+    return true;
 }
 
-int RunConfigDialog(QWidget*)
+int RunConfigDialog(QWidget* parent)
 {
-    return NotYetAvailable(ID_CONFIGURE);
+    CConfigDlg dialog(parent);
+    return dialog.exec();
 }
 
-int RunLanguageDialog(CMainFrame*)
+int RunLanguageDialog(CMainFrame* frame)
 {
-    return NotYetAvailable(ID_INTERNATIONALISE);
+    CLanguageState* language = RunLanguageState();
+    if (!language) {
+        ShowMessage("The language of this run cannot be changed here.", MessageIcon::Stop);
+        return IDCANCEL;
+    }
+    const bool onCdRom = frame ? !frame->IsNotOnCdRom() : IsOnCdRom(::ProgramFolder(), ReadMountTable());
+    CLanguageDlg dialog(*language, FrameProgramFolder(frame), onCdRom, nullptr);
+    dialog.SetReloadHandler([frame]() {
+        if (frame)
+            frame->ReloadLanguageData();
+    });
+    return dialog.exec();
 }
 
-int RunNotesDialog(QWidget*)
+int RunNotesDialog(QWidget* parent)
 {
-    return NotYetAvailable(ID_NOTE);
+    CNotesDlg dialog(FrameProgramFolder(FindMainFrame()), parent);
+    return dialog.exec();
 }

@@ -1,0 +1,65 @@
+#include "dialogs/ConfigOptions.h"
+
+#include "dialogs/DialogIds.h"
+#include "engine/SettingsKey.h"
+
+#include <cstdint>
+
+const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable()
+{
+    // "Mừng Lễ Hiển Linh đúng ngày 6 tháng Giêng",
+    // "Mừng Lễ Thăng Thiên vào ngày Chúa Nhật",
+    // "Mừng Lễ Mình Máu Thánh Chúa vào ngày  Chúa Nhật" (two blanks before "Chúa").
+    static const std::array<CONFIGOPTION, kConfigOptionCount> table = {{
+        {u"M\u00A5ng L\u008F Hi\u017Dn Linh \u00AD\u00A3ng ng\u2026y 6 th\u00FFng Gi\u02C6ng", "Epiphany",
+         IDC_CONFIG_EPIPHANY},
+        {u"M\u00A5ng L\u008F Th\u00E8ng Thi\u02C6n v\u2026o ng\u2026y Ch\u00A3a Nh\u00E7t", "Ascension",
+         IDC_CONFIG_ASCENSION},
+        {u"M\u00A5ng L\u008F M\u008Dnh M\u00FFu Th\u00FFnh Ch\u00A3a v\u2026o ng\u2026y  Ch\u00A3a Nh\u00E7t",
+         "CorpusChristi", IDC_CONFIG_CORPUSCHRISTI},
+    }};
+    return table;
+}
+
+bool ReadConfigOptions(CONFIGSTATES* states)
+{
+    states->fill(false);
+    CSettingsKey key;
+    if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess)
+        return false;
+    const auto& table = ConfigOptionTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        std::uint32_t value = 0;
+        if (key.ReadDword(table[i].pszValueName, &value) != CSettingsKey::kSuccess)
+            value = 0;
+        (*states)[i] = value != 0;
+    }
+    key.Close();
+    return true;
+}
+
+bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error)
+{
+    const std::string store = CSettingsKey::StoreFilePath(SettingsRoot::LocalMachine);
+    CSettingsKey key;
+    if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess) {
+        if (error)
+            *error = "The settings could not be saved: the settings store " + store +
+                     " cannot be opened for writing.";
+        return false;
+    }
+    std::string failed;
+    const auto& table = ConfigOptionTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (key.WriteDword(table[i].pszValueName, states[i] ? 1 : 0) != CSettingsKey::kSuccess)
+            failed += (failed.empty() ? "" : ", ") + std::string("\"") + table[i].pszValueName + "\"";
+    }
+    key.Close();
+    if (!failed.empty()) {
+        if (error)
+            *error = "The settings could not all be saved: writing " + failed + " into the settings store " +
+                     store + " failed.";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The three celebration options of the configuration dialog: how Epiphany,
+// the Ascension and Corpus Christi are placed in the year. Each is a 32-bit
+// value of the settings key (1 checked, 0 not) that the year engine reads at
+// its next fresh computation.
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+// One row of the option table: the check box's caption (in the Vietnamese
+// font encoding), the settings value it stands for and its control id.
+struct CONFIGOPTION
+{
+    const char16_t* pszCaption;
+    const char* pszValueName;
+    int nCheckBoxId;
+};
+
+constexpr std::size_t kConfigOptionCount = 3;
+using CONFIGSTATES = std::array<bool, kConfigOptionCount>;
+
+// The option table, in the order the dialog reads and writes it.
+const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable();
+
+// Reads the three values from the settings key, in table order; a value that
+// cannot be read shows unchecked, any non-zero number checked. Returns false
+// (all unchecked) when the settings key cannot be opened.
+bool ReadConfigOptions(CONFIGSTATES* states);
+
+// Writes the three values (1 checked, 0 not), in table order; a failed write
+// does not stop the others. Returns false when the key cannot be opened or a
+// write failed, with `*error` telling the user which store and what failed.
+bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error);

@@ -1,0 +1,54 @@
+#pragma once
+// The internationalise dialog: switches the language folder for the rest of
+// the run and chooses the word order of composed titles. A language without
+// a folder gets one beside the executable, filled with copies of the files
+// of the current language folder.
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+struct CLanguageState;
+
+class CLanguageDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `language` is the run's language state that OK changes; `programFolder`
+    // the folder of the executable; `onCdRom` offers the short list.
+    CLanguageDlg(CLanguageState& language, const std::string& programFolder, bool onCdRom,
+                 QWidget* parent = nullptr);
+
+    // Called after OK has stored a new folder and flag, before the dialog
+    // ends: the main window's ReloadLanguageData.
+    void SetReloadHandler(std::function<void()> reload) { m_reload = std::move(reload); }
+
+    QComboBox* LanguageList() const { return m_pList; }
+    QRadioButton* VietnameseOrder() const { return m_pVietnameseOrder; }
+    QRadioButton* EnglishOrder() const { return m_pEnglishOrder; }
+    QGroupBox* Frame() const { return m_pFrame; }
+    QPushButton* OkButton() const { return m_pOk; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+
+    // OK: installs and switches to the selected language, reloads the
+    // language data and ends with IDOK; a failed copy keeps the dialog open
+    // with nothing switched. No selection: nothing happens.
+    void accept() override;
+    void reject() override;
+
+private:
+    CLanguageState& m_language;
+    std::string m_strProgramFolder;
+    std::function<void()> m_reload;
+    QComboBox* m_pList = nullptr;
+    QRadioButton* m_pVietnameseOrder = nullptr;
+    QRadioButton* m_pEnglishOrder = nullptr;
+    QGroupBox* m_pFrame = nullptr;
+    QPushButton* m_pOk = nullptr;
+    QPushButton* m_pCancel = nullptr;
+};

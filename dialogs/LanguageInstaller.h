@@ -1,0 +1,62 @@
+#pragma once
+// Switching the language folder for the rest of the run: the languages the
+// language dialog offers, the folder each one uses, and the installation of a
+// language that has no folder yet (a new folder beside the executable, filled
+// with copies of every file of the current language folder).
+
+#include <string>
+#include <vector>
+
+struct CLanguageState;
+
+class CLanguageInstaller
+{
+public:
+    // The languages offered, in this order: the full list, and the short one
+    // for a program that runs from a CD-ROM drive.
+    static const char kFullList[];
+    static const char kShortList[];
+
+    // The names of the list for the drive of the program, split at commas.
+    static std::vector<std::string> LanguageNames(bool onCdRom);
+
+    // The folder of a language: its name, except that "Vietnamese" (in any
+    // letter case) uses the folder "Vietnam".
+    static std::string FolderName(const std::string& language);
+
+    // "<program folder>/<folder>/", with one separator between the two.
+    static std::string TargetFolder(const std::string& programFolder, const std::string& folder);
+
+    // The base name and extension of the last part of `path`, split at its
+    // last dot (".." gives "." and ".", "a.b.txt" gives "a.b" and ".txt").
+    static void SplitName(const std::string& path, std::string* base, std::string* extension);
+
+    // Creates every missing folder along `path`, outermost first. Failures
+    // are not reported: a later copy into the folder fails and says so.
+    static void CreateFolderPath(const std::string& path);
+
+    // Copies `source` to `destination` unchanged, in blocks of 4096 bytes.
+    // A source that does not exist shows its path with the caption "Cannot
+    // open file"; a file that cannot be opened, read or written shows the
+    // file-error message for it. Returns false after such a message.
+    static bool CopyFileByBlocks(const std::string& source, const std::string& destination);
+
+    // The file-error message for `path` and the system error `error`, at
+    // most 1024 characters ("Access to /a/b was denied.").
+    static std::string FileErrorMessage(const std::string& path, int error);
+
+    // Copies every entry of `fromFolder` whose base name has more than one
+    // character into `target` (a folder path ending in a separator), in the
+    // order the folder lists them. At the first failed copy shows "Cannot
+    // copy <source> into <destination>" and returns false; what was copied
+    // so far stays.
+    static bool FillFolder(const std::string& fromFolder, const std::string& target);
+
+    // The language dialog's OK: the folder of `language` in the program
+    // folder, created and filled from the current language folder when it
+    // does not exist yet; then the state's folder becomes that folder and its
+    // syntax flag 1 for the Vietnamese word order, else 0. Returns false,
+    // with `state` unchanged, when a copy failed.
+    static bool Install(const std::string& programFolder, const std::string& language, bool vietnameseOrder,
+                        CLanguageState& state);
+};

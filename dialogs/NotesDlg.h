@@ -1,0 +1,63 @@
+#pragma once
+// The notes dialog: every note of the notes file as a row (day, month, text)
+// of an editable list, at least ten rows. Cells are edited in place, rows
+// deleted, blank rows filled; Save writes the complete rows back to the
+// notes file, which it replaces in one step.
+
+#include "dialogs/NotesFile.h"
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class CBusyNoticeWnd;
+class CEditListCtrl;
+class CInPlaceEdit;
+class QPushButton;
+
+class CNotesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Edits "<programFolder>/Vietnam/uNote.txt".
+    explicit CNotesDlg(const std::string& programFolder, QWidget* parent = nullptr);
+
+    CEditListCtrl* List() const { return m_pList; }
+    CInPlaceEdit* CurrentEditor() const { return m_pEditor; }
+    QPushButton* SaveButton() const { return m_pSave; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+    QPushButton* DeleteButton() const { return m_pDelete; }
+
+    // The rows of the list, in order.
+    std::vector<NOTEROW> Rows() const;
+
+    // How long the confirmation stays on screen after a save (1000 ms).
+    void SetNoticeDuration(int milliseconds) { m_nNoticeMs = milliseconds; }
+
+    // Save: writes the complete rows and ends with IDOK after the one-second
+    // confirmation. When the notes cannot be written, says why and stays
+    // open with the rows as they are; the notes file is left untouched.
+    void accept() override;
+    void reject() override;
+    // Removes the selected rows.
+    void OnDelete();
+
+signals:
+    // The save confirmation is on screen (for watching it).
+    void SaveNoticeShown(CBusyNoticeWnd* notice);
+
+private:
+    void OnBeginLabelEdit(int row, int column, const QString& text);
+    void OnEndLabelEdit(int row, int column, const QString& text, bool cancelled);
+    void LoadNotes();
+
+    std::string m_strNotesPath;
+    std::string m_strTemporaryPath;
+    CEditListCtrl* m_pList = nullptr;
+    CInPlaceEdit* m_pEditor = nullptr;
+    QPushButton* m_pSave = nullptr;
+    QPushButton* m_pCancel = nullptr;
+    QPushButton* m_pDelete = nullptr;
+    int m_nNoticeMs = 1000;
+};

@@ -1,0 +1,147 @@
+#include "dialogs/ConfigOptions.h"
+#include "dialogs/DialogCaptions.h"
+#include "engine/LiturgicalYear.h"
+#include "engine/SettingsKey.h"
+#include "platform/VietnameseFontText.h"
+#include "tests/engine/EngineTestData.h"
+#include "tests/support/ScopedConfigFolder.h"
+#include "tests/support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class ConfigOptionsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0"); }
+
+    std::uint32_t Stored(const char* name)
+    {
+        CSettingsKey key;
+        std::uint32_t value = 12345;
+        if (key.OpenForReading(SettingsRoot::LocalMachine) == CSettingsKey::kSuccess)
+            key.ReadDword(name, &value);
+        return value;
+    }
+
+    CTestFolder m_config;
+    CScopedConfigFolder m_scoped{m_config.Path()};
+};
+} // namespace
+
+TEST_F(ConfigOptionsTest, TheTableInItsOrderWithItsCaptions)
+{
+    const auto& table = ConfigOptionTable();
+    const struct { const char* name; int id; const char* caption; } expected[] = {
+        {"Epiphany", 1012, "Mừng Lễ Hiển Linh đúng ngày 6 tháng Giêng"},
+        {"Ascension", 1013, "Mừng Lễ Thăng Thiên vào ngày Chúa Nhật"},
+        {"CorpusChristi", 1014, "Mừng Lễ Mình Máu Thánh Chúa vào ngày  Chúa Nhật"},
+    };
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_STREQ(table[i].pszValueName, expected[i].name);
+        EXPECT_EQ(table[i].nCheckBoxId, expected[i].id);
+        EXPECT_EQ(DecodeVietnameseFontText(table[i].pszCaption), expected[i].caption);
+    }
+}
+
+// The captions of the other dialogs decode to proper Vietnamese as well.
+TEST(DialogCaptions, DecodeToVietnamese)
+{
+    const std::pair<const char16_t*, const char*> captions[] = {
+        {kLanguageFrameCaption, " Chọn Ngôn Ngữ "},
+        {kVietnameseOrderCaption, "Cú pháp Việt (Chúa Nhật Thứ Nhất)"},
+        {kEnglishOrderCaption, "Cú pháp Anh (First Sunday)"},
+        {kKindFrameCaption, " Lựa Chọn "},
+        {kMonthCalendarCaption, "Lịch Sổ"},
+        {kTabularCaption, "Lịch Treo Tường"},
+        {kYearLabelCaption, " Năm "},
+        {kChooseMonthCaption, " Chọn Tháng "},
+        {kChooseDaysCaption, " Chọn Ngày "},
+        {kSelectCancelCaption, " Ngưng "},
+    };
+    for (const auto& [units, text] : captions)
+        EXPECT_EQ(DecodeVietnameseFontText(units), text);
+
+    const char* months[] = {"Tháng Giêng", "Tháng Hai", "Tháng Ba",   "Tháng Tư",        "Tháng Năm",
+                            "Tháng Sáu",   "Tháng Bảy", "Tháng Tám",  "Tháng Chín",      "Tháng Mười",
+                            "Tháng Mười Một", "Tháng Mười Hai"};
+    int count = 0;
+    for (; kMonthCaptions[count]; ++count)
+        EXPECT_EQ(DecodeVietnameseFontText(kMonthCaptions[count]), months[count]);
+    EXPECT_EQ(count, 12);
+}
+
+TEST_F(ConfigOptionsTest, AFreshStoreReadsUncheckedAndOkCreatesTheValues)
+{
+    CONFIGSTATES states;
+    states.fill(true);
+    ASSERT_TRUE(ReadConfigOptions(&states));
+    EXPECT_EQ(states, (CONFIGSTATES{false, false, false}));
+    std::string error;
+    ASSERT_TRUE(WriteConfigOptions(states, &error)) << error;
+    EXPECT_EQ(Stored("Epiphany"), 0u);
+    EXPECT_EQ(Stored("Ascension"), 0u);
+    EXPECT_EQ(Stored("CorpusChristi"), 0u);
+}
+
+TEST_F(ConfigOptionsTest, ValuesRoundTripAndAnyNonZeroNumberIsChecked)
+{
+    std::string error;
+    ASSERT_TRUE(WriteConfigOptions({true, false, true}, &error)) << error;
+    EXPECT_EQ(Stored("Epiphany"), 1u);
+    EXPECT_EQ(Stored("Ascension"), 0u);
+    EXPECT_EQ(Stored("CorpusChristi"), 1u);
+    {
+        CSettingsKey key;
+        ASSERT_EQ(key.Open(SettingsRoot::LocalMachine), CSettingsKey::kSuccess);
+        key.WriteDword("Ascension", 7);
+    }
+    CONFIGSTATES states;
+    ASSERT_TRUE(ReadConfigOptions(&states));
+    EXPECT_EQ(states, (CONFIGSTATES{true, true, true}));
+}
+
+TEST(ConfigOptions, AnUnreachableStoreReadsUncheckedAndRefusesToWrite)
+{
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+    CTestFolder folder;
+    folder.WriteBytes("file", "not a folder");
+    CScopedConfigFolder scoped(folder.File("file/config"));   // a folder below a regular file
+    CONFIGSTATES states;
+    states.fill(true);
+    EXPECT_FALSE(ReadConfigOptions(&states));
+    EXPECT_EQ(states, (CONFIGSTATES{false, false, false}));
+    std::string error;
+    EXPECT_FALSE(WriteConfigOptions({true, true, true}, &error));
+    EXPECT_NE(error.find(folder.File("file/config/settings.ini")), std::string::npos) << error;
+    EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
+}
+
+// What the dialog writes, the engine reads at its next fresh computation:
+// with all three ticked, 2002 has Ascension (title 33) on Sunday 12 May and
+// Corpus Christi (title 36) on Sunday 2 June instead of Thursday 9 May and
+// Thursday 30 May.
+TEST(ConfigOptions, TheEngineReadsTheOptionsAtItsNextFreshComputation)
+{
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+    CEngineTestData data;   // its own settings folder and language data
+    CLiturgicalYear year(data.Language());
+    auto celebration = [&year](int month, int day) {
+        return year.GetDay(CEngineTestData::Index(2002, month, day)).strCelebration;
+    };
+    std::string error;
+    ASSERT_TRUE(WriteConfigOptions({false, false, false}, &error)) << error;
+    ASSERT_TRUE(year.ComputeYear(2002));
+    EXPECT_EQ(celebration(5, 9), "T33");
+    EXPECT_EQ(celebration(5, 30), "T36");
+
+    ASSERT_TRUE(WriteConfigOptions({true, true, true}, &error)) << error;
+    ASSERT_TRUE(year.ComputeYear(2002));   // the year is held: nothing moves yet
+    EXPECT_EQ(celebration(5, 9), "T33");
+    year.Invalidate();
+    ASSERT_TRUE(year.ComputeYear(2002));
+    EXPECT_EQ(celebration(5, 12), "T33");
+    EXPECT_EQ(celebration(6, 2), "T36");
+    EXPECT_NE(celebration(5, 9), "T33");
+}
