@@ -25,7 +25,13 @@ public:
     // Decodes an in-memory file image into `lines` (emptied first).
     static void Decode(const char* data, std::size_t size, std::vector<std::string>& lines);
 
-    // Writes `lines` as a UTF-16LE file with CR LF line ends and no
-    // byte-order mark. Returns false on any failure.
+    // The file image of `lines`: UTF-16LE with CR LF line ends and no
+    // byte-order mark, except when the first line itself begins with U+FEFF:
+    // then a mark is put before it, so that reading skips the mark and keeps
+    // the line whole. Decode(Encode(lines)) gives `lines` back for any kept
+    // lines.
+    static std::string Encode(const std::vector<std::string>& lines);
+
+    // Writes Encode(lines) to `path`. Returns false on any failure.
     static bool Write(const std::string& path, const std::vector<std::string>& lines);
 };

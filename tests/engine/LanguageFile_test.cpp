@@ -78,6 +78,20 @@ TEST(LanguageFile, WriteThenReadRoundTrip)
     EXPECT_EQ(read, lines);
 }
 
+// Found by fuzzing: a first line that begins with U+FEFF (a zero-width
+// no-break space, kept since it is no white space) came back without it,
+// because the reader took it for a byte-order mark.
+TEST(LanguageFile, FirstLineBeginningWithFeffSurvivesWriteAndRead)
+{
+    CTestFolder folder;
+    const std::vector<std::string> lines{"\xEF\xBB\xBFx", "\xEF\xBB\xBF"};
+    ASSERT_TRUE(CLanguageFile::Write(folder.File("uNote.txt"), lines));
+    EXPECT_EQ(folder.ReadBytes("uNote.txt"), std::string("\xFF\xFE", 2) + U16("\xEF\xBB\xBFx\r\n\xEF\xBB\xBF\r\n"));
+    std::vector<std::string> read;
+    ASSERT_TRUE(CLanguageFile::Read(folder.File("uNote.txt"), read));
+    EXPECT_EQ(read, lines);
+}
+
 TEST(Utf16, TruncateCountsCodeUnitsAndKeepsCharactersWhole)
 {
     EXPECT_EQ(TruncateUtf16("abcdef", 3), "abc");
