@@ -1,8 +1,20 @@
 #include "shell/PageRenderers.h"
 
+#include "pages/DayPage.h"
+#include "pages/MonthListPage.h"
+#include "pages/MonthTablePage.h"
+
 PAGERENDERERS DefaultPageRenderers()
 {
-    // The month, tabular and day builders are bound here as the page
-    // renderers of pages/ become part of the program.
-    return PAGERENDERERS();
+    PAGERENDERERS renderers;
+    renderers.monthList = [](CLiturgicalYear& year, int first, int end) {
+        return CMonthListPage(year).Render(first, end);
+    };
+    renderers.monthTable = [](CLiturgicalYear& year, int first, int end) {
+        return CMonthTablePage(year).Render(first, end);
+    };
+    renderers.dayPage = [](CLiturgicalYear& year, const CIVILDATE& date) {
+        return CDayPage(year).Render(date.nYear, date.nMonth, date.nDay);
+    };
+    return renderers;
 }

@@ -1,0 +1,153 @@
+#include "pages/MonthListPage.h"
+
+#include "engine/LiturgicalYear.h"
+#include "lunar/LunarCalendar.h"
+#include "pages/PageFormat.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+const char* const kColourAbbreviations[] = {"-", "X", "Tr", "&#272;", "Tm", "Tm", "&#272;e"};
+static_assert(sizeof kColourAbbreviations / sizeof kColourAbbreviations[0] == kColourBlack + 1,
+              "one abbreviation per colour code 0..6");
+} // namespace
+
+const char* CMonthListPage::ColourAbbreviation(int colour)
+{
+    return colour >= 0 && colour <= kColourBlack ? kColourAbbreviations[colour] : "";
+}
+
+bool CMonthListPage::IsNoSaintCode(const std::string& code)
+{
+    // Item by item, so that a code matches only a whole item of the list.
+    const char* item = kNoSaintList;
+    for (;;) {
+        const char* comma = std::strchr(item, ',');
+        const std::size_t length = comma ? static_cast<std::size_t>(comma - item) : std::strlen(item);
+        if (length == code.size() && code.compare(0, length, item, length) == 0)
+            return true;
+        if (!comma)
+            return false;
+        item = comma + 1;
+    }
+}
+
+std::string CMonthListPage::Render(int first, int end) const
+{
+    const int year = m_year.GetComputedYear();
+    const int month = m_year.GetDay(first).nMonth;
+    // A month outside 1..12 (an index outside the table) has no name; title
+    // 93 is the week word, not a month.
+    const std::string noName;
+    const std::string& monthName = month >= 1 && month <= 12 ? m_year.GetMonthNameOf(month) : noName;
+
+    std::string page;
+    page.reserve(16384);
+    page += "<table width=\"100%\" border=0 cellpadding=10 cellspacing=0>";
+
+    // Lunar dates start from the first day of the record's month; the year
+    // name of the first row is that day's lunar year.
+    CLunarCalendar lunar;
+    lunar.SetSolarDate(year, month, 1);
+    int lunarDay = 29;
+    int lunarMonth = lunar.GetLunarMonth();
+    bool leapMonth = lunar.IsLeapMonth();
+    std::string yearName = lunar.GetYearName();
+
+    // Header: month name, links to the other months (the last one shown has
+    // no bar), the year list of Y - 10 .. Y + 19.
+    std::string header;
+    header.reserve(2048);
+    AppendFormat(header,
+                 "<table width=\"100%%\" style=\"cursor:hand;color:white;font-weight:bold\"><tr id=MonthSelector>"
+                 "<td width=\"50%%\" align=left>%s</td>",
+                 monthName.c_str());
+    const int last = month == 12 ? 11 : 12;
+    for (int m = 1; m <= 12; ++m) {
+        if (m == month)
+            continue;
+        if (m < last)
+            AppendFormat(header, "<td nowrap onclick=\"View(%d);\">%d |</td>", m, m);
+        else
+            AppendFormat(header, "<td nowrap onclick=\"View(%d);\">%d </td>", m, m);
+    }
+    std::string years = "<Select onchange=\"SelYear();\" id=cmbYear>";
+    for (int y = year - 10; y <= year + 19; ++y) {
+        if (y == year)
+            AppendFormat(years, "<option selected value=\"%d\">%d</option>", y, y);
+        else
+            AppendFormat(years, "<option value=\"%d\">%d</option>", y, y);
+    }
+    years += "</select>";
+    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>", m_year.GetTitle(107).c_str(), years.c_str());
+    AppendFormat(page, "<tr bgColor=Navy><td class=BORDER colspan=5 style=\"color:White;font-weight:bold\">%s</td></tr>",
+                 header.c_str());
+
+    // Only days of the held year have records that a page may read.
+    const int from = std::max(first, 0);
+    const int to = std::min(end, m_year.GetDaysInYear());
+    std::string lunarText;
+    std::string celebration;
+    for (int i = from; i < to; ++i) {
+        const DAYRECORD& day = m_year.GetDay(i);
+
+        // A lunar month has at least 29 days: only a day whose count reaches
+        // 29 may begin a new month, so only such days are converted.
+        ++lunarDay;
+        if (lunarDay >= 29) {
+            lunar.SetSolarDate(year, day.nMonth, day.nDay);
+            lunarDay = lunar.GetLunarDay();
+            lunarMonth = lunar.GetLunarMonth();
+            leapMonth = lunar.IsLeapMonth();
+        }
+        lunarText.clear();
+        if (i == from)
+            AppendFormat(lunarText, "%d-%d %s", lunarDay, lunarMonth, yearName.c_str());
+        else
+            AppendFormat(lunarText, "%d-%d", lunarDay, lunarMonth);
+
+        const char* background = day.nWeekday == 0 ? "#00CC00" : "White";
+
+        celebration.clear();
+        if (day.nRank == kRankSunday)
+            AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
+        else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
+            AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
+                         m_year.GetTitle(106).c_str());
+        else
+            celebration += day.strCelebration;
+        if (!day.strReadings.empty())
+            celebration += "<BR>";
+        celebration += day.strReadings;
+
+        // The first day of a lunar year. A leap month carries the number of
+        // the month before it, so the first day of a leap first month is not
+        // a new year.
+        if (lunarMonth == 1 && lunarDay == 1 && !leapMonth) {
+            background = "#FFFFCC";
+            yearName = lunar.GetYearName();
+            lunarText.clear();
+            AppendFormat(lunarText, "%d-%d %s", 1, 1, yearName.c_str());
+            celebration += "<br>";
+            celebration += kNewYearNote;
+        }
+
+        char code[16];
+        std::snprintf(code, sizeof code, "%02d%02d", day.nDay, day.nMonth);
+        std::string saint;
+        if (!IsNoSaintCode(code))
+            AppendFormat(saint, " style=\"cursor:hand;\" onclick=\"viewSaint('%s');\"", code);
+
+        AppendFormat(page,
+                     "<tr %s bgColor=%s><td class=BORDER nowrap>%s</td><td class=BORDER>%02d</td>"
+                     "<td class=BORDER>%s</td><td class=BORDER style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
+                     "<td class=BORDER align=RIGHT nowrap>%s</td></tr>",
+                     saint.c_str(), background, m_year.GetWeekdayNameOf(day.nWeekday).c_str(), day.nDay,
+                     ColourAbbreviation(day.nColour), i, celebration.c_str(), lunarText.c_str());
+    }
+    page += "</table>";
+    return page;
+}

@@ -1,0 +1,103 @@
+#include "pages/MonthTablePage.h"
+
+#include "engine/LiturgicalYear.h"
+#include "pages/PageFormat.h"
+
+#include <algorithm>
+
+namespace
+{
+struct CELLCOLOURS
+{
+    const char* background;
+    const char* text;
+};
+
+// By colour code: none, green, white, red, violet, rose, black.
+const CELLCOLOURS kCellColours[] = {
+    {"White", "Black"},  {"#006666", "#FFFFCC"}, {"White", "Black"}, {"Red", "White"},
+    {"PURPLE", "White"}, {"PURPLE", "White"},    {"PURPLE", "White"},
+};
+static_assert(sizeof kCellColours / sizeof kCellColours[0] == kColourBlack + 1, "one pair per colour code 0..6");
+
+const char kBlankCell[] = "<td width=100 bgColor=\"buttonFace\">&nbsp;</td>";
+} // namespace
+
+const char* CMonthTablePage::CellBackground(int colour)
+{
+    return colour >= 0 && colour <= kColourBlack ? kCellColours[colour].background : kCellColours[0].background;
+}
+
+const char* CMonthTablePage::CellTextColour(int colour)
+{
+    return colour >= 0 && colour <= kColourBlack ? kCellColours[colour].text : kCellColours[0].text;
+}
+
+std::string CMonthTablePage::Render(int first, int end) const
+{
+    const int year = m_year.GetComputedYear();
+    const DAYRECORD& firstDay = m_year.GetDay(first);
+    const int month = firstDay.nMonth;
+    const std::string noName;
+    const std::string& monthName = month >= 1 && month <= 12 ? m_year.GetMonthNameOf(month) : noName;
+
+    std::string page;
+    page.reserve(12288);
+    AppendFormat(page,
+                 "<div align=center><table cellpadding=5 cellspacing=0 width=700 border=0 "
+                 "style=\"cursor:hand;color:white;font-weight:bold\"><tr id=MonthSelector bgColor=Navy height=30>"
+                 "<td align=left>%s</td>",
+                 monthName.c_str());
+    const int last = month == 12 ? 11 : 12;
+    for (int m = 1; m <= 12; ++m) {
+        if (m == month)
+            continue;
+        if (m < last)
+            AppendFormat(page, "<td width=30 nowrap onclick=\"ViewTbl(%d);\">%d |</td>", m, m);
+        else
+            AppendFormat(page, "<td width=30 nowrap onclick=\"ViewTbl(%d);\">%d </td>", m, m);
+    }
+    AppendFormat(page, "<td>&nbsp;%s %d</td></tr></table>", m_year.GetTitle(107).c_str(), year);
+    page += "<table width=700 border=1 cellpadding=5 cellspacing=0><tr bgColor=\"#FFFFCC\">";
+    for (int w = 0; w < 7; ++w)
+        AppendFormat(page, "<td width=100>%s</td>", m_year.GetWeekdayNameOf(w).c_str());
+    page += "</tr><tr height=100>";
+
+    // Blank cells up to the weekday of the first day (none for a Sunday).
+    for (int w = 0; w < firstDay.nWeekday; ++w)
+        page += kBlankCell;
+
+    const int from = std::max(first, 0);
+    const int to = std::min(end, m_year.GetDaysInYear());
+    std::string text;
+    for (int i = from; i < to; ++i) {
+        const DAYRECORD& day = m_year.GetDay(i);
+        // Every rank above a Sunday's gets the red form here.
+        text.clear();
+        if (day.nRank == kRankSunday)
+            AppendFormat(text, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
+        else if (day.nRank > kRankSunday)
+            AppendFormat(text, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
+                         m_year.GetTitle(106).c_str());
+        else
+            text = day.strCelebration;
+
+        if (day.nWeekday == 0)
+            AppendFormat(page,
+                         "<td valign=top bgColor=%s style=\"color:%s;\"><font size=\"+1\" color=Red>%d</font>%s</td>",
+                         CellBackground(day.nColour), CellTextColour(day.nColour), day.nDay, text.c_str());
+        else
+            AppendFormat(page, "<td valign=top bgColor=%s style=\"color:%s;\"><font size=\"+1\">%d</font>%s</td>",
+                         CellBackground(day.nColour), CellTextColour(day.nColour), day.nDay, text.c_str());
+        // The next cell starts the new week's row without an opening tag.
+        if (day.nWeekday == 6)
+            page += "</tr>";
+    }
+
+    // Blank cells after the last day up to Saturday.
+    const int lastWeekday = to > from ? m_year.GetDay(to - 1).nWeekday : firstDay.nWeekday;
+    for (int w = lastWeekday; w < 6; ++w)
+        page += kBlankCell;
+    page += "</tr></table></div>";
+    return page;
+}

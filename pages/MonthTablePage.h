@@ -1,0 +1,31 @@
+#pragma once
+// The tabular (wall-calendar) page: a month as seven columns from Sunday to
+// Saturday, each day a cell in the day's liturgical colour with its number
+// and celebration, under a header with the month name, links to the other
+// months (ViewTbl) and the year. The fragment goes into the element
+// "rightCol" of Calendar.htm.
+
+#include <string>
+
+class CLiturgicalYear;
+
+class CMonthTablePage
+{
+public:
+    explicit CMonthTablePage(const CLiturgicalYear& year) : m_year(year) {}
+
+    // Given the day indexes [first, end) of the year the engine holds, the
+    // page: header, weekday row, blank cells before the weekday of record
+    // `first`, a cell per day (a week's row ends after its Saturday), blank
+    // cells after the last day up to Saturday. Indexes outside the held
+    // year are left out; an empty range gives one row of blank cells.
+    std::string Render(int first, int end) const;
+
+    // Background and text colour of a cell of colour code `colour`; white
+    // and black outside 0..6.
+    static const char* CellBackground(int colour);
+    static const char* CellTextColour(int colour);
+
+private:
+    const CLiturgicalYear& m_year;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The table of fixed-date celebrations that Calendar.htm shows for a day's
+// row (viewSaint): built at build time from the kept lines of the feast file
+// "ufeast.txt", so that the page and the year engine read the same data.
+
+#include <string>
+#include <vector>
+
+// Given the kept lines of a feast file, the script text
+//   var SAINTS = {"DDMM": [[rank, colour, "celebration", "readings"], ...], ...};
+// with one entry per line that the engine would use (lines it skips are left
+// out), keyed by the line's day and month, in calendar order and within a
+// date in file order. Ranks and colours are the engine's codes; the texts
+// are JavaScript string literals of the HTML as it stands in the file.
+std::string SaintTableScript(const std::vector<std::string>& feastLines);

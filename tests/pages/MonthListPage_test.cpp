@@ -1,0 +1,130 @@
+// The month calendar page against golden files written from the page's
+// templates and the test language (tests/data/pages), and its smaller rules.
+
+#include "pages/MonthListPage.h"
+
+#include "tests/pages/PageTestData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+int Index(int year, int month, int day)
+{
+    return CLiturgicalYear::DayOfYear(year, month, day);
+}
+
+std::size_t Count(const std::string& text, const std::string& what)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+} // namespace
+
+TEST(MonthListPage, GoldenPages)
+{
+    // Ranges as the select-date dialog gives them: [first, end).
+    const struct {
+        const char* golden;
+        int year, firstMonth, firstDay, endMonth, endDay;
+    } cases[] = {
+        // Tết on 12 February: "#FFFFCC", "1-1" with the new year's name and
+        // the note; the first row names the old year; an empty readings
+        // text on 7 February; ranks 5, 6, 7 and the plain ranks 0, 1, 4.
+        {"month-list-2002-02.html", 2002, 2, 1, 3, 1},
+        // January: links 2..12, "12" without the bar; 1 January has no
+        // saint link, 2 January has 0201; a solemnity in red.
+        {"month-list-2002-01-01-to-03.html", 2002, 1, 1, 1, 4},
+        // December: links 1..11, "11" without the bar; Christmas and the
+        // Holy Family (rank 6 on a Sunday) in red.
+        {"month-list-2002-12-24-to-31.html", 2002, 12, 24, 13, 1},
+        // Across a month end: March rows under the February header.
+        {"month-list-2002-02-27-to-03-03.html", 2002, 2, 27, 3, 4},
+        // From 20 February 2002: the first row's year name is lunar 2001's
+        // (from 1 February) although its lunar date lies in lunar 2002.
+        {"month-list-2002-02-20-to-24.html", 2002, 2, 20, 2, 25},
+    };
+    CPageTestData data;
+    auto year = data.Engine();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        ASSERT_TRUE(year->ComputeYear(c.year));
+        // 1 January of the next year: the end of the year's table.
+        const int end = c.endMonth == 13 ? year->GetDaysInYear() : Index(c.year, c.endMonth, c.endDay);
+        ExpectSamePage(CMonthListPage(*year).Render(Index(c.year, c.firstMonth, c.firstDay), end),
+                       CPageTestData::Golden(c.golden));
+    }
+    EXPECT_TRUE(data.Messages().Messages().empty());
+}
+
+TEST(MonthListPage, YearListRunsFromTenBeforeToNineteenAfter)
+{
+    CPageTestData data;
+    auto year = data.Engine();
+    ASSERT_TRUE(year->ComputeYear(2003));
+    int first = 0;
+    int end = 0;
+    year->GetMonthRange(5, &first, &end);
+    const std::string page = CMonthListPage(*year).Render(first, end);
+    EXPECT_EQ(Count(page, "<option"), 30u);
+    EXPECT_NE(page.find("<Select onchange=\"SelYear();\" id=cmbYear><option value=\"1993\">1993</option>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<option value=\"2002\">2002</option><option selected value=\"2003\">2003</option>"
+                        "<option value=\"2004\">2004</option>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<option value=\"2022\">2022</option></select>"), std::string::npos);
+    EXPECT_EQ(page.find("1992"), std::string::npos);
+    EXPECT_EQ(page.find("2023"), std::string::npos);
+}
+
+TEST(MonthListPage, EmptyRangeGivesTheHeaderOnly)
+{
+    CPageTestData data;
+    auto year = data.Engine();
+    ASSERT_TRUE(year->ComputeYear(2002));
+    const int day = Index(2002, 3, 5);
+    const std::string page = CMonthListPage(*year).Render(day, day);
+    EXPECT_NE(page.find("<td width=\"50%\" align=left>Tháng Ba</td>"), std::string::npos);
+    EXPECT_EQ(page.find("viewBible"), std::string::npos);
+    EXPECT_EQ(page.substr(page.size() - 13), "</tr></table>");
+    EXPECT_EQ(Count(page, "<tr"), 2u);   // the navy row and the month selector inside it
+}
+
+TEST(MonthListPage, IndexesOutsideTheYearAreLeftOut)
+{
+    CPageTestData data;
+    auto year = data.Engine();
+    ASSERT_TRUE(year->ComputeYear(2004));   // a leap year: 366 rows
+    const std::string page = CMonthListPage(*year).Render(-3, CLiturgicalYear::kTableSize + 5);
+    EXPECT_EQ(Count(page, "onclick=\"viewBible("), 366u);
+    EXPECT_NE(page.find("onclick=\"viewBible(0);\""), std::string::npos);
+    EXPECT_NE(page.find("onclick=\"viewBible(365);\""), std::string::npos);
+    EXPECT_EQ(page.find("onclick=\"viewBible(366);\""), std::string::npos);
+    EXPECT_EQ(page.find("onclick=\"viewBible(-"), std::string::npos);
+}
+
+TEST(MonthListPage, ColourAbbreviations)
+{
+    const struct {
+        int colour;
+        const char* text;
+    } cases[] = {{0, "-"},  {1, "X"},       {2, "Tr"}, {3, "&#272;"}, {4, "Tm"},
+                 {5, "Tm"}, {6, "&#272;e"}, {7, ""},   {-1, ""}};
+    for (const auto& c : cases)
+        EXPECT_STREQ(CMonthListPage::ColourAbbreviation(c.colour), c.text) << c.colour;
+}
+
+TEST(MonthListPage, NoSaintListMatchesWholeItems)
+{
+    const struct {
+        const char* code;
+        bool listed;
+    } cases[] = {
+        {"0101", true}, {"2512", true}, {"3112", true}, {"1607", true}, {"", true},   // the empty item
+        {"0201", false}, {"0102", false}, {"010", false}, {"01012", false}, {"2301,", false}, {"1212", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CMonthListPage::IsNoSaintCode(c.code), c.listed) << c.code;
+}

@@ -1,0 +1,122 @@
+// The tabular calendar page against golden files, and its blank cells and
+// colours.
+
+#include "pages/MonthTablePage.h"
+
+#include "tests/pages/PageTestData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::size_t Count(const std::string& text, const std::string& what)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
+const char kBlank[] = "<td width=100 bgColor=\"buttonFace\">&nbsp;</td>";
+} // namespace
+
+TEST(MonthTablePage, GoldenPages)
+{
+    const struct {
+        const char* golden;
+        int year, month;
+    } cases[] = {
+        // Begins on a Sunday and ends on a Saturday: no blank cells, and
+        // the Saturday's "</tr>" is followed by "</tr></table></div>";
+        // ranks 5, 6 and 7 (Ash Wednesday in red), a memorial in red cloth.
+        {"month-table-2009-02.html", 2009, 2},
+        // Begins on a Saturday (six blanks), ends on a Monday (five);
+        // Holy Week (ranks 8 and 9) and the Easter octave (10) in red, the
+        // rose Sunday, St Joseph moved to 15 March, the Annunciation to 31.
+        {"month-table-2008-03.html", 2008, 3},
+    };
+    CPageTestData data;
+    auto year = data.Engine();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        ASSERT_TRUE(year->ComputeYear(c.year));
+        int first = 0;
+        int end = 0;
+        year->GetMonthRange(c.month, &first, &end);
+        ExpectSamePage(CMonthTablePage(*year).Render(first, end), CPageTestData::Golden(c.golden));
+    }
+    EXPECT_TRUE(data.Messages().Messages().empty());
+}
+
+TEST(MonthTablePage, DecemberLinksEndWithElevenWithoutBar)
+{
+    CPageTestData data;
+    auto year = data.Engine();
+    ASSERT_TRUE(year->ComputeYear(2002));
+    int first = 0;
+    int end = 0;
+    year->GetMonthRange(12, &first, &end);
+    const std::string page = CMonthTablePage(*year).Render(first, end);
+    EXPECT_NE(page.find("<td align=left>Tháng Mười Hai</td><td width=30 nowrap onclick=\"ViewTbl(1);\">1 |</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td width=30 nowrap onclick=\"ViewTbl(10);\">10 |</td>"
+                        "<td width=30 nowrap onclick=\"ViewTbl(11);\">11 </td><td>&nbsp;Năm 2002</td></tr></table>"),
+              std::string::npos);
+    EXPECT_EQ(page.find("ViewTbl(12)"), std::string::npos);
+    // 1 December 2002 is a Sunday and 31 December a Tuesday: no blanks
+    // before, four after.
+    EXPECT_NE(page.find("</tr><tr height=100><td valign=top"), std::string::npos);
+    EXPECT_EQ(Count(page, kBlank), 4u);
+}
+
+TEST(MonthTablePage, WeeksAreCompleteRowsOfSevenCells)
+{
+    // Every month of 2001..2030: blanks and days fill whole weeks, and each
+    // week's row but the last ends with its Saturday.
+    CPageTestData data;
+    auto year = data.Engine();
+    for (int y = 2001; y <= 2030; ++y) {
+        ASSERT_TRUE(year->ComputeYear(y));
+        for (int month = 1; month <= 12; ++month) {
+            int first = 0;
+            int end = 0;
+            year->GetMonthRange(month, &first, &end);
+            const std::string page = CMonthTablePage(*year).Render(first, end);
+            const std::size_t blanks = Count(page, kBlank);
+            const std::size_t days = Count(page, "<td valign=top");
+            ASSERT_EQ(days, static_cast<std::size_t>(end - first)) << y << "-" << month;
+            ASSERT_EQ((blanks + days) % 7, 0u) << y << "-" << month;
+            ASSERT_EQ(blanks, static_cast<std::size_t>(year->GetDay(first).nWeekday + 6 -
+                                                       year->GetDay(end - 1).nWeekday))
+                << y << "-" << month;
+        }
+    }
+}
+
+TEST(MonthTablePage, EmptyRangeGivesOneWeekOfBlanks)
+{
+    CPageTestData data;
+    auto year = data.Engine();
+    ASSERT_TRUE(year->ComputeYear(2002));
+    const int wednesday = CLiturgicalYear::DayOfYear(2002, 3, 6);
+    const std::string page = CMonthTablePage(*year).Render(wednesday, wednesday);
+    EXPECT_EQ(Count(page, kBlank), 6u);   // three before the Wednesday, three after it
+    EXPECT_EQ(Count(page, "<td valign=top"), 0u);
+    EXPECT_EQ(page.substr(page.size() - 19), "</tr></table></div>");
+}
+
+TEST(MonthTablePage, CellColours)
+{
+    const struct {
+        int colour;
+        const char* background;
+        const char* text;
+    } cases[] = {
+        {0, "White", "Black"},  {1, "#006666", "#FFFFCC"}, {2, "White", "Black"},  {3, "Red", "White"},
+        {4, "PURPLE", "White"}, {5, "PURPLE", "White"},    {6, "PURPLE", "White"}, {9, "White", "Black"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(CMonthTablePage::CellBackground(c.colour), c.background) << c.colour;
+        EXPECT_STREQ(CMonthTablePage::CellTextColour(c.colour), c.text) << c.colour;
+    }
+}
