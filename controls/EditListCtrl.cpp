@@ -18,6 +18,7 @@ bool CEditListCtrl::SetUp()
     verticalHeader()->hide();
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(0);   // a column may be made as narrow as the user likes
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -50,6 +50,7 @@ CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent)
             m_checks[i]->setChecked(states[i]);
             m_checks[i]->setFont(vietnamese);
             m_checks[i]->setText(QString::fromStdString(DecodeVietnameseFontText(table[i].pszCaption)));
+            WidenToCaption(m_checks[i]);
         }
         CImageButton* imageOk = CImageButton::TakeOver(ok);
         imageOk->SetIcon(IDI_OK);

@@ -46,3 +46,10 @@ QFont ListFont()
         return app->ListFont();
     return MakeCellHeightFont(QStringLiteral("Verdana"), 16, QFont::Normal);
 }
+
+void WidenToCaption(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width())
+        control->resize(needed, control->height());
+}

@@ -23,3 +23,7 @@ void LendRunLanguageState(CLanguageState* state);
 // height 16): the application object's, else made alike.
 QFont VietnameseDisplayFont();
 QFont ListFont();
+
+// Widens a check box, radio button or label whose caption is wider in the
+// font at hand than its place in the template, so that no letter is cut off.
+void WidenToCaption(QWidget* control);

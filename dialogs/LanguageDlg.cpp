@@ -75,6 +75,8 @@ CLanguageDlg::CLanguageDlg(CLanguageState& language, const std::string& programF
     m_pEnglishOrder->setFont(vietnamese);
     m_pEnglishOrder->setText(Decoded(kEnglishOrderCaption));
     m_pEnglishOrder->setChecked(true);
+    WidenToCaption(m_pVietnameseOrder);
+    WidenToCaption(m_pEnglishOrder);
 
     connect(m_pOk, &QPushButton::clicked, this, &CLanguageDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CLanguageDlg::reject);

@@ -62,7 +62,9 @@ CNotesDlg::CNotesDlg(const std::string& programFolder, QWidget* parent)
     m_pList->SetColumnKind(1, CEditListCtrl::kDigits);
     m_pList->SetColumnKind(2, CEditListCtrl::kText);
     m_pList->setFont(ListFont());
-    m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 6);
+    // Rows as high as a line of the list font, so that ten rows fit.
+    m_pList->verticalHeader()->setMinimumSectionSize(1);
+    m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 3);
 
     LoadNotes();
 

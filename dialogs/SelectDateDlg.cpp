@@ -159,6 +159,9 @@ void CSelectDateDlg::Build(const CIVILDATE& today)
             button->setText(text);
     }
     m_pMonthCalendar->setChecked(true);
+    for (QWidget* control : {static_cast<QWidget*>(yearLabel), static_cast<QWidget*>(m_pMonthCalendar),
+                             static_cast<QWidget*>(m_pTabular)})
+        WidenToCaption(control);
 
     CImageButton* imageOk = CImageButton::TakeOver(ok);
     imageOk->SetIcon(IDI_OK);

@@ -1,0 +1,159 @@
+// The language dialog: the lists it offers, the state it opens with, and
+// OK switching to a language folder, made and filled from the current one
+// when it is missing, or staying open when a file cannot be copied.
+
+#include "controls/ImageButton.h"
+#include "dialogs/LanguageDlg.h"
+#include "engine/LanguageState.h"
+#include "resources/ResourceIds.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/TestFolder.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+class LanguageDlgTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CTestFolder> m_program;
+    std::unique_ptr<CRecordingMessageSink> m_messages;
+    CLanguageState m_language;
+    int m_nReloads = 0;
+
+    std::string Program() const { return m_program->Path().substr(0, m_program->Path().size() - 1); }
+
+    std::unique_ptr<CLanguageDlg> Open(bool onCdRom = false)
+    {
+        auto dialog = std::make_unique<CLanguageDlg>(m_language, Program(), onCdRom);
+        dialog->SetReloadHandler([this]() { ++m_nReloads; });
+        dialog->show();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            return nullptr;
+        return dialog;
+    }
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<CTestFolder>();
+        // The program's own Vietnamese data, and a file of a one-letter name.
+        QVERIFY(CopyFolder(QStringLiteral(TALVOREN_PROGRAM_DIR "/Vietnam"),
+                           QString::fromStdString(m_program->File("Vietnam"))));
+        m_program->WriteBytes("Vietnam/x.txt", "skipped");
+        m_language.strFolder = m_program->File("Vietnam/");
+        m_language.nSyntax = 1;
+        m_nReloads = 0;
+        m_messages = std::make_unique<CRecordingMessageSink>();
+    }
+    void cleanup()
+    {
+        m_messages.reset();
+        m_program.reset();
+    }
+
+    void opensOnTheFirstLanguageAndTheEnglishWordOrder()
+    {
+        auto dialog = Open();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral(" Internationalise"));
+        QCOMPARE(dialog->LanguageList()->count(), 21);
+        QCOMPARE(dialog->LanguageList()->currentText(), QStringLiteral("English"));
+        QCOMPARE(dialog->LanguageList()->itemText(20), QStringLiteral("Vietnamese"));
+        QVERIFY(dialog->EnglishOrder()->isChecked());
+        QVERIFY(!dialog->VietnameseOrder()->isChecked());
+        QCOMPARE(dialog->Frame()->title(), QStringLiteral(" Chọn Ngôn Ngữ "));
+        QCOMPARE(dialog->VietnameseOrder()->text(), QStringLiteral("Cú pháp Việt (Chúa Nhật Thứ Nhất)"));
+        QCOMPARE(dialog->EnglishOrder()->text(), QStringLiteral("Cú pháp Anh (First Sunday)"));
+        QVERIFY(qobject_cast<CImageButton*>(dialog->OkButton()));
+        QVERIFY(qobject_cast<CImageButton*>(dialog->CancelButton()));
+        QVERIFY(dialog->OkButton()->isDefault());
+        QVERIFY(SaveScreenshot(dialog.get(), QStringLiteral("language-dialog")));
+
+        auto onCd = Open(true);
+        QVERIFY(onCd);
+        QCOMPARE(onCd->LanguageList()->count(), 3);
+        QCOMPARE(onCd->LanguageList()->itemText(2), QStringLiteral("Vietnamese"));
+    }
+
+    // OK at once: English with the English word order, in a new folder
+    // filled from the current one.
+    void okAtOnceSwitchesToEnglish()
+    {
+        auto dialog = Open();
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        QCOMPARE(dialog->result(), int(IDOK));
+        QCOMPARE(m_language.strFolder, m_program->File("English/"));
+        QCOMPARE(m_language.nSyntax, 0);
+        QCOMPARE(m_nReloads, 1);
+        for (const char* name : {"utitles.txt", "ufeast.txt", "uNote.txt", "uLectionaryA.txt"})
+            QCOMPARE(m_program->ReadBytes(std::string("English/") + name),
+                     m_program->ReadBytes(std::string("Vietnam/") + name));
+        QVERIFY(!fs::exists(m_program->File("English/x.txt")));
+        QVERIFY(m_messages->Messages().empty());
+    }
+
+    void vietnameseUsesTheVietnamFolder()
+    {
+        m_language.strFolder = m_program->File("English/");   // as after a switch to English
+        fs::create_directory(m_program->File("English"));
+        auto dialog = Open();
+        QVERIFY(dialog);
+        dialog->LanguageList()->setCurrentIndex(dialog->LanguageList()->findText(QStringLiteral("Vietnamese")));
+        QTest::mouseClick(dialog->VietnameseOrder(), Qt::LeftButton);
+        QVERIFY(dialog->VietnameseOrder()->isChecked());
+        QTest::keyClick(dialog.get(), Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(IDOK));
+        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(m_language.nSyntax, 1);
+        QVERIFY(!fs::exists(m_program->File("Vietnamese")));
+        QVERIFY(fs::is_empty(m_program->File("English")));
+    }
+
+    // A folder inside the current language folder cannot be copied: the
+    // dialog says so and stays open, nothing is switched or reloaded.
+    void aFileThatCannotBeCopiedKeepsTheDialogOpen()
+    {
+        fs::create_directory(m_program->File("Vietnam/Images"));
+        auto dialog = Open();
+        QVERIFY(dialog);
+        dialog->LanguageList()->setCurrentIndex(1);   // German
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->result(), 0);
+        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(m_language.nSyntax, 1);
+        QCOMPARE(m_nReloads, 0);
+        QCOMPARE(m_messages->Messages().size(), std::size_t(2));
+        QCOMPARE(m_messages->Messages()[1], "Cannot copy " + m_program->File("Vietnam/Images") + " into " +
+                                                m_program->File("German/Images"));
+        QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
+        QCOMPARE(dialog->result(), int(IDCANCEL));
+    }
+
+    void cancelChangesNothing()
+    {
+        auto dialog = Open();
+        QVERIFY(dialog);
+        dialog->LanguageList()->setCurrentIndex(1);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QCOMPARE(dialog->result(), int(IDCANCEL));
+        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(m_language.nSyntax, 1);
+        QVERIFY(!fs::exists(m_program->File("German")));
+        QCOMPARE(m_nReloads, 0);
+    }
+};
+
+TALVOREN_GUI_TEST_MAIN(LanguageDlgTest)
+#include "LanguageDlg_test.moc"
