@@ -124,6 +124,26 @@ private slots:
         QCOMPARE(edits[0][2].toString(), QStringLiteral("r3c1"));
     }
 
+    // The current column is a place in the header's order: with the text
+    // column dragged to the front, it is place 0 and F2 edits column 2.
+    void theCurrentColumnFollowsTheHeaderOrder()
+    {
+        m_list->horizontalHeader()->moveSection(2, 0);
+        QSignalSpy edits(m_list.get(), &CEditListCtrl::BeginLabelEdit);
+        Click(1, 2);
+        QCOMPARE(m_list->CurrentColumn(), 0);
+        Key(Qt::Key_Right);
+        QCOMPARE(m_list->CurrentColumn(), 1);   // place 1: column 0
+        Key(Qt::Key_F2);
+        QCOMPARE(edits.count(), 1);
+        QCOMPARE(edits[0][1].toInt(), 0);
+        Key(Qt::Key_Left);
+        Key(Qt::Key_F2);
+        QCOMPARE(edits.count(), 2);
+        QCOMPARE(edits[1][1].toInt(), 2);
+        QCOMPARE(edits[1][2].toString(), QStringLiteral("r1c2"));
+    }
+
     void columnKinds()
     {
         // Cycle: the first value is appended again, so the last wraps to it.
