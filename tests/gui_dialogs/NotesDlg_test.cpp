@@ -406,6 +406,11 @@ private slots:
         Click(2, 1);
         QTest::qWait(200);
         QVERIFY(SaveScreenshot(m_dialog.get(), QStringLiteral("notes-dialog-current-cell")));
+        editor = Edit(3, 0);
+        QVERIFY(editor);
+        TypeText(editor, QStringLiteral("31"));
+        QTest::qWait(200);
+        QVERIFY(SaveScreenshot(m_dialog.get(), QStringLiteral("notes-dialog-day-editor")));
     }
 };
 
