@@ -169,16 +169,22 @@ bool CNotesFile::CleanRow(const NOTEROW& row, NOTEROW* clean)
 std::string CNotesFile::Encode(const std::vector<NOTEROW>& rows)
 {
     std::string bytes;
+    auto put = [&bytes](char16_t unit) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>((unit >> 8) & 0xFF);
+    };
     for (const NOTEROW& row : rows) {
         NOTEROW clean;
         if (!CleanRow(row, &clean))
             continue;
         const std::u16string line =
             Utf8ToUtf16(clean.strDay + "\t" + clean.strMonth + "\t" + clean.strText + "\r\n");
-        for (char16_t unit : line) {
-            bytes += static_cast<char>(unit & 0xFF);
-            bytes += static_cast<char>((unit >> 8) & 0xFF);
-        }
+        // A file that began with U+FEFF would lose it: readers take it for a
+        // byte-order mark. A mark in front keeps the day as it was typed.
+        if (bytes.empty() && line[0] == 0xFEFF)
+            put(0xFEFF);
+        for (char16_t unit : line)
+            put(unit);
     }
     return bytes;
 }

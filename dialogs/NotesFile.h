@@ -55,7 +55,9 @@ public:
     static bool CleanRow(const NOTEROW& row, NOTEROW* clean);
 
     // The file image of `rows`: one line per complete row (CleanRow), in
-    // order, "day\tmonth\ttext\r\n" in UTF-16LE without a byte-order mark.
+    // order, "day\tmonth\ttext\r\n" in UTF-16LE without a byte-order mark,
+    // except when the first day begins with U+FEFF (a mark then keeps it).
+    // Decode(Encode(rows)) gives the complete rows as CleanRow makes them.
     static std::string Encode(const std::vector<NOTEROW>& rows);
 
     // Replaces the notes file at `notesPath` by the rows, so that the notes

@@ -14,6 +14,8 @@ const char kNoDataSource[] = "The connection text names no Data Source.";
 const char kNoCurrentRow[] = "There is no current row.";
 const char kNoSuchColumn[] = "The column index is outside the columns of the query.";
 const char kNullValue[] = "Type mismatch: the column value is null.";
+// The columns that the passage queries read.
+const char kSentencesProbe[] = "SELECT ID, Book, Chapter, Sentence, Type, Contents FROM Sentences LIMIT 0";
 
 std::string Trim(const std::string& text)
 {
@@ -134,6 +136,19 @@ bool CScriptureDb::Open(const std::string& connection, const std::string&, const
             ShowMessage(text);
             return false;
         }
+        // A database without the table of verses and its columns (an empty
+        // file is an empty database to SQLite) would only make every passage
+        // query fail later without a word: it is refused here, with
+        // SQLite's text ("no such table: Sentences").
+        sqlite3_stmt* probe = nullptr;
+        if (sqlite3_prepare_v2(handle, kSentencesProbe, -1, &probe, nullptr) != SQLITE_OK) {
+            const std::string text = sqlite3_errmsg(handle);
+            sqlite3_finalize(probe);
+            sqlite3_close_v2(handle);
+            ShowMessage(text);
+            return false;
+        }
+        sqlite3_finalize(probe);
         m_pConnection = handle;
         return true;
     } catch (...) {

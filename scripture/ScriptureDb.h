@@ -26,7 +26,9 @@ public:
     // user name and password (unused by this engine): closes what is open,
     // then opens the file read-only and reads its schema. Returns false after
     // showing the error text when the file is missing or is not a database,
-    // or when the connection text names no data source.
+    // when it has no table Sentences with the columns ID, Book, Chapter,
+    // Sentence, Type and Contents (an empty file), or when the connection
+    // text names no data source.
     bool Open(const std::string& connection, const std::string& user, const std::string& password);
 
     // Drops the record set and closes the connection. True when nothing was

@@ -211,3 +211,19 @@ TEST(NotesFile, SavedNotesReachTheirDaysInTheEngine)
     const std::string& september3 = engine->GetDay(CEngineTestData::Index(2002, 9, 3)).strReadings;
     EXPECT_TRUE(EndsWith(september3, "<br>second")) << september3;
 }
+
+// Found by fuzzing: a first day cell that begins with U+FEFF (a zero-width
+// no-break space pasted in) was written as the file's first code unit, which
+// every reader skips as a byte-order mark, so the saved row came back
+// different. A mark in front keeps it.
+TEST(NotesFile, AFirstDayBeginningWithFeffSurvivesSaveAndLoad)
+{
+    const std::vector<NOTEROW> rows = {{"\xEF\xBB\xBF" "1", "1", "note"}, {"2", "2", "\xEF\xBB\xBF"}};
+    const std::string image = CNotesFile::Encode(rows);
+    EXPECT_EQ(image, std::string("\xFF\xFE", 2) + Lines("\xEF\xBB\xBF" "1\t1\tnote\r\n2\t2\t\xEF\xBB\xBF\r\n"));
+    std::vector<NOTEROW> again;
+    CNotesFile::Decode(image.data(), image.size(), again);
+    EXPECT_EQ(again, rows);
+    // A file that does not begin so still has no mark.
+    EXPECT_EQ(CNotesFile::Encode({rows[1]}), Lines("2\t2\t\xEF\xBB\xBF\r\n"));
+}

@@ -115,6 +115,51 @@ TEST_F(ScriptureDbTest, OpenFailuresShowOneMessageAndLeaveTheObjectClosed)
     }
 }
 
+// An empty Bible.db (SQLite takes a file of no bytes for an empty database),
+// a database of other tables, one whose Sentences lacks a column the
+// passage queries read, and a file cut short: each is refused at Open with
+// one message, so that the program runs on without passages instead of
+// failing silently at every passage.
+TEST_F(ScriptureDbTest, ADatabaseWithoutTheVersesIsRefusedWithOneMessage)
+{
+    m_folder.WriteBytes("empty.db", "");
+    RunSql(m_folder.File("other.db"), "CREATE TABLE Verses (ID INTEGER, Contents TEXT)");
+    RunSql(m_folder.File("notype.db"),
+           "CREATE TABLE Sentences (ID INTEGER PRIMARY KEY, Book INTEGER, Chapter INTEGER, "
+           "Sentence INTEGER, Contents TEXT)");
+    const std::string whole = m_folder.ReadBytes("Bible.db");
+    ASSERT_GT(whole.size(), 1000u);
+    m_folder.WriteBytes("cut.db", whole.substr(0, 1000));   // inside the schema page
+    struct CASE {
+        const char* pszFile;
+        const char* pszMessage;   // nullptr: any one message
+    };
+    const CASE cases[] = {
+        {"empty.db", "no such table: Sentences"},
+        {"other.db", "no such table: Sentences"},
+        {"notype.db", "no such column: Type"},
+        {"cut.db", nullptr},
+    };
+    for (const CASE& test : cases) {
+        m_messages.Clear();
+        CScriptureDb db;
+        EXPECT_FALSE(db.Open(Connection(m_folder.File(test.pszFile)), "", "")) << test.pszFile;
+        EXPECT_FALSE(db.IsOpen()) << test.pszFile;
+        ASSERT_EQ(m_messages.Messages().size(), 1u) << test.pszFile;
+        if (test.pszMessage)
+            EXPECT_EQ(m_messages.Messages()[0], test.pszMessage);
+        else
+            EXPECT_FALSE(m_messages.Messages()[0].empty());
+        EXPECT_FALSE(db.Execute("Select Contents From Sentences Where Book = 29"));
+        EXPECT_EQ(m_messages.Messages().size(), 1u) << test.pszFile;
+    }
+    // The test file itself still opens.
+    m_messages.Clear();
+    CScriptureDb db;
+    EXPECT_TRUE(db.Open(Connection(m_path), "", ""));
+    EXPECT_TRUE(m_messages.Messages().empty());
+}
+
 TEST_F(ScriptureDbTest, QueriesThatFailOrGiveNoRowReturnFalseSilently)
 {
     CScriptureDb db;

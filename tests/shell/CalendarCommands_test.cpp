@@ -76,6 +76,53 @@ TEST_F(CalendarCommandsTest, OutOfRangeAndMalformedCommandsShowNothing)
     EXPECT_EQ(m_year->GetComputedYear(), 2004);
 }
 
+// Addresses no page of ours sends: a megabyte long, with non-ASCII text, or
+// with numbers beyond 32 bits. None may run a command outside its range
+// (a number that wrapped around would: 4294967299 is 3 modulo 2^32), none
+// may crash; each is shown in the status bar as any other status text.
+TEST_F(CalendarCommandsTest, HugeForeignAndOverflowingAddressesRunNothingOutOfRange)
+{
+    ASSERT_TRUE(m_year->ComputeYear(2004));
+    const std::string megabyte(1u << 20, '9');
+    struct CASE {
+        std::string text;
+        bool bShown;
+    };
+    const CASE cases[] = {
+        {"talvorencommand|view|" + megabyte, true},
+        {"talvorencommand|viewBible|" + megabyte, true},
+        {"talvorencommand|yearchange|" + megabyte, true},
+        {std::string(1u << 20, 'x') + "talvorencommand|view", false},   // no argument field
+        {"talvorencommand|" + std::string(1u << 20, '|'), true},
+        {"talvorencommand|view|" + std::string(1u << 20, '-'), true},
+        {"talvorencommand|" + megabyte + "|3", true},
+        {"talvorencommand|view|4294967299", true},
+        {"talvorencommand|viewtbl|-4294967293", true},
+        {"talvorencommand|viewBible|4294967296", true},
+        {"talvorencommand|viewBible|18446744073709551616", true},
+        {"talvorencommand|yearchange|4294969300", true},
+        {"talvorencommand|yearchange|-4294965292", true},
+        {"talvorencommand|view|\xEF\xBC\x93", true},                              // a fullwidth 3
+        {"talvorencommand|view|\xD9\xA3", true},                                  // an Arabic-Indic 3
+        {"talvorencommand|v\xC4\xB0" "ew|3", true},                                 // a capital I with a dot
+        {"talvorencommand|\xEF\xBD\x96\xEF\xBD\x89\xEF\xBD\x85\xEF\xBD\x97|3", true},   // fullwidth "view"
+        {"talvorencommand|view|\xFF\xFE\x80", true},                              // not UTF-8 at all
+    };
+    for (const CASE& test : cases)
+        EXPECT_EQ(m_commands.RunStatusText(test.text), test.bShown) << test.text.substr(0, 40);
+    EXPECT_TRUE(m_target.m_pages.empty());
+    EXPECT_EQ(m_year->GetComputedYear(), 2004);
+
+    // A number followed by a megabyte of non-ASCII text is read up to its end.
+    std::string tail;
+    for (int i = 0; i < (1 << 19); ++i)
+        tail += "\xC6\xB0";   // ư
+    EXPECT_TRUE(m_commands.RunStatusText("talvorencommand|view|3" + tail));
+    ASSERT_EQ(m_target.m_pages.size(), 1u);
+    EXPECT_EQ(m_target.m_pages[0].first, 60);   // 1 March 2004
+    EXPECT_EQ(m_target.m_pages[0].end, 91);
+}
+
 TEST_F(CalendarCommandsTest, ViewBibleTakesTheReadingsOfThatDay)
 {
     ASSERT_TRUE(m_year->ComputeYear(2004));

@@ -1,0 +1,193 @@
+// Language files that are missing, empty, cut off in the middle of a
+// character, or of 50 MB: the engine shows the documented message or none,
+// goes on where it is meant to, and reads even a huge file in bounded time.
+
+#include "engine/Utf16.h"
+#include "tests/engine/EngineTestData.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+const char* const kFiles[] = {"utitles.txt",      "ufeast.txt",       "uLectionaryA.txt", "uLectionaryB.txt",
+                              "uLectionaryC.txt", "uLectionary1.txt", "uLectionary2.txt", "uLocal.txt",
+                              "uOrdo.txt",        "uNote.txt"};
+
+std::string U16(const std::string& utf8)
+{
+    return CTestFolder::EncodeUtf16(utf8);
+}
+
+// Every text of the computed year, to compare two engines' tables.
+std::vector<std::string> Texts(const CLiturgicalYear& engine)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < engine.GetDaysInYear(); ++i) {
+        texts.push_back(engine.GetDay(i).strCelebration);
+        texts.push_back(engine.GetDay(i).strReadings);
+    }
+    texts.push_back(engine.GetWeekdayNameOf(0));
+    return texts;
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+const char kReplacement[] = "\xEF\xBF\xBD";   // U+FFFD
+const char kHighSurrogate[] = "\x3D\xD8";     // U+D83D, the first half of 😀, little-endian
+} // namespace
+
+// 2002 reads the Sunday lectionary of letter A and the weekday lectionary of
+// digit 2 (even year); the other three lectionaries are not looked for.
+TEST(LanguageFileFaults, AMissingFileShowsItsMessageOnceAndOnlyALectionaryStopsTheYear)
+{
+    struct CASE {
+        const char* pszFile;
+        bool bReported;
+        bool bComputed;
+    };
+    const CASE cases[] = {
+        {"utitles.txt", true, true},       {"ufeast.txt", true, true},        {"uLectionaryA.txt", true, false},
+        {"uLectionaryB.txt", false, true}, {"uLectionaryC.txt", false, true}, {"uLectionary1.txt", false, true},
+        {"uLectionary2.txt", true, false}, {"uLocal.txt", true, true},        {"uOrdo.txt", true, true},
+        {"uNote.txt", true, true},
+    };
+    for (const CASE& test : cases) {
+        CEngineTestData data;
+        const std::string name = test.pszFile;
+        data.Folder().Remove(name);
+        auto engine = data.Engine();
+        EXPECT_EQ(engine->ComputeYear(2002), test.bComputed) << name;
+        if (test.bReported) {
+            EXPECT_EQ(data.Messages().Messages(),
+                      std::vector<std::string>{"File " + data.Folder().File(name) + " not found!"});
+            EXPECT_EQ(data.Messages().Icons(), std::vector<MessageIcon>{MessageIcon::Error}) << name;
+        } else {
+            EXPECT_TRUE(data.Messages().Messages().empty()) << name;
+        }
+        // Dates and weekdays are there in any case: 1 January 2002 was a Tuesday.
+        EXPECT_EQ(engine->GetDay(0).nWeekday, 2) << name;
+        EXPECT_EQ(engine->GetDay(364).nMonth * 100 + engine->GetDay(364).nDay, 1231) << name;
+    }
+}
+
+TEST(LanguageFileFaults, AnEmptyFileShowsNothingAndReadsAsEmptyEntries)
+{
+    for (const std::string name : kFiles) {
+        CEngineTestData data;
+        data.Folder().WriteBytes(name, "");
+        auto engine = data.Engine();
+        EXPECT_TRUE(engine->ComputeYear(2002)) << name;
+        EXPECT_TRUE(data.Messages().Messages().empty()) << name;
+        EXPECT_EQ(engine->GetWeekdayNameOf(0), name == "utitles.txt" ? "" : "T86") << name;
+        // Sundays keep their rank and colour even without their texts.
+        EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 1, 13)).nWeekday, 0) << name;
+        EXPECT_GE(engine->GetDay(CEngineTestData::Index(2002, 1, 13)).nRank, 5) << name;
+    }
+}
+
+TEST(LanguageFileFaults, AStrayLastByteChangesNothing)
+{
+    CEngineTestData data;
+    data.WriteNotes("uNote.txt", {"1 3 ghi chú"});
+    data.WriteFeasts({"19 3 S W Thánh Giuse\tSm 7:4-5"});
+    auto reference = data.Engine();
+    ASSERT_TRUE(reference->ComputeYear(2002));
+    const std::vector<std::string> expected = Texts(*reference);
+    for (const std::string name : kFiles) {
+        const std::string whole = data.Folder().ReadBytes(name);
+        data.Folder().WriteBytes(name, whole + "\x41");   // an odd byte count: the last unit is cut in two
+        auto engine = data.Engine();
+        EXPECT_TRUE(engine->ComputeYear(2002)) << name;
+        EXPECT_EQ(Texts(*engine), expected) << name;
+        data.Folder().WriteBytes(name, whole);
+    }
+    EXPECT_TRUE(data.Messages().Messages().empty());
+}
+
+TEST(LanguageFileFaults, AHalfSurrogatePairReadsAsOneReplacementCharacter)
+{
+    struct CASE {
+        const char* pszWhere;
+        std::string bytes;   // the note file
+        std::string expectedEnd;
+    };
+    const CASE cases[] = {
+        {"at the end of the file", U16("1 3 a") + kHighSurrogate, std::string("a") + kReplacement},
+        {"at the end of the file, with an odd byte", U16("1 3 a") + kHighSurrogate + "\x01",
+         std::string("a") + kReplacement},
+        {"before a line end", U16("1 3 b") + kHighSurrogate + U16("\r\n2 3 c"), std::string("b") + kReplacement},
+        {"a low half alone", U16("1 3 d") + std::string("\x00\xDC", 2) + U16("e"), std::string("d") + kReplacement + "e"},
+        {"two high halves", U16("1 3 f") + kHighSurrogate + kHighSurrogate,
+         std::string("f") + kReplacement + kReplacement},
+    };
+    for (const CASE& test : cases) {
+        CEngineTestData data;
+        data.Folder().WriteBytes("uNote.txt", test.bytes);
+        auto engine = data.Engine();
+        ASSERT_TRUE(engine->ComputeYear(2002)) << test.pszWhere;
+        const std::string& readings = engine->GetDay(engine->GetDayIndex(3, 1)).strReadings;
+        EXPECT_TRUE(EndsWith(readings, test.expectedEnd)) << test.pszWhere << ": " << readings;
+        EXPECT_TRUE(data.Messages().Messages().empty()) << test.pszWhere;
+    }
+}
+
+// A 50 MB file of each kind (many lines, or one line without an end) is read
+// and the year computed within a bound far above the time the work takes
+// (about a second in an optimised build); a read that went quadratic in the
+// file's size would take hours.
+TEST(LanguageFileFaults, FiftyMegabyteFilesAreReadInBoundedTime)
+{
+    constexpr std::size_t kSize = 50u << 20;
+    constexpr double kBoundSeconds = 60.0;
+    struct CASE {
+        const char* pszFile;
+        std::string line;   // repeated until the file has 50 MB
+        bool bLineEnds;
+    };
+    const CASE cases[] = {
+        {"uNote.txt", "1 3 Một ghi chú dài cho ngày đầu tháng Ba", true},
+        {"uNote.txt", "1 3 không xuống dòng ", false},
+        {"ufeast.txt", "2 3 M W Thánh Mới\tIs 7:10-14", true},
+        {"utitles.txt", "Chúa Nhật", true},
+        {"uLectionaryA.txt", "A00 Chúa Nhật @ Is 63:16-17; Mc 13:33-37", true},
+    };
+    for (const CASE& test : cases) {
+        CEngineTestData data;
+        std::string bytes;
+        bytes.reserve(kSize + 256);
+        const std::string unit = U16(test.line + (test.bLineEnds ? "\r\n" : ""));
+        while (bytes.size() < kSize)
+            bytes += unit;
+        data.Folder().WriteBytes(test.pszFile, bytes);
+        bytes = std::string();
+
+        const auto start = std::chrono::steady_clock::now();
+        auto engine = data.Engine();
+        const bool computed = engine->ComputeYear(2002);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_TRUE(computed) << test.pszFile;
+        EXPECT_TRUE(data.Messages().Messages().empty()) << test.pszFile;
+        EXPECT_LT(seconds, kBoundSeconds) << test.pszFile << (test.bLineEnds ? "" : " (one line)");
+        std::printf("50 MB %s%s: %.2f s\n", test.pszFile, test.bLineEnds ? "" : " (one line)", seconds);
+        if (std::string(test.pszFile) == "uNote.txt" && test.bLineEnds) {
+            // Every line is a note of 1 March, each after a "<br>".
+            const std::string& readings = engine->GetDay(engine->GetDayIndex(3, 1)).strReadings;
+            EXPECT_GT(readings.size(), kSize / 2);
+            EXPECT_TRUE(EndsWith(readings, "<br>Một ghi chú dài cho ngày đầu tháng Ba"));
+        }
+        if (std::string(test.pszFile) == "ufeast.txt") {
+            EXPECT_EQ(engine->GetDay(engine->GetDayIndex(3, 2)).strCelebration, "Thánh Mới");
+        }
+        if (std::string(test.pszFile) == "utitles.txt") {
+            EXPECT_EQ(engine->GetWeekdayNameOf(0), "Chúa Nhật");
+        }
+    }
+}
