@@ -17,6 +17,8 @@
 #include "tests/support/RecordingMessageSink.h"
 
 #include <QClipboard>
+#include <QPdfDocument>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QSignalSpy>
@@ -109,6 +111,24 @@ private:
     std::unique_ptr<QSignalSpy> m_status;
 
     QWebEnginePage* Page() { return m_view->page(); }
+
+    // The text of the main page as printed (all sheets).
+    QString PrintedText()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+        QSignalSpy finished(Page(), &QWebEnginePage::pdfPrintingFinished);
+        Page()->printToPdf(path);
+        if (!finished.wait(20000))
+            return QString();
+        QPdfDocument document;
+        if (document.load(path) != QPdfDocument::Error::None)
+            return QString();
+        QString text;
+        for (int page = 0; page < document.pageCount(); ++page)
+            text += document.getAllText(page).text();
+        return text;
+    }
     QStringList Statuses() const
     {
         QStringList all;
@@ -323,6 +343,11 @@ private slots:
         QTest::qWait(300);
         QVERIFY(Screenshot(QStringLiteral("pages-reading-window")));
 
+        // Printed with the window open: the passages, not the calendar.
+        const QString printed = PrintedText();
+        QVERIFY(printed.contains(QStringLiteral("Yahweh")) || printed.contains(QStringLiteral("hungry")));
+        QVERIFY(!printed.contains(QStringLiteral("Tháng Hai")));
+
         // Closed by its button, and by Escape after opening again.
         Click(QStringLiteral("#closeReading"));
         QTRY_VERIFY_WITH_TIMEOUT(!IsVisible(Page(), QStringLiteral("#readingLayer")), 5000);
@@ -348,6 +373,10 @@ private slots:
     void printPageShowsWhatTheMainPageShows()
     {
         ShowMonthList(2002, 2);
+        // The page itself prints the calendar without the banner.
+        const QString printed = PrintedText();
+        QVERIFY(printed.contains(QStringLiteral("Mùng Một Tết")));
+        QVERIFY(!printed.contains(QStringLiteral("Lời Chúa mỗi ngày")));
         m_view->m_windows.clear();
         m_view->m_nPrintRequests = 0;
         const std::string script = MakeOpenWinScript(TALVOREN_PROGRAM_DIR, "print.htm");
