@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +95,10 @@ bool CTalvorenApp::InitInstance()
 
     QApplication::setWindowIcon(LoadIconResource(IDI_PROGRAM));
     m_pFrame = std::make_unique<CMainFrame>(m_language, programFolder, onCdRom);
+    // The full work area first, for a desktop without a window manager that
+    // maximises.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_pFrame->setGeometry(screen->availableGeometry());
     m_pFrame->showMaximized();
     m_pFrame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
 

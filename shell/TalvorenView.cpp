@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 
 CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent)
     : QWebEngineView(parent),
@@ -27,6 +28,8 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_pBridge(new CStatusBridge(this))
 {
     m_pBridge->Install(page());
+    // The page's CopyToClipboard() writes the shown text to the clipboard.
+    settings()->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
     connect(m_pBridge, &CStatusBridge::StatusTextChanged, this, &CTalvorenView::OnStatusTextChange);
     connect(this, &QWebEngineView::loadFinished, this, &CTalvorenView::OnLoadFinished);
     // The address of a link under the mouse goes to the status bar as well.

@@ -42,7 +42,8 @@ private slots:
         m_language.strFolder = ProgramFolder() + "/Vietnam/";
         m_frame = std::make_unique<CMainFrame>(m_language, ProgramFolder(), false);
         m_frame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
-        m_frame->showMaximized();
+        m_frame->resize(1280, 860);   // the virtual display has no window manager to maximise it
+        m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->ActiveView()->HasDocument(), 30000);
         QTest::qWait(500);
