@@ -12,32 +12,19 @@
 
 namespace
 {
-// [begin, end) of `units` without white space at either end.
-void TrimUnits(const std::u16string& units, std::size_t& begin, std::size_t& end)
+// Splits a trimmed line at tabs into a row and appends it, unless the line is
+// empty or a comment.
+void KeepLine(const char16_t* text, std::size_t length, std::vector<NOTEROW>& rows)
 {
-    while (begin < end && IsWideSpace(units[begin]))
-        ++begin;
-    while (end > begin && IsWideSpace(units[end - 1]))
-        --end;
-}
-
-// Splits the line [begin, end) at tabs into a row and appends it, unless the
-// trimmed line is empty or a comment.
-void KeepLine(const std::u16string& units, std::size_t begin, std::size_t end, std::vector<NOTEROW>& rows)
-{
-    TrimUnits(units, begin, end);
-    if (begin == end || units[begin] == u'#')
+    if (length == 0 || text[0] == u'#')
         return;
-    std::string* cells[] = {nullptr, nullptr, nullptr};
     NOTEROW row;
-    cells[0] = &row.strDay;
-    cells[1] = &row.strMonth;
-    cells[2] = &row.strText;
+    std::string* cells[] = {&row.strDay, &row.strMonth, &row.strText};
     std::size_t field = 0;
-    std::size_t start = begin;
-    for (std::size_t i = begin; i <= end && field < 3; ++i) {
-        if (i == end || units[i] == u'\t') {
-            *cells[field++] = Utf16ToUtf8(units.data() + start, i - start);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= length && field < 3; ++i) {
+        if (i == length || text[i] == u'\t') {
+            *cells[field++] = Utf16ToUtf8(text + start, i - start);
             start = i + 1;
         }
     }
@@ -95,27 +82,8 @@ std::string CNotesFile::TemporaryPath(const std::string& programFolder)
 
 void CNotesFile::Decode(const char* data, std::size_t size, std::vector<NOTEROW>& rows)
 {
-    std::u16string units(size / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(data[2 * i]) |
-                                         (static_cast<unsigned char>(data[2 * i + 1]) << 8));
-
-    std::size_t start = (!units.empty() && units[0] == 0xFEFF) ? 1 : 0;
-    std::size_t i = start;
-    while (i < units.size()) {
-        const char16_t unit = units[i];
-        if (unit == u'\n') {
-            KeepLine(units, start, i, rows);
-            start = i + 1;
-        } else if (unit == u'\r') {
-            KeepLine(units, start, i, rows);
-            start = i + 2;   // the code unit after a carriage return is taken to be its line feed
-            ++i;
-        }
-        ++i;
-    }
-    if (start < units.size())
-        KeepLine(units, start, units.size(), rows);
+    ForEachUtf16Line(data, size,
+                     [&rows](const char16_t* text, std::size_t length) { KeepLine(text, length, rows); });
 }
 
 bool CNotesFile::Load(const std::string& path, std::vector<NOTEROW>& rows)

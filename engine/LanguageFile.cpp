@@ -28,47 +28,17 @@ bool ReadWholeFile(const std::string& path, std::string& bytes)
     }
 }
 
-// Keeps the code units [begin, end) as a line if, trimmed, it is not empty
-// and holds no "#".
-void KeepLine(const std::u16string& units, std::size_t begin, std::size_t end, std::vector<std::string>& lines)
-{
-    while (begin < end && IsWideSpace(units[begin]))
-        ++begin;
-    while (end > begin && IsWideSpace(units[end - 1]))
-        --end;
-    if (begin == end)
-        return;
-    for (std::size_t i = begin; i < end; ++i)
-        if (units[i] == u'#')
-            return;
-    lines.push_back(Utf16ToUtf8(units.data() + begin, end - begin));
-}
 } // namespace
 
 void CLanguageFile::Decode(const char* data, std::size_t size, std::vector<std::string>& lines)
 {
     lines.clear();
-    std::u16string units(size / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i)
-        units[i] = static_cast<char16_t>(static_cast<unsigned char>(data[2 * i]) |
-                                         (static_cast<unsigned char>(data[2 * i + 1]) << 8));
-
-    std::size_t start = (!units.empty() && units[0] == 0xFEFF) ? 1 : 0;
-    std::size_t i = start;
-    while (i < units.size()) {
-        const char16_t unit = units[i];
-        if (unit == u'\n') {
-            KeepLine(units, start, i, lines);
-            start = i + 1;
-        } else if (unit == u'\r') {
-            KeepLine(units, start, i, lines);
-            start = i + 2;   // the code unit after a carriage return is taken to be its line feed
-            ++i;
-        }
-        ++i;
-    }
-    if (start < units.size())
-        KeepLine(units, start, units.size(), lines);
+    ForEachUtf16Line(data, size, [&lines](const char16_t* text, std::size_t length) {
+        // Empty lines and comment lines (any "#") are not kept.
+        if (length == 0 || std::char_traits<char16_t>::find(text, length, u'#'))
+            return;
+        lines.push_back(Utf16ToUtf8(text, length));
+    });
 }
 
 bool CLanguageFile::Read(const std::string& path, std::vector<std::string>& lines, bool reportMissing)

@@ -161,3 +161,34 @@ std::string TrimWide(const std::string& text)
     }
     return text.substr(begin, end - begin);
 }
+
+void ForEachUtf16Line(const char* data, std::size_t size,
+                      const std::function<void(const char16_t* text, std::size_t length)>& line)
+{
+    std::u16string units(size / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(data[2 * i]) |
+                                         (static_cast<unsigned char>(data[2 * i + 1]) << 8));
+    const auto emit = [&](std::size_t begin, std::size_t end) {
+        while (begin < end && IsWideSpace(units[begin]))
+            ++begin;
+        while (end > begin && IsWideSpace(units[end - 1]))
+            --end;
+        line(units.data() + begin, end - begin);
+    };
+    std::size_t start = (!units.empty() && units[0] == 0xFEFF) ? 1 : 0;
+    std::size_t i = start;
+    while (i < units.size()) {
+        if (units[i] == u'\n') {
+            emit(start, i);
+            start = i + 1;
+        } else if (units[i] == u'\r') {
+            emit(start, i);
+            start = i + 2;   // the code unit after a carriage return is taken to be its line feed
+            ++i;
+        }
+        ++i;
+    }
+    if (start < units.size())
+        emit(start, units.size());
+}

@@ -3,6 +3,7 @@
 // core uses inside. Length limits of the data formats count UTF-16 code units.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // Decodes `count` UTF-16 code units; a lone surrogate becomes U+FFFD.
@@ -25,3 +26,12 @@ bool IsWideSpace(char32_t ch);
 
 // `text` without white space (IsWideSpace) at either end.
 std::string TrimWide(const std::string& text);
+
+// Splits a file image of UTF-16 little-endian code units into lines and hands
+// each line, trimmed of white space (IsWideSpace) at both ends, to `line`
+// (empty lines included). A line ends at a line feed, or at a carriage
+// return, which also consumes the code unit after it; the end of the data
+// ends the last line. A byte-order mark at the very start is skipped; an odd
+// final byte is ignored.
+void ForEachUtf16Line(const char* data, std::size_t size,
+                      const std::function<void(const char16_t* text, std::size_t length)>& line);
