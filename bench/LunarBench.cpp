@@ -1,6 +1,6 @@
 // Lunar calendar: SetSolarDate inside the year table (1800..2199) and
-// outside it (computed from the sky), and a converter made per date as the
-// page renderers make them.
+// outside it (computed from the sky), each with one converter for all dates
+// and with a converter made per date.
 
 #include "lunar/LunarCalendar.h"
 
@@ -63,6 +63,21 @@ void BM_SetSolarDateOutsideTable(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SetSolarDateOutsideTable)->Unit(benchmark::kMicrosecond);
+
+// Outside the table with a new converter per date: every date computes its
+// lunar year from the sky (the one converter above keeps the year it
+// computed last and converts the further dates of that year from it).
+void BM_SetSolarDateOutsideTableNewConverter(benchmark::State& state)
+{
+    DAYWALK walk(2200, 7800);
+    for (auto _ : state) {
+        CLunarCalendar lunar;
+        lunar.SetSolarDate(walk.nYear, walk.nMonth, walk.nDay);
+        benchmark::DoNotOptimize(lunar.GetLunarDay());
+        walk.Next();
+    }
+}
+BENCHMARK(BM_SetSolarDateOutsideTableNewConverter)->Unit(benchmark::kMicrosecond);
 
 void BM_GetYearName(benchmark::State& state)
 {

@@ -186,7 +186,7 @@ bool CLunarAstronomy::ComputeYear(int lunarYear, LUNARYEAR& result)
     return BuildYear(lunarYear, current, next, nextFirstDay, result);
 }
 
-bool CLunarAstronomy::Convert(int jdn, LUNARDATE& result)
+bool CLunarAstronomy::YearOfDay(int jdn, LUNARYEAR& year)
 {
     int civilYear = 0, civilMonth = 0, civilDay = 0;
     CivilDate(jdn, &civilYear, &civilMonth, &civilDay);
@@ -195,7 +195,6 @@ bool CLunarAstronomy::Convert(int jdn, LUNARDATE& result)
 
     // The lunar year is the civil year once its new year has come, else the
     // year before.
-    LUNARYEAR year;
     const double timeZone = TimeZoneOf(civilYear);
     const SUI current = ComputeSui(civilYear, timeZone);
     const int newYear = FirstDayOf(current);
@@ -212,9 +211,14 @@ bool CLunarAstronomy::Convert(int jdn, LUNARDATE& result)
                     ? BuildYear(civilYear - 1, earlier, current, newYear, year)
                     : BuildYear(civilYear - 1, earlier, ComputeSui(civilYear, earlierZone), newYear, year);
     }
-    if (!built || jdn < year.nFirstDay || jdn >= year.nNextFirstDay)
-        return false;
+    return built && jdn >= year.nFirstDay && jdn < year.nNextFirstDay;
+}
 
+bool CLunarAstronomy::Convert(int jdn, LUNARDATE& result)
+{
+    LUNARYEAR year;
+    if (!YearOfDay(jdn, year))
+        return false;
     int i = year.nMonths - 1;
     while (i > 0 && year.arrMonths[i].nFirstDay > jdn)
         --i;

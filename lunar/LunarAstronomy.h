@@ -93,6 +93,11 @@ public:
     // years 1500..10000.
     static bool Convert(int jdn, LUNARDATE& result);
 
+    // The lunar year that holds day `jdn` (Convert's first half, for callers
+    // that keep it to convert further days of the same year). Returns false
+    // for a day outside the civil years 1500..10000.
+    static bool YearOfDay(int jdn, LUNARYEAR& year);
+
     // The 32-bit table word of a lunar year: leap-month number in bits 0..3
     // (0 = none), the lengths of the regular months 1..12 in bits 15..4
     // (1 = 30 days), the leap month's length in bit 16.

@@ -42,13 +42,16 @@ bool CLunarCalendar::SetSolarDate(int year, int month, int day)
         return false;
     const int jdn = CLunarAstronomy::JulianDay(year, month, day);
     if (!ConvertFromTable(jdn - CLunarYearTable::s_nEpochJulianDay)) {
-        LUNARDATE lunar;
-        if (!CLunarAstronomy::Convert(jdn, lunar))
-            return false;   // not reached for the accepted years
-        m_nLunarYear = lunar.nYear;
-        m_nLunarMonth = lunar.nMonth;
-        m_nLunarDay = lunar.nDay;
-        m_bLeapMonth = lunar.bLeap;
+        if (jdn < m_nHeldFirstDay || jdn >= m_nHeldNextFirstDay) {
+            LUNARYEAR computed;
+            if (!CLunarAstronomy::YearOfDay(jdn, computed))
+                return false;   // not reached for the accepted years
+            m_nHeldYear = computed.nYear;
+            m_nHeldWord = CLunarAstronomy::YearWord(computed);
+            m_nHeldFirstDay = computed.nFirstDay;
+            m_nHeldNextFirstDay = computed.nNextFirstDay;
+        }
+        WalkYear(m_nHeldWord, m_nHeldYear, jdn - m_nHeldFirstDay);
     }
     m_nSolarYear = year;
     m_nSolarMonth = month;
@@ -64,9 +67,12 @@ bool CLunarCalendar::ConvertFromTable(int n)
 
     // The year: the last whose first day is not after day n.
     const int index = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), n) - starts.begin()) - 1;
-    const std::uint32_t word = CLunarYearTable::s_arrWords[index];
-    int rest = n - starts[index];   // 0-based day within the year
+    WalkYear(CLunarYearTable::s_arrWords[index], CLunarYearTable::kFirstYear + index, n - starts[index]);
+    return true;
+}
 
+void CLunarCalendar::WalkYear(std::uint32_t word, int year, int rest)
+{
     // The months in calendar order: 1..L, the leap month, L+1..12.
     const int leap = CLunarYearTable::LeapMonth(word);
     int month = 1;
@@ -83,11 +89,10 @@ bool CLunarCalendar::ConvertFromTable(int n)
             ++month;
         }
     }
-    m_nLunarYear = CLunarYearTable::kFirstYear + index;
+    m_nLunarYear = year;
     m_nLunarMonth = month;
     m_nLunarDay = rest + 1;
     m_bLeapMonth = isLeap;
-    return true;
 }
 
 std::string CLunarCalendar::GetYearName() const

@@ -5,9 +5,12 @@
 // A small value object: create it on the stack, convert any number of dates
 // with it. Dates of the lunar years 1800..2199 are read from the year table
 // (CLunarYearTable); other dates of the civil years 1583..9999 are computed
-// from the sky (CLunarAstronomy). Conversions share no mutable state, so
-// converters may be used on several threads at once.
+// from the sky (CLunarAstronomy), a whole lunar year at a time, and the
+// converter keeps that year as a table word, so that further dates of the
+// same year cost a table walk. Converters share no mutable state, so several
+// may be used on several threads at once.
 
+#include <cstdint>
 #include <string>
 
 class CLunarCalendar
@@ -50,6 +53,9 @@ private:
     // The table walk for day number `n` from the table's epoch; false when n
     // lies outside the table.
     bool ConvertFromTable(int n);
+    // Sets the lunar date of day `rest` (0-based) of lunar year `year`
+    // described by table word `word`.
+    void WalkYear(std::uint32_t word, int year, int rest);
 
     int m_nSolarYear = 0;
     int m_nSolarMonth = 0;
@@ -58,4 +64,10 @@ private:
     int m_nLunarMonth = 0;
     int m_nLunarDay = 0;
     bool m_bLeapMonth = false;
+    // The lunar year computed last outside the table: its number, table word
+    // and days [first, next first) as Julian day numbers (none at first).
+    int m_nHeldYear = 0;
+    std::uint32_t m_nHeldWord = 0;
+    int m_nHeldFirstDay = 0;
+    int m_nHeldNextFirstDay = 0;
 };

@@ -2,6 +2,7 @@
 // the calendar's design, Tết and other feast days as Vietnam kept them, and
 // a historical date before the table.
 
+#include "lunar/LunarAstronomy.h"
 #include "lunar/LunarCalendar.h"
 
 #include <gtest/gtest.h>
@@ -152,4 +153,36 @@ TEST(LunarCalendar, BadDatesKeepThePreviousResult)
     EXPECT_EQ(lunar.GetLunarYear(), 1582);
     EXPECT_TRUE(lunar.SetSolarDate(9999, 12, 31));
     EXPECT_EQ(lunar.GetLunarYear(), 9999);
+}
+
+// Outside the table a converter keeps the lunar year it computed last. Used
+// for dates in any order (forwards, backwards, across lunar new years and
+// leap months, far jumps, and into the table and out again), one converter
+// must give every date exactly what the computation gives for that day alone.
+TEST(LunarCalendar, AKeptYearGivesWhatAFreshComputationGives)
+{
+    std::vector<int> days;
+    for (const int year : {1583, 1650, 1799, 2200, 2262, 4321, 9998}) {
+        const int newYearWindow = CLunarAstronomy::JulianDay(year, 1, 15);
+        for (int d = 0; d < 70; ++d)                // forwards over Tết
+            days.push_back(newYearWindow + d);
+        for (int d = 400; d >= 0; d -= 7)           // backwards over a whole year
+            days.push_back(newYearWindow + d);
+    }
+    days.push_back(CLunarAstronomy::JulianDay(2000, 1, 1));   // into the table
+    days.push_back(CLunarAstronomy::JulianDay(2263, 6, 1));   // and out again
+    days.push_back(CLunarAstronomy::JulianDay(1700, 6, 1));
+    days.push_back(CLunarAstronomy::JulianDay(2263, 6, 2));
+    CLunarCalendar lunar;
+    for (const int jdn : days) {
+        int year = 0, month = 0, day = 0;
+        CLunarAstronomy::CivilDate(jdn, &year, &month, &day);
+        ASSERT_TRUE(lunar.SetSolarDate(year, month, day)) << year << "-" << month << "-" << day;
+        LUNARDATE alone;
+        ASSERT_TRUE(CLunarAstronomy::Convert(jdn, alone));
+        EXPECT_EQ(lunar.GetLunarDay(), alone.nDay) << year << "-" << month << "-" << day;
+        EXPECT_EQ(lunar.GetLunarMonth(), alone.nMonth) << year << "-" << month << "-" << day;
+        EXPECT_EQ(lunar.GetLunarYear(), alone.nYear) << year << "-" << month << "-" << day;
+        EXPECT_EQ(lunar.IsLeapMonth(), alone.bLeap) << year << "-" << month << "-" << day;
+    }
 }
