@@ -2,10 +2,10 @@
 
 #include "controls/ImageButton.h"
 #include "dialogs/DialogHost.h"
-#include "dialogs/DialogIds.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageSink.h"
 #include "platform/VietnameseFontText.h"
+#include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
 #include <QCheckBox>

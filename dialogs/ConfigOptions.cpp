@@ -1,7 +1,7 @@
 #include "dialogs/ConfigOptions.h"
 
-#include "dialogs/DialogIds.h"
 #include "engine/SettingsKey.h"
+#include "resources/DialogIds.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 #include "dialogs/LanguageDlg.h"
 
 #include "controls/ImageButton.h"
-#include "dialogs/DialogCaptions.h"
 #include "dialogs/DialogHost.h"
-#include "dialogs/DialogIds.h"
 #include "dialogs/LanguageInstaller.h"
 #include "platform/DialogUnits.h"
 #include "platform/VietnameseFontText.h"
+#include "resources/DialogCaptions.h"
+#include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
 #include <QComboBox>

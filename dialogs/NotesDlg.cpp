@@ -5,9 +5,9 @@
 #include "controls/ImageButton.h"
 #include "controls/InPlaceEdit.h"
 #include "dialogs/DialogHost.h"
-#include "dialogs/DialogIds.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageSink.h"
+#include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
 #include <QHeaderView>

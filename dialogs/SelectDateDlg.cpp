@@ -1,11 +1,11 @@
 #include "dialogs/SelectDateDlg.h"
 
 #include "controls/ImageButton.h"
-#include "dialogs/DialogCaptions.h"
 #include "dialogs/DialogHost.h"
-#include "dialogs/DialogIds.h"
 #include "platform/DialogUnits.h"
 #include "platform/VietnameseFontText.h"
+#include "resources/DialogCaptions.h"
+#include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
 #include <QComboBox>
