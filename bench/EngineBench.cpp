@@ -3,7 +3,7 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "platform/SystemPaths.h"
 
 #include <benchmark/benchmark.h>

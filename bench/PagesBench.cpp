@@ -5,7 +5,7 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "pages/DayPage.h"
 #include "pages/MonthListPage.h"
 #include "pages/MonthTablePage.h"

@@ -10,7 +10,7 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "lunar/LunarCalendar.h"
 
 #include <chrono>

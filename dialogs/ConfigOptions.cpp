@@ -1,6 +1,6 @@
 #include "dialogs/ConfigOptions.h"
 
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "resources/DialogIds.h"
 
 #include <cstdint>

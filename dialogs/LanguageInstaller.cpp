@@ -1,7 +1,7 @@
 #include "dialogs/LanguageInstaller.h"
 
 #include "engine/LanguageState.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 

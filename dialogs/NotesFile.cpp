@@ -1,6 +1,6 @@
 #include "dialogs/NotesFile.h"
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "platform/SystemPaths.h"
 
 #include <cerrno>

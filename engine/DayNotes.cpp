@@ -1,7 +1,7 @@
 #include "engine/DayNotes.h"
 
-#include "engine/ParseNumber.h"
-#include "engine/Utf16.h"
+#include "base/ParseNumber.h"
+#include "base/Utf16.h"
 
 bool ParseDatedNoteLine(const std::string& fullLine, int& day, int& month, std::string& text)
 {

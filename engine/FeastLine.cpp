@@ -1,7 +1,7 @@
 #include "engine/FeastLine.h"
 
-#include "engine/ParseNumber.h"
-#include "engine/Utf16.h"
+#include "base/ParseNumber.h"
+#include "base/Utf16.h"
 
 namespace
 {

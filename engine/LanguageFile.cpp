@@ -1,6 +1,6 @@
 #include "engine/LanguageFile.h"
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "platform/MessageSink.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "engine/LectionaryEntry.h"
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 
 std::string LectionaryEntry(const std::string& line)
 {

@@ -2,7 +2,7 @@
 
 #include "engine/DayNotes.h"
 #include "engine/LanguageFile.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "platform/MessageSink.h"
 
 namespace

@@ -4,7 +4,7 @@
 // seasons left unclaimed.
 
 #include "engine/LiturgicalYear.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // without tabs; both texts lie within the first 1023 UTF-16 code units.
 
 #include "engine/FeastLine.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 // UTF-8, and decoding the file image of the lines gives them again.
 
 #include "engine/LanguageFile.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // two "@". It holds no "@", is trimmed and is part of the line.
 
 #include "engine/LectionaryEntry.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

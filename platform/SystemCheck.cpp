@@ -1,6 +1,6 @@
 #include "platform/SystemCheck.h"
 
-#include "engine/ParseNumber.h"
+#include "base/ParseNumber.h"
 
 #include <sys/utsname.h>
 

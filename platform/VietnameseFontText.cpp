@@ -1,6 +1,6 @@
 #include "platform/VietnameseFontText.h"
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "scripture/ScriptureDb.h"
 
-#include "engine/ParseNumber.h"
+#include "base/ParseNumber.h"
 #include "platform/MessageSink.h"
 
 #include <sqlite3.h>

@@ -4,7 +4,8 @@
 // range chosen in the select-date dialog. The pages themselves are shown by
 // a CPageTarget (the main view), so these rules run without a window.
 
-#include "shell/CivilDate.h"
+#include "base/CivilDate.h"
+#include "base/DateSelection.h"
 #include "shell/CommandAddress.h"
 
 #include <string>
@@ -20,18 +21,6 @@ public:
     virtual void ShowMonthList(int first, int end) = 0;    // day indexes [first, end)
     virtual void ShowMonthTable(int first, int end) = 0;
     virtual void ShowReadings(const std::string& readings) = 0;
-};
-
-// What the select-date dialog hands back.
-struct DATESELECTION
-{
-    int nMode = 0;       // 0 = whole month, 1 = span of days
-    int nYear = 0;
-    int nMonth = 1;      // the month (mode 0) or the first day's month (mode 1)
-    int nFromDay = 1;
-    int nToMonth = 1;
-    int nToDay = 1;
-    int nTabular = 0;    // 1 = tabular page
 };
 
 class CCalendarCommands

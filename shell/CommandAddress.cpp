@@ -1,6 +1,6 @@
 #include "shell/CommandAddress.h"
 
-#include "engine/ParseNumber.h"
+#include "base/ParseNumber.h"
 
 #include <cstring>
 #include <vector>

@@ -5,7 +5,7 @@
 // DefaultPageRenderers() gives the program's own builders; tests may give
 // others.
 
-#include "shell/CivilDate.h"
+#include "base/CivilDate.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "shell/PageSetup.h"
 
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 
 namespace
 {

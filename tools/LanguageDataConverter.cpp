@@ -8,7 +8,7 @@
 // at the start of the source is dropped. Exit status 1 when a file cannot be
 // read or written, or when the source is not valid UTF-8.
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 
 #include <cstdio>
 #include <fstream>

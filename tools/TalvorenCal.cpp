@@ -15,7 +15,7 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/ScripturePage.h"
 #include "platform/MessageSink.h"

@@ -1,6 +1,6 @@
 #include "dialogs/ConfigOptions.h"
 #include "engine/LiturgicalYear.h"
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "platform/VietnameseFontText.h"
 #include "resources/DialogCaptions.h"
 #include "tests/engine/EngineTestData.h"

@@ -1,4 +1,5 @@
 #include "dialogs/SelectDateChoice.h"
+#include "shell/CalendarCommands.h"
 #include "tests/engine/EngineTestData.h"
 
 #include <gtest/gtest.h>

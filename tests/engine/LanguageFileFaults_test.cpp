@@ -2,7 +2,7 @@
 // character, or of 50 MB: the engine shows the documented message or none,
 // goes on where it is meant to, and reads even a huge file in bounded time.
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "tests/engine/EngineTestData.h"
 
 #include <gtest/gtest.h>

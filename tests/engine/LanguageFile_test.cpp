@@ -1,5 +1,5 @@
 #include "engine/LanguageFile.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFolder.h"
 

@@ -1,4 +1,4 @@
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "tests/engine/EngineTestData.h"
 
 #include <gtest/gtest.h>

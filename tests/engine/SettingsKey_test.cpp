@@ -1,4 +1,4 @@
-#include "engine/SettingsKey.h"
+#include "platform/SettingsKey.h"
 #include "tests/support/ScopedConfigFolder.h"
 #include "tests/support/TestFolder.h"
 

@@ -1,11 +1,11 @@
 // The About box and the insert-CD prompt.
 
-#include "controls/ImageButton.h"
-#include "pages/HtmlViewDlg.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/pages/HtmlViewDlg.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
-#include "shell/AboutDlg.h"
-#include "shell/PromptDlg.h"
+#include "gui/shell/AboutDlg.h"
+#include "gui/shell/PromptDlg.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

@@ -1,8 +1,8 @@
 // The busy notice: its sizing rules, its lines, its window and its painting.
 
-#include "controls/BusyNotice.h"
-#include "controls/BusyNoticeWnd.h"
-#include "resources/IconResources.h"
+#include "gui/controls/BusyNotice.h"
+#include "gui/controls/BusyNoticeWnd.h"
+#include "gui/resources/IconResources.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 

@@ -1,6 +1,6 @@
 // The image button: take-over, icon and caption places, hover rules.
 
-#include "controls/ImageButton.h"
+#include "gui/controls/ImageButton.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 

@@ -1,7 +1,7 @@
 // Printing a page to a PDF file: every sheet carries the program's header
 // and the footer with its page number and the number of pages.
 
-#include "shell/PagePrinter.h"
+#include "gui/shell/PagePrinter.h"
 #include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 

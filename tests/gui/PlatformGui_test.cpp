@@ -1,8 +1,8 @@
 // The GUI half of the platform layer: dialog units, fonts by cell height,
 // the single-instance lock and the message-box sink's icons.
 
-#include "platform/DialogUnits.h"
-#include "platform/SingleInstance.h"
+#include "gui/platform/DialogUnits.h"
+#include "gui/platform/SingleInstance.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QFontMetrics>

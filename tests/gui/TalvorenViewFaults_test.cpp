@@ -5,7 +5,7 @@
 // status-text channel and are ignored or shown, never run out of range.
 
 #include "engine/LiturgicalYear.h"
-#include "shell/TalvorenView.h"
+#include "gui/shell/TalvorenView.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

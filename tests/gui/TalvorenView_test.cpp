@@ -2,8 +2,8 @@
 // window.status, SetElementHtml and RunScript.
 
 #include "engine/LiturgicalYear.h"
-#include "shell/CivilDate.h"
-#include "shell/TalvorenView.h"
+#include "base/CivilDate.h"
+#include "gui/shell/TalvorenView.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

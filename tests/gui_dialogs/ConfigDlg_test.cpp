@@ -2,9 +2,9 @@
 // their Vietnamese captions, OK writing all three, Cancel writing nothing,
 // and a settings store that cannot be reached.
 
-#include "controls/ImageButton.h"
-#include "dialogs/ConfigDlg.h"
-#include "engine/SettingsKey.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/dialogs/ConfigDlg.h"
+#include "platform/SettingsKey.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"

@@ -2,7 +2,7 @@
 // arrow keys, the column kinds, the sunken current cell and the placing of an
 // editor over a cell.
 
-#include "controls/EditListCtrl.h"
+#include "gui/controls/EditListCtrl.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QHeaderView>

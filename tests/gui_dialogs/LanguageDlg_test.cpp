@@ -2,8 +2,8 @@
 // OK switching to a language folder, made and filled from the current one
 // when it is missing, or staying open when a file cannot be copied.
 
-#include "controls/ImageButton.h"
-#include "dialogs/LanguageDlg.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/dialogs/LanguageDlg.h"
 #include "engine/LanguageState.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"

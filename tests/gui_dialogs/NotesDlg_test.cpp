@@ -2,10 +2,10 @@
 // editing cells in place with the mouse and the keys, deleting rows, saving
 // the complete rows, and saves that fail without losing anything.
 
-#include "controls/BusyNoticeWnd.h"
-#include "controls/EditListCtrl.h"
-#include "controls/InPlaceEdit.h"
-#include "dialogs/NotesDlg.h"
+#include "gui/controls/BusyNoticeWnd.h"
+#include "gui/controls/EditListCtrl.h"
+#include "gui/controls/InPlaceEdit.h"
+#include "gui/dialogs/NotesDlg.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui_dialogs/TypeText.h"

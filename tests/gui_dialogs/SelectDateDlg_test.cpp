@@ -1,9 +1,9 @@
 // The select-date dialog: today's choices, the year box and its arrows, the
 // two ways to end it and what each hands over, and the captions and fonts.
 
-#include "controls/ImageButton.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/SelectDateDlg.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/dialogs/DialogHost.h"
+#include "gui/dialogs/SelectDateDlg.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 

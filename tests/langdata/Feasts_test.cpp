@@ -6,7 +6,7 @@
 #include "tests/langdata/ShippedLanguage.h"
 
 #include "engine/FeastLine.h"
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "tests/langdata/ShippedLanguage.h"
 
-#include "engine/Utf16.h"
+#include "base/Utf16.h"
 #include "tests/support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>

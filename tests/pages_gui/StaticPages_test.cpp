@@ -11,8 +11,8 @@
 #include "pages/MonthTablePage.h"
 #include "pages/ScripturePage.h"
 #include "scripture/ScriptureDb.h"
-#include "shell/PageScripts.h"
-#include "shell/StatusBridge.h"
+#include "base/PageScripts.h"
+#include "gui/shell/StatusBridge.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

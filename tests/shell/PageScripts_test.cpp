@@ -1,6 +1,6 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
-#include "shell/PageScripts.h"
+#include "base/PageScripts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,26 @@
+#include "gui/controls/BusyNotice.h"
+
+#include "gui/controls/BusyNoticeWnd.h"
+#include "gui/resources/IconResources.h"
+
+#include <QApplication>
+
+CBusyNotice::CBusyNotice(const QString& text, const QPixmap& icon) : m_pWnd(new CBusyNoticeWnd)
+{
+    m_pWnd->Create(text, icon);
+}
+
+CBusyNotice::CBusyNotice(const QString& text, int iconId, bool waitCursor)
+    : m_pWnd(new CBusyNoticeWnd), m_bWaitCursor(waitCursor)
+{
+    if (m_bWaitCursor)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_pWnd->Create(text, LoadIconPixmap(iconId));
+}
+
+CBusyNotice::~CBusyNotice()
+{
+    delete m_pWnd;   // the window goes with its font
+    if (m_bWaitCursor)
+        QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,178 @@
+#include "gui/dialogs/NotesDlg.h"
+
+#include "gui/controls/BusyNotice.h"
+#include "gui/controls/EditListCtrl.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/controls/InPlaceEdit.h"
+#include "gui/dialogs/DialogHost.h"
+#include "gui/platform/DialogUnits.h"
+#include "platform/MessageSink.h"
+#include "resources/DialogIds.h"
+#include "resources/ResourceIds.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QThread>
+#include <algorithm>
+
+namespace
+{
+const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
+}
+
+CNotesDlg::CNotesDlg(const std::string& programFolder, QWidget* parent)
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(programFolder)),
+      m_strTemporaryPath(CNotesFile::TemporaryPath(programFolder))
+{
+    // Template 138: " Notes", 376 x 188 dialog units.
+    const QFont templateFont = DialogTemplateFont();
+    setFont(templateFont);
+    setWindowTitle(QStringLiteral(" Notes"));
+    setFixedSize(DialogUnitsToPixels(templateFont, 376, 188));
+
+    m_pList = new CEditListCtrl(this);
+    m_pList->setObjectName(QStringLiteral("list%1").arg(IDC_NOTES_LIST));
+    m_pList->setGeometry(DialogUnitsToPixels(templateFont, 7, 7, 362, 146));
+    m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
+    remove->setObjectName(QStringLiteral("button%1").arg(IDC_NOTES_DELETE));
+    remove->setGeometry(DialogUnitsToPixels(templateFont, 187, 158, 50, 23));
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
+    cancel->setGeometry(DialogUnitsToPixels(templateFont, 253, 158, 50, 23));
+    auto* save = new QPushButton(QStringLiteral("&Save"), this);
+    save->setObjectName(QStringLiteral("button%1").arg(IDOK));
+    save->setGeometry(DialogUnitsToPixels(templateFont, 319, 158, 50, 23));
+    save->setDefault(true);
+
+    // Grid lines and whole rows; then the list's own set-up.
+    m_pList->setShowGrid(true);
+    m_pList->SetUp();
+
+    // Day and month a tenth of the list's width each, the text the rest.
+    const int w = m_pList->width() - 3;
+    m_pList->setColumnCount(3);
+    m_pList->setHorizontalHeaderLabels({QStringLiteral("Ngày"), QStringLiteral("Tháng"), QStringLiteral("Ghi Chú")});
+    for (int column = 0; column < 3; ++column)
+        m_pList->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pList->setColumnWidth(0, w / 10);
+    m_pList->setColumnWidth(1, w / 10);
+    m_pList->setColumnWidth(2, w * 8 / 10);
+    m_pList->SetColumnKind(0, CEditListCtrl::kDigits);
+    m_pList->SetColumnKind(1, CEditListCtrl::kDigits);
+    m_pList->SetColumnKind(2, CEditListCtrl::kText);
+    m_pList->setFont(ListFont());
+    // Rows as high as a line of the list font, so that ten rows fit.
+    m_pList->verticalHeader()->setMinimumSectionSize(1);
+    m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 3);
+
+    LoadNotes();
+
+    CImageButton* imageCancel = CImageButton::TakeOver(cancel);
+    imageCancel->SetIcon(IDI_CANCEL);
+    CImageButton* imageSave = CImageButton::TakeOver(save);
+    imageSave->SetIcon(IDI_OK);
+    CImageButton* imageDelete = CImageButton::TakeOver(remove);
+    imageDelete->SetIcon(IDI_DELETE);
+    m_pCancel = imageCancel;
+    m_pSave = imageSave;
+    m_pDelete = imageDelete;
+
+    connect(m_pSave, &QPushButton::clicked, this, &CNotesDlg::accept);
+    connect(m_pCancel, &QPushButton::clicked, this, &CNotesDlg::reject);
+    connect(m_pDelete, &QPushButton::clicked, this, &CNotesDlg::OnDelete);
+    connect(m_pList, &CEditListCtrl::BeginLabelEdit, this, &CNotesDlg::OnBeginLabelEdit);
+}
+
+void CNotesDlg::LoadNotes()
+{
+    std::vector<NOTEROW> rows;
+    CNotesFile::Load(m_strNotesPath, rows);   // a missing file gives empty rows, no message
+    CNotesFile::PadRows(rows);
+    m_pList->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const NOTEROW& note = rows[static_cast<std::size_t>(row)];
+        m_pList->SetCellText(row, 0, QString::fromStdString(note.strDay));
+        m_pList->SetCellText(row, 1, QString::fromStdString(note.strMonth));
+        m_pList->SetCellText(row, 2, QString::fromStdString(note.strText));
+    }
+}
+
+std::vector<NOTEROW> CNotesDlg::Rows() const
+{
+    std::vector<NOTEROW> rows;
+    for (int row = 0; row < m_pList->rowCount(); ++row)
+        rows.push_back({m_pList->CellText(row, 0).toStdString(), m_pList->CellText(row, 1).toStdString(),
+                        m_pList->CellText(row, 2).toStdString()});
+    return rows;
+}
+
+void CNotesDlg::OnBeginLabelEdit(int row, int column, const QString& text)
+{
+    // Making the box takes the focus, which ends any other open box first.
+    auto* editor = new CInPlaceEdit(row, column, text, m_pList->GetColumnKind(column), m_pList);
+    editor->setObjectName(QStringLiteral("edit%1").arg(IDC_NOTES_EDITOR));
+    m_pEditor = editor;
+    connect(editor, &CInPlaceEdit::EndLabelEdit, this, &CNotesDlg::OnEndLabelEdit);
+    m_pList->EditCell(editor, row, column);
+    editor->SizeToText();
+}
+
+void CNotesDlg::OnEndLabelEdit(int row, int column, const QString& text, bool cancelled)
+{
+    auto* editor = qobject_cast<CInPlaceEdit*>(sender());
+    if (!cancelled)
+        m_pList->SetCellText(row, column, text);
+    if (editor == m_pEditor)
+        m_pEditor = nullptr;
+    if (editor) {
+        editor->hide();
+        editor->deleteLater();
+    }
+}
+
+void CNotesDlg::OnDelete()
+{
+    for (;;) {
+        const QModelIndexList selected = m_pList->selectionModel()->selectedRows();
+        if (selected.isEmpty())
+            break;
+        int first = selected.front().row();
+        for (const QModelIndex& index : selected)
+            first = std::min(first, index.row());
+        m_pList->removeRow(first);
+    }
+}
+
+void CNotesDlg::accept()
+{
+    // A box still open (Save reached by its mnemonic) stores its text first.
+    if (m_pEditor)
+        m_pList->setFocus(Qt::OtherFocusReason);
+    if (m_pEditor) {
+        CInPlaceEdit* editor = m_pEditor;
+        m_pEditor = nullptr;
+        if (!editor->IsCancelled())
+            m_pList->SetCellText(editor->Row(), editor->Column(), editor->toPlainText());
+        disconnect(editor, nullptr, this, nullptr);
+        editor->hide();
+        editor->deleteLater();
+    }
+
+    std::string error;
+    if (!CNotesFile::Save(m_strNotesPath, m_strTemporaryPath, Rows(), &error)) {
+        ShowMessage(error, MessageIcon::Stop);
+        return;   // the rows stay for another try or Cancel
+    }
+    {
+        CBusyNotice notice(QString::fromUtf8(kSavedText), IDI_WAIT, false);
+        emit SaveNoticeShown(notice.Window());
+        QThread::msleep(static_cast<unsigned long>(m_nNoticeMs));
+    }
+    done(IDOK);
+}
+
+void CNotesDlg::reject()
+{
+    done(IDCANCEL);
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The day dialog: one day like a leaf of a tear-off calendar, in the page
+// day.htm, with buttons to close and to move to the next and previous day.
+
+#include "base/CivilDate.h"
+
+#include <QDialog>
+#include <QFont>
+#include <functional>
+#include <string>
+
+class CHtmlViewDlg;
+class CImageButton;
+class CLiturgicalYear;
+
+class CDayDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using DayPageBuilder = std::function<std::string(CLiturgicalYear&, const CIVILDATE&)>;
+
+    // `year` is the main view's engine; `build` makes the day's fragment;
+    // `programFolder` holds Html/day.htm.
+    CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string& programFolder, QWidget* parent);
+
+    // Builds the fragment of the current date and puts it into "Content".
+    void BuildDayPage();
+
+    void OnNext();
+    void OnPrev();
+
+    const CIVILDATE& CurrentDate() const { return m_date; }
+    void SetCurrentDate(const CIVILDATE& date) { m_date = date; }
+    CHtmlViewDlg* PageView() const { return m_pPage; }
+    CImageButton* Button(int id) const;
+
+signals:
+    // A day's page has been handed to the page view.
+    void DayPageBuilt();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnDocumentComplete();
+
+    CLiturgicalYear& m_year;
+    DayPageBuilder m_build;
+    CHtmlViewDlg* m_pPage = nullptr;
+    CImageButton* m_pClose = nullptr;
+    CImageButton* m_pNext = nullptr;
+    CImageButton* m_pPrev = nullptr;
+    CIVILDATE m_date;
+};

@@ -1,0 +1,44 @@
+#include "gui/pages/HtmlViewDlg.h"
+
+#include "base/PageScripts.h"
+
+#include <QUrl>
+
+CHtmlViewDlg::CHtmlViewDlg(QWidget* parent) : QWebEngineView(parent)
+{
+    connect(this, &QWebEngineView::loadFinished, this, &CHtmlViewDlg::OnLoadFinished);
+}
+
+void CHtmlViewDlg::OnInitialUpdate()
+{
+    load(QUrl::fromLocalFile(m_strUrl));
+}
+
+void CHtmlViewDlg::OnLoadFinished(bool ok)
+{
+    m_bHasDocument = ok;
+    if (ok)
+        emit DocumentComplete();
+}
+
+bool CHtmlViewDlg::SetElementHtml(const QString& name, const QString& html)
+{
+    if (!m_bHasDocument)
+        return false;
+    page()->runJavaScript(
+        QString::fromStdString(MakeSetElementHtmlScript(name.toStdString(), html.toStdString())));
+    return true;
+}
+
+CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path)
+{
+    if (!parent)
+        return nullptr;
+    auto* view = new CHtmlViewDlg(parent);
+    view->setGeometry(rect);
+    view->setStyleSheet(QStringLiteral("QWebEngineView { border: 1px solid palette(dark); }"));
+    view->SetUrl(path);
+    view->OnInitialUpdate();
+    view->show();
+    return view;
+}

@@ -1,0 +1,27 @@
+#include "gui/platform/QtMessageSink.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+CQtMessageSink::CQtMessageSink() : m_previous(SetMessageSink(this))
+{
+}
+
+CQtMessageSink::~CQtMessageSink()
+{
+    SetMessageSink(m_previous);
+}
+
+void CQtMessageSink::ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::Error:
+    case MessageIcon::Stop: boxIcon = QMessageBox::Critical; break;
+    case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
+    case MessageIcon::None: break;
+    }
+    QMessageBox box(boxIcon, QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}

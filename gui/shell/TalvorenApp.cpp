@@ -1,0 +1,121 @@
+#include "gui/shell/TalvorenApp.h"
+
+#include "platform/SettingsKey.h"
+#include "platform/DesktopShortcut.h"
+#include "gui/platform/DialogUnits.h"
+#include "platform/MessageSink.h"
+#include "gui/platform/QtMessageSink.h"
+#include "gui/platform/SingleInstance.h"
+#include "platform/SystemCheck.h"
+#include "platform/SystemPaths.h"
+#include "gui/resources/IconResources.h"
+#include "resources/ResourceIds.h"
+#include "shell/CompanionPrograms.h"
+#include "gui/shell/MainFrame.h"
+#include "base/PageScripts.h"
+#include "gui/shell/TalvorenView.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace
+{
+CTalvorenApp* g_pApp = nullptr;
+
+std::string ExecutablePath()
+{
+    char buffer[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0)
+        return std::string();
+    return std::string(buffer, static_cast<std::size_t>(length));
+}
+}
+
+CTalvorenApp::CTalvorenApp(int& argc, char** argv)
+{
+    // Hosting the browser control: Qt WebEngine wants shared OpenGL contexts
+    // before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    m_application = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Talvoren"));
+    QApplication::setOrganizationName(QStringLiteral("Sorvane Network"));
+    m_messageSink = std::make_unique<CQtMessageSink>();
+    g_pApp = this;
+}
+
+CTalvorenApp::~CTalvorenApp()
+{
+    // Shutdown in the reverse order: frame and view, fonts, the lock.
+    m_pFrame.reset();
+    m_vietnameseFont = QFont();
+    m_listFont = QFont();
+    m_instance.reset();
+    m_messageSink.reset();
+    g_pApp = nullptr;
+    m_application.reset();
+}
+
+CTalvorenApp* CTalvorenApp::Instance()
+{
+    return g_pApp;
+}
+
+bool CTalvorenApp::InitInstance()
+{
+    if (!IsRunningOnSupportedSystem()) {
+        ShowMessage(kUnsupportedSystemText, MessageIcon::Stop);
+        return false;
+    }
+
+    m_instance = std::make_unique<CSingleInstance>();
+    if (!m_instance->Acquire())
+        return false;   // another instance runs: end at once, silently
+
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+
+    const std::string programFolder = ::ProgramFolder();
+    m_language.strFolder = StartupLanguageFolder(programFolder);
+    m_language.nSyntax = 1;
+
+    const std::string exePath = ExecutablePath();
+    const std::vector<MOUNTENTRY> mounts = ReadMountTable();
+    const bool onCdRom = IsOnCdRom(exePath, mounts);
+    const char* home = std::getenv("HOME");
+    MakeDesktopShortcut(exePath, onCdRom, UserDesktopFolder(), home ? home : "");
+
+    m_vietnameseFont = MakeCellHeightFont(QStringLiteral("Vietnam"), 12, QFont::Normal);
+    m_listFont = MakeCellHeightFont(QStringLiteral("Verdana"), 16, QFont::Normal);
+
+    QApplication::setWindowIcon(LoadIconResource(IDI_PROGRAM));
+    m_pFrame = std::make_unique<CMainFrame>(m_language, programFolder, onCdRom);
+    // The full work area first, for a desktop without a window manager that
+    // maximises.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_pFrame->setGeometry(screen->availableGeometry());
+    m_pFrame->showMaximized();
+    m_pFrame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
+
+    // For measuring the start: with TALVOREN_QUIT_WHEN_LOADED set, the
+    // program reports the time until the main page has loaded and ends.
+    if (std::getenv("TALVOREN_QUIT_WHEN_LOADED")) {
+        QObject::connect(m_pFrame->ActiveView(), &CTalvorenView::DocumentComplete, m_pFrame.get(), [this]() {
+            std::printf("main page loaded: %s at %lld ms\n", m_pFrame->ActiveView()->HasDocument() ? "yes" : "no",
+                        static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, m_pFrame.get(), [this]() { m_pFrame->close(); });
+        });
+    }
+    return true;
+}
+
+int CTalvorenApp::Run()
+{
+    return m_application->exec();
+}

@@ -1,0 +1,201 @@
+#include "gui/shell/TalvorenView.h"
+
+#include "gui/controls/BusyNotice.h"
+#include "pages/ScripturePage.h"
+#include "platform/MessageSink.h"
+#include "platform/SystemPaths.h"
+#include "gui/resources/IconResources.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "gui/shell/DialogHooks.h"
+#include "gui/shell/PagePrinter.h"
+#include "base/PageScripts.h"
+#include "gui/shell/StatusBridge.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+
+CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent)
+    : QWebEngineView(parent),
+      m_year(language),
+      m_strProgramFolder(programFolder),
+      m_renderers(DefaultPageRenderers()),
+      m_commands(m_year, *this),
+      m_pBridge(new CStatusBridge(this))
+{
+    m_pBridge->Install(page());
+    // The page's CopyToClipboard() writes the shown text to the clipboard.
+    settings()->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    connect(m_pBridge, &CStatusBridge::StatusTextChanged, this, &CTalvorenView::OnStatusTextChange);
+    connect(this, &QWebEngineView::loadFinished, this, &CTalvorenView::OnLoadFinished);
+    // The address of a link under the mouse goes to the status bar as well.
+    connect(page(), &QWebEnginePage::linkHovered, this, [this](const QString& url) { emit StatusText(url); });
+    connect(this, &QWebEngineView::printRequested, this, [this]() { Print(nullptr); });
+}
+
+CTalvorenView::~CTalvorenView()
+{
+    m_db.Close();
+}
+
+void CTalvorenView::OnInitialUpdate()
+{
+    const std::string pagePath = JoinPath(m_strProgramFolder, "Html/Calendar.htm");
+    if (!PathExists(pagePath))
+        ShowFileNotFound(pagePath);   // the view still runs, with an empty page
+    load(QUrl::fromLocalFile(QString::fromStdString(pagePath)));
+
+    const std::string databasePath = JoinPath(m_strProgramFolder, "Bible.db");
+    const std::string connection = "Data Source=" + databasePath;
+    m_db.Close();
+    m_bDatabaseOpen = m_db.Open(connection, "", "") ? 1 : 0;
+}
+
+void CTalvorenView::OnLoadFinished(bool ok)
+{
+    m_bHasDocument = ok;
+    emit DocumentComplete(url());
+}
+
+void CTalvorenView::OnStatusTextChange(const QString& text)
+{
+    if (m_nBuilding > 0) {
+        // The busy notice lets the window system draw it while a page is
+        // built; a command that arrives then waits for the build to end.
+        m_pendingStatus << text;
+        return;
+    }
+    if (m_commands.RunStatusText(text.toStdString()))
+        emit StatusText(text);
+}
+
+void CTalvorenView::EndBuilding()
+{
+    if (--m_nBuilding > 0 || m_pendingStatus.isEmpty())
+        return;
+    const QStringList pending = m_pendingStatus;
+    m_pendingStatus.clear();
+    QTimer::singleShot(0, this, [this, pending]() {
+        for (const QString& text : pending)
+            OnStatusTextChange(text);
+    });
+}
+
+void CTalvorenView::ShowCurrentMonth(int kind)
+{
+    m_commands.ShowCurrentMonth(kind, TodayLocal());
+}
+
+void CTalvorenView::SelectDate()
+{
+    DATESELECTION selection;
+    if (!RunSelectDateDialog(nullptr, &selection))
+        return;
+    m_commands.ShowSelection(selection);
+}
+
+int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html)
+{
+    if (!m_bHasDocument)
+        return 0;
+    page()->runJavaScript(QString::fromStdString(MakeSetElementHtmlScript(id, html)));
+    return 1;
+}
+
+int CTalvorenView::RunScript(const char* text)
+{
+    if (text)
+        m_strLastScript = text;
+    if (!m_bHasDocument)
+        return 0;
+    page()->runJavaScript(QString::fromStdString(MakeRunScript(m_strLastScript)));
+    return 1;
+}
+
+void CTalvorenView::ShowFragment(const char* elementId, const std::function<std::string()>& build)
+{
+    std::string html;
+    ++m_nBuilding;
+    {
+        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        html = build();
+    }
+    SetElementHtml(elementId, html);
+    EndBuilding();
+}
+
+void CTalvorenView::ShowMonthList(int first, int end)
+{
+    if (!m_renderers.monthList)
+        return;
+    ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year, first, end); });
+}
+
+void CTalvorenView::ShowMonthTable(int first, int end)
+{
+    if (!m_renderers.monthTable)
+        return;
+    ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year, first, end); });
+}
+
+void CTalvorenView::ShowReadings(const std::string& readings)
+{
+    if (!m_bDatabaseOpen)
+        return;   // the passage page does nothing without its database
+    PASSAGEPAGE passages;
+    ++m_nBuilding;
+    {
+        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen != 0, m_strProgramFolder);
+    }
+    if (passages.bShow) {
+        SetElementHtml("rightCol2", passages.strHtml);
+        RunScript(passages.strScript.c_str());
+    }
+    EndBuilding();
+}
+
+void CTalvorenView::Print(QPrinter* printer)
+{
+    QPrinter fallback(QPrinter::HighResolution);
+    QPrinter* target = printer ? printer : &fallback;
+    QPrintDialog dialog(target, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (target == &fallback) {
+        // The job outlives this call: give it a printer of its own.
+        auto* own = new QPrinter(QPrinter::HighResolution);
+        own->setPrinterName(fallback.printerName());
+        own->setOutputFileName(fallback.outputFileName());
+        own->setPageLayout(fallback.pageLayout());
+        own->setCopyCount(fallback.copyCount());
+        CPagePrinter::Print(page(), own, [own](bool) { delete own; });
+        return;
+    }
+    CPagePrinter::Print(page(), target);
+}
+
+QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)
+{
+    auto* window = new QWebEngineView;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(LoadIconResource(IDI_PROGRAM));
+    window->resize(width() * 3 / 4 > 640 ? width() * 3 / 4 : 640, height() * 3 / 4 > 480 ? height() * 3 / 4 : 480);
+    connect(window->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
+    connect(window, &QWebEngineView::titleChanged, window, &QWidget::setWindowTitle);
+    connect(window, &QWebEngineView::printRequested, window, [window]() {
+        auto* printer = new QPrinter(QPrinter::HighResolution);
+        QPrintDialog dialog(printer, window);
+        if (dialog.exec() != QDialog::Accepted) {
+            delete printer;
+            return;
+        }
+        CPagePrinter::Print(window->page(), printer, [printer](bool) { delete printer; });
+    });
+    window->show();
+    return window;
+}

@@ -1,0 +1,11 @@
+// Talvoren, the desktop liturgical calendar.
+
+#include "gui/shell/TalvorenApp.h"
+
+int main(int argc, char** argv)
+{
+    CTalvorenApp app(argc, argv);
+    if (!app.InitInstance())
+        return 0;
+    return app.Run();
+}
