@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+namespace talvoren
+{
 namespace
 {
 long long DaysFromCivil(long long y, unsigned m, unsigned d)
@@ -48,3 +50,5 @@ CIVILDATE AddDays(const CIVILDATE& date, int days)
     const unsigned day = date.nDay >= 1 ? static_cast<unsigned>(date.nDay) : 1u;
     return CivilFromDays(DaysFromCivil(date.nYear, month, day) + days);
 }
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 // A civil (proleptic Gregorian) date and the few steps the program takes
 // with it: today's local date and moving by whole days.
 
+namespace talvoren
+{
 struct CIVILDATE
 {
     int nYear = 0;
@@ -21,3 +23,5 @@ CIVILDATE TodayLocal();
 // Given a valid date; a day beyond its month counts on into the next month.
 // Method: days since 1970-01-01 and back (H. Hinnant's civil-day algorithms).
 CIVILDATE AddDays(const CIVILDATE& date, int days);
+
+} // namespace talvoren

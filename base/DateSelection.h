@@ -1,5 +1,7 @@
 #pragma once
 
+namespace talvoren
+{
 // A range of days chosen in the select-date dialog: a whole month or a span
 // of days of one year.
 struct DATESELECTION
@@ -13,3 +15,5 @@ struct DATESELECTION
     int nTabular = 0;    // 1 = tabular page
 };
 
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace talvoren
+{
 std::string JavaScriptStringLiteral(const std::string& text)
 {
     std::string out = "\"";
@@ -73,3 +75,5 @@ std::string MakeRunScript(const std::string& text)
     return "if(document.getElementsByTagName('script').length>0){(0,eval)(" + JavaScriptStringLiteral(text) +
            ");}";
 }
+
+} // namespace talvoren

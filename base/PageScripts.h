@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // `text` as a JavaScript string literal in double quotes (backslash, quotes,
 // control characters and the line separators U+2028/U+2029 escaped).
 std::string JavaScriptStringLiteral(const std::string& text);
@@ -26,3 +28,5 @@ std::string MakeSetElementHtmlScript(const std::string& id, const std::string& h
 // scope, the way the page's own script elements run; a page without any
 // script element runs nothing.
 std::string MakeRunScript(const std::string& text);
+
+} // namespace talvoren

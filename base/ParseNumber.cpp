@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdint>
 
+namespace talvoren
+{
 int LeadingNumber(const std::string& text)
 {
     int value = 0;
@@ -41,3 +43,5 @@ int ReadSignedNumber(const std::string& text)
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+} // namespace talvoren

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace talvoren
+{
 // The integer value of the decimal digits at the start of `text` (0 when it
 // does not start with a digit). Values beyond 999999 read as 999999, which no
 // caller accepts as a day, month or year.
@@ -12,3 +14,5 @@ int LeadingNumber(const std::string& text);
 // first cut to its first 19 bytes (a 20-byte buffer), and a value beyond the
 // 32-bit range is clamped to it.
 int ReadSignedNumber(const std::string& text);
+
+} // namespace talvoren

@@ -1,5 +1,7 @@
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 namespace
 {
 void AppendUtf8(std::string& out, char32_t cp)
@@ -192,3 +194,5 @@ void ForEachUtf16Line(const char* data, std::size_t size,
     if (start < units.size())
         emit(start, units.size());
 }
+
+} // namespace talvoren

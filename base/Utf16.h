@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace talvoren
+{
 // Decodes `count` UTF-16 code units; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(const char16_t* units, std::size_t count);
 std::string Utf16ToUtf8(const std::u16string& text);
@@ -35,3 +37,5 @@ std::string TrimWide(const std::string& text);
 // final byte is ignored.
 void ForEachUtf16Line(const char* data, std::size_t size,
                       const std::function<void(const char16_t* text, std::size_t length)>& line);
+
+} // namespace talvoren

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 // The shipped Vietnamese folder of the program folder, and a settings folder

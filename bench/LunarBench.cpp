@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace talvoren;
+
 namespace
 {
 // Walks civil dates day by day from (year, 1, 1), wrapping after `years`.

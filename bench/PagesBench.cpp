@@ -17,6 +17,8 @@
 #include <memory>
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 // The shipped Vietnamese folder of the program folder and a settings folder

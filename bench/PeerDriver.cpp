@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 using Clock = std::chrono::steady_clock;

@@ -14,6 +14,8 @@
 #include <string>
 #include <unistd.h>
 
+using namespace talvoren;
+
 namespace
 {
 void BM_BuildBibleDb(benchmark::State& state)

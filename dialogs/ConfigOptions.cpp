@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace talvoren
+{
 const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable()
 {
     // "Mừng Lễ Hiển Linh đúng ngày 6 tháng Giêng",
@@ -63,3 +65,5 @@ bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error)
     }
     return true;
 }
+
+} // namespace talvoren

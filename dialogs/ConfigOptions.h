@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+namespace talvoren
+{
 // One row of the option table: the check box's caption (in the Vietnamese
 // font encoding), the settings value it stands for and its control id.
 struct CONFIGOPTION
@@ -32,3 +34,5 @@ bool ReadConfigOptions(CONFIGSTATES* states);
 // does not stop the others. Returns false when the key cannot be opened or a
 // write failed, with `*error` telling the user which store and what failed.
 bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error);
+
+} // namespace talvoren

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace talvoren
+{
 const char CLanguageInstaller::kFullList[] =
     "English,German,Chinese,Danish,Dutch,Finnish,French,Greek,Italian,Japanese,Korean,Norwegian,Polish,"
     "Portuguese,Russian,Slovak,Slovenian,Spanish,Swedish,Turkish,Vietnamese";
@@ -231,3 +233,5 @@ bool CLanguageInstaller::Install(const std::string& programFolder, const std::st
     state.nSyntax = vietnameseOrder ? 1 : 0;
     return true;
 }
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 struct CLanguageState;
 
 class CLanguageInstaller
@@ -60,3 +62,5 @@ public:
     static bool Install(const std::string& programFolder, const std::string& language, bool vietnameseOrder,
                         CLanguageState& state);
 };
+
+} // namespace talvoren

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace talvoren
+{
 namespace
 {
 // Splits a trimmed line at tabs into a row and appends it, unless the line is
@@ -200,3 +202,5 @@ bool CNotesFile::Save(const std::string& notesPath, const std::string& temporary
     SyncFolderOf(notesPath);
     return true;
 }
+
+} // namespace talvoren

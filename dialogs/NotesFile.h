@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // One row of the notes list, as the user typed it.
 struct NOTEROW
 {
@@ -69,3 +71,5 @@ public:
     static bool Save(const std::string& notesPath, const std::string& temporaryPath,
                      const std::vector<NOTEROW>& rows, std::string* error);
 };
+
+} // namespace talvoren

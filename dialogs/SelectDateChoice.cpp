@@ -2,6 +2,8 @@
 
 #include <climits>
 
+namespace talvoren
+{
 SELECTDATEDEFAULTS SelectDateDefaults(const CIVILDATE& today)
 {
     SELECTDATEDEFAULTS defaults;
@@ -80,3 +82,5 @@ DATESELECTION DaysSelection(int fromMonthIndex, int fromDayIndex, int toMonthInd
     selection.nTabular = tabular;
     return selection;
 }
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The choices of a fresh dialog.
 struct SELECTDATEDEFAULTS
 {
@@ -44,3 +46,5 @@ DATESELECTION MonthSelection(int monthIndex, const std::string& yearText, int ta
 // (toDay, toMonth), all list indexes from 0, in the year box's year.
 DATESELECTION DaysSelection(int fromMonthIndex, int fromDayIndex, int toMonthIndex, int toDayIndex,
                             const std::string& yearText, int tabular);
+
+} // namespace talvoren

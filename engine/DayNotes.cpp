@@ -3,6 +3,8 @@
 #include "base/ParseNumber.h"
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 bool ParseDatedNoteLine(const std::string& fullLine, int& day, int& month, std::string& text)
 {
     if (fullLine.empty() || fullLine[0] < '0' || fullLine[0] > '9')
@@ -59,3 +61,5 @@ void CollectDayNotes(const std::vector<std::string>& lines,
     if (dated && !note.empty())
         append(note, noteMonth, noteDay);
 }
+
+} // namespace talvoren

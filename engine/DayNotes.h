@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // Parses a dated line. Returns true and fills `day`, `month` and `text` when
 // the line starts a note with a valid date (day 1..31, month 1..12).
 bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::string& text);
@@ -19,3 +21,5 @@ bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::stri
 // date, in file order. Empty notes are not handed on.
 void CollectDayNotes(const std::vector<std::string>& lines,
                      const std::function<void(const std::string& note, int month, int day)>& append);
+
+} // namespace talvoren

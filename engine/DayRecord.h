@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace talvoren
+{
 // Liturgical colour codes (nColour).
 enum : int { kColourNone = 0, kColourGreen = 1, kColourWhite = 2, kColourRed = 3, kColourViolet = 4,
              kColourRose = 5, kColourBlack = 6 };
@@ -26,3 +28,5 @@ struct DAYRECORD
     std::string strCelebration;    // HTML
     std::string strReadings;       // HTML: lectionary entry, then "<br>" lines (marks, notes)
 };
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 #include "engine/LanguageFile.h"
 #include "engine/LiturgicalYear.h"
 
+namespace talvoren
+{
 void CLiturgicalYear::ApplyFeasts()
 {
     if (!CLanguageFile::Read(m_language.strFolder + "ufeast.txt", m_lineBuffer))
@@ -45,3 +47,5 @@ void CLiturgicalYear::ApplyFeasts()
             day.strReadings = feast.strReadings;
     }
 }
+
+} // namespace talvoren

@@ -3,6 +3,8 @@
 #include "base/ParseNumber.h"
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 namespace
 {
 bool IsBlank(char ch)
@@ -86,3 +88,5 @@ bool ParseFeastLine(const std::string& fullLine, FEASTLINE& feast)
     }
     return true;
 }
+
+} // namespace talvoren

@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 struct FEASTLINE
 {
     int nDay = 0;
@@ -22,3 +24,5 @@ struct FEASTLINE
 // Parses a kept line. Returns false when the line is to be skipped: fewer
 // than four fields, a day outside 1..31 or a month outside 1..12.
 bool ParseFeastLine(const std::string& line, FEASTLINE& feast);
+
+} // namespace talvoren

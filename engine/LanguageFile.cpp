@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <memory>
 
+namespace talvoren
+{
 namespace
 {
 struct FileCloser {
@@ -80,3 +82,5 @@ bool CLanguageFile::Write(const std::string& path, const std::vector<std::string
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     return std::fclose(file.release()) == 0 && written;
 }
+
+} // namespace talvoren

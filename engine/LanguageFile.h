@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CLanguageFile
 {
 public:
@@ -35,3 +37,5 @@ public:
     // Writes Encode(lines) to `path`. Returns false on any failure.
     static bool Write(const std::string& path, const std::vector<std::string>& lines);
 };
+
+} // namespace talvoren

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace talvoren
+{
 // The application-wide language state that the year engine reads: held by
 // the program's owner (the application object, or the command-line tool) and
 // lent to the engine.
@@ -9,3 +11,5 @@ struct CLanguageState
     std::string strFolder;   // the current language folder; ends in a separator
     int nSyntax = 1;         // 1 = Vietnamese word order of composed titles, 0 = English
 };
+
+} // namespace talvoren

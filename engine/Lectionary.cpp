@@ -5,6 +5,8 @@
 #include "engine/LectionaryEntry.h"
 #include "engine/LiturgicalYear.h"
 
+namespace talvoren
+{
 namespace
 {
 bool LoadList(const std::string& path, std::vector<std::string>& lines, std::vector<std::string>& list)
@@ -85,3 +87,5 @@ void CLiturgicalYear::SetPsalterWeekMarks()
         }
     }
 }
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 std::string LectionaryEntry(const std::string& line)
 {
     const std::size_t first = line.find('@');
@@ -11,3 +13,5 @@ std::string LectionaryEntry(const std::string& line)
     const std::size_t end = second == std::string::npos ? line.size() : second;
     return TrimWide(line.substr(first + 1, end - first - 1));
 }
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 #include "platform/SettingsKey.h"
 #include "platform/MessageSink.h"
 
+namespace talvoren
+{
 namespace
 {
 // Days before each month, [0] = January, [12] = the year's length.
@@ -250,3 +252,5 @@ void CLiturgicalYear::ReadDayNotes(const char* fileName)
         return;
     CollectDayNotes(m_lineBuffer, [this](const std::string& note, int month, int day) { AppendLine(note, month, day); });
 }
+
+} // namespace talvoren

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // Settings given by a caller in place of the settings store (for the
 // command-line tool); -1 = read the store.
 struct CALENDAROPTIONS
@@ -154,3 +156,5 @@ private:
     std::vector<std::string> m_deferredTexts;
     std::vector<std::string> m_lineBuffer;   // lines of the file being read, reused
 };
+
+} // namespace talvoren

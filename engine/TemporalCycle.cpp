@@ -6,6 +6,8 @@
 #include "engine/LiturgicalYear.h"
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 namespace
 {
 int PsalterWeek(int week)
@@ -324,3 +326,5 @@ void CLiturgicalYear::SetOrdinaryTimeAfterPentecost()
         }
     }
 }
+
+} // namespace talvoren

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 class CCheckingTarget : public CPageTarget

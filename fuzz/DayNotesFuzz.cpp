@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);

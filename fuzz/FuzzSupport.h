@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace talvoren
+{
 class CSilentMessageSink : public CMessageSink
 {
 public:
@@ -71,3 +73,5 @@ inline bool IsValidUtf8(const std::string& text)
     }
     return true;
 }
+
+} // namespace talvoren

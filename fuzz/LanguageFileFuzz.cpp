@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::vector<std::string> lines;

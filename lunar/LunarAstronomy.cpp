@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace talvoren
+{
 namespace
 {
 constexpr double kRadian = 3.14159265358979323846 / 180.0;
@@ -244,3 +246,5 @@ std::uint32_t CLunarAstronomy::YearWord(const LUNARYEAR& year)
     }
     return word;
 }
+
+} // namespace talvoren

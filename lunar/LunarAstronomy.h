@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+namespace talvoren
+{
 // One month of a lunar year.
 struct LUNARMONTH
 {
@@ -121,3 +123,5 @@ private:
     static int FirstDayOf(const SUI& sui) { return NewMoonDay(sui.nFirstMoon + NewYearOffset(sui), sui.dTimeZone); }
     static bool BuildYear(int lunarYear, const SUI& current, const SUI& next, int nextFirstDay, LUNARYEAR& result);
 };
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace talvoren
+{
 namespace
 {
 const char* const kStemNames[10] = {
@@ -112,3 +114,5 @@ const char* CLunarCalendar::GetBranchName(int index)
 {
     return index >= 0 && index < 12 ? kBranchNames[index] : "";
 }
+
+} // namespace talvoren

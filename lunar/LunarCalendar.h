@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+namespace talvoren
+{
 class CLunarCalendar
 {
 public:
@@ -71,3 +73,5 @@ private:
     int m_nHeldFirstDay = 0;
     int m_nHeldNextFirstDay = 0;
 };
+
+} // namespace talvoren

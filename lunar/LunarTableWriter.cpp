@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+namespace talvoren
+{
 namespace
 {
 const char kHeader[] =
@@ -15,6 +17,8 @@ const char kHeader[] =
     "\n"
     "#include \"lunar/LunarYearTable.h\"\n"
     "\n"
+    "namespace talvoren\n"
+    "{\n"
     "namespace\n"
     "{\n"
     "// Ten years to a row; the comment names the first year of the row.\n"
@@ -69,6 +73,10 @@ bool CLunarTableWriter::WriteSource(std::string& text, std::string& error)
     text += Format("const int CLunarYearTable::s_nEpochDay = %d;\n", day);
     text += Format("const int CLunarYearTable::s_nEpochJulianDay = %d;\n", epoch);
     text += "const CLunarYearTable::WordArray CLunarYearTable::s_arrWords = kWords;\n"
-            "const CLunarYearTable::StartArray CLunarYearTable::s_arrYearStarts = CLunarYearTable::YearStarts(kWords);\n";
+            "const CLunarYearTable::StartArray CLunarYearTable::s_arrYearStarts = CLunarYearTable::YearStarts(kWords);\n"
+            "\n"
+            "} // namespace talvoren\n";
     return true;
 }
+
+} // namespace talvoren

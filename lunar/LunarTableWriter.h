@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CLunarTableWriter
 {
 public:
@@ -13,3 +15,5 @@ public:
     // word format (years must follow each other without gap or overlap).
     static bool WriteSource(std::string& text, std::string& error);
 };
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 
 #include "lunar/LunarYearTable.h"
 
+namespace talvoren
+{
 namespace
 {
 // Ten years to a row; the comment names the first year of the row.
@@ -58,3 +60,5 @@ const int CLunarYearTable::s_nEpochDay = 25;
 const int CLunarYearTable::s_nEpochJulianDay = 2378521;
 const CLunarYearTable::WordArray CLunarYearTable::s_arrWords = kWords;
 const CLunarYearTable::StartArray CLunarYearTable::s_arrYearStarts = CLunarYearTable::YearStarts(kWords);
+
+} // namespace talvoren

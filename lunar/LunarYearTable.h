@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 
+namespace talvoren
+{
 class CLunarYearTable
 {
 public:
@@ -59,3 +61,5 @@ public:
     static const int s_nEpochDay;
     static const int s_nEpochJulianDay;        // its Julian day number
 };
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
 
+namespace talvoren
+{
 int CDayPage::DevotionTitle(int weekday)
 {
     switch (weekday) {
@@ -60,3 +62,5 @@ std::string CDayPage::Render(int year, int month, int day)
     page += "</tr></table></div>";
     return page;
 }
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CLiturgicalYear;
 
 class CDayPage
@@ -28,3 +30,5 @@ public:
 private:
     CLiturgicalYear& m_year;
 };
+
+} // namespace talvoren

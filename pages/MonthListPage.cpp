@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace talvoren
+{
 namespace
 {
 const char* const kColourAbbreviations[] = {"-", "X", "Tr", "&#272;", "Tm", "Tm", "&#272;e"};
@@ -151,3 +153,5 @@ std::string CMonthListPage::Render(int first, int end) const
     page += "</table>";
     return page;
 }
+
+} // namespace talvoren

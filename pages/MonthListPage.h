@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CLiturgicalYear;
 
 class CMonthListPage
@@ -40,3 +42,5 @@ public:
 private:
     const CLiturgicalYear& m_year;
 };
+
+} // namespace talvoren

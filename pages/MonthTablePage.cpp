@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace talvoren
+{
 namespace
 {
 struct CELLCOLOURS
@@ -101,3 +103,5 @@ std::string CMonthTablePage::Render(int first, int end) const
     page += "</tr></table></div>";
     return page;
 }
+
+} // namespace talvoren

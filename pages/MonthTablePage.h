@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CLiturgicalYear;
 
 class CMonthTablePage
@@ -29,3 +31,5 @@ public:
 private:
     const CLiturgicalYear& m_year;
 };
+
+} // namespace talvoren

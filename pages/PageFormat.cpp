@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+namespace talvoren
+{
 void AppendFormat(std::string& out, const char* format, ...)
 {
     // Most pieces of a page fit the stack buffer; longer ones (a celebration
@@ -28,3 +30,5 @@ void AppendFormat(std::string& out, const char* format, ...)
     }
     va_end(again);
 }
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // Appends `format` filled with the arguments to `out`. Given a template
 // literal and arguments that match it (checked by the compiler); any length
 // of result is appended whole.
@@ -13,3 +15,5 @@ void AppendFormat(std::string& out, const char* format, ...)
     __attribute__((format(printf, 2, 3)))
 #endif
     ;
+
+} // namespace talvoren

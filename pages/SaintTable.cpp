@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <map>
 
+namespace talvoren
+{
 namespace
 {
 // `text` as a double-quoted JavaScript string literal.
@@ -64,3 +66,5 @@ std::string SaintTableScript(const std::vector<std::string>& feastLines)
     script += "\n};\n";
     return script;
 }
+
+} // namespace talvoren

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // Given the kept lines of a feast file, the script text
 //   var SAINTS = {"DDMM": [[rank, colour, "celebration", "readings"], ...], ...};
 // with one entry per line that the engine would use (lines it skips are left
@@ -13,3 +15,5 @@
 // date in file order. Ranks and colours are the engine's codes; the texts
 // are JavaScript string literals of the HTML as it stands in the file.
 std::string SaintTableScript(const std::vector<std::string>& feastLines);
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 #include "scripture/BookAbbreviations.h"
 #include "scripture/ScriptureDb.h"
 
+namespace talvoren
+{
 namespace
 {
 // The pieces of `text` between the separators `separator`, empty ones included.
@@ -125,3 +127,5 @@ PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool
     }
     return page;
 }
+
+} // namespace talvoren

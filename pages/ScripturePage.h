@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CScriptureDb;
 
 // What the view does with the page.
@@ -50,3 +52,5 @@ std::string OpenWindowScript(const std::string& programFolder);
 // chapter); otherwise the HTML may still be empty when no passage had rows.
 PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,
                              const std::string& programFolder);
+
+} // namespace talvoren

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace talvoren
+{
 namespace
 {
 std::string FileNameWithoutExtension(const std::string& path)
@@ -139,3 +141,5 @@ bool MakeDesktopShortcut(const std::string& exePath, bool onCdRom, const std::st
     }
     return complete;
 }
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The user's desktop folder as the user's folder settings name it
 // (XDG_DESKTOP_DIR in "$XDG_CONFIG_HOME/user-dirs.dirs", "$HOME" expanded),
 // or "" when they name none.
@@ -25,3 +27,5 @@ std::string DesktopEntryText(const std::string& exePath, const std::string& name
 // when a launcher was written; failures are silent.
 bool MakeDesktopShortcut(const std::string& exePath, bool onCdRom, const std::string& desktopFolder,
                          const std::string& homeFolder);
+
+} // namespace talvoren

@@ -1,6 +1,8 @@
 #include "platform/MessageSink.h"
 #include "platform/StderrMessageSink.h"
 
+namespace talvoren
+{
 namespace
 {
 CStderrMessageSink g_stderrSink;
@@ -23,3 +25,5 @@ void ShowFileNotFound(const std::string& path)
 {
     ShowMessage("File " + path + " not found!", MessageIcon::Error);
 }
+
+} // namespace talvoren

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 enum class MessageIcon { None, Error, Stop, Information };
 
 class CMessageSink
@@ -26,3 +28,5 @@ void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None,
 
 // Formats "File %s not found!" with `path` and shows it with the error icon.
 void ShowFileNotFound(const std::string& path);
+
+} // namespace talvoren

@@ -13,6 +13,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace talvoren
+{
 namespace
 {
 std::string g_defaultKeyPath;
@@ -346,3 +348,5 @@ void CSettingsKey::Close()
     m_bWritable = false;
     m_strPath.clear();
 }
+
+} // namespace talvoren

@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <string>
 
+namespace talvoren
+{
 enum class SettingsRoot { LocalMachine, CurrentUser };
 
 class CSettingsKey
@@ -68,3 +70,5 @@ private:
     bool m_bOpen = false;
     bool m_bWritable = false;
 };
+
+} // namespace talvoren

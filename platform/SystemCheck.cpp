@@ -4,6 +4,8 @@
 
 #include <sys/utsname.h>
 
+namespace talvoren
+{
 bool IsSupportedSystem(const std::string& systemName, const std::string& release)
 {
     if (systemName != "Linux")
@@ -20,3 +22,5 @@ bool IsRunningOnSupportedSystem()
         return false;
     return IsSupportedSystem(name.sysname, name.release);
 }
+
+} // namespace talvoren

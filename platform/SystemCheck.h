@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The message shown on a system that the program does not support.
 inline constexpr const char kUnsupportedSystemText[] = "This version runs only in Windows NT.40/2000/XP";
 
@@ -13,3 +15,5 @@ bool IsSupportedSystem(const std::string& systemName, const std::string& release
 
 // The check above for the running system.
 bool IsRunningOnSupportedSystem();
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 #include <system_error>
 #include <unistd.h>
 
+namespace talvoren
+{
 std::string ProgramFolder()
 {
     std::error_code error;
@@ -44,3 +46,5 @@ bool PathExists(const std::string& path)
 {
     return !path.empty() && ::access(path.c_str(), F_OK) == 0;
 }
+
+} // namespace talvoren

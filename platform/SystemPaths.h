@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The program folder: the folder of the running executable, without a
 // trailing separator ("/opt/talvoren" for "/opt/talvoren/talvoren").
 std::string ProgramFolder();
@@ -17,3 +19,5 @@ std::string ConfigFolder();
 
 // True when a file or folder exists at `path`.
 bool PathExists(const std::string& path);
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include "base/Utf16.h"
 
+namespace talvoren
+{
 namespace
 {
 struct FONTLETTER
@@ -41,3 +43,5 @@ std::string DecodeVietnameseFontText(const std::u16string& units)
         letters += DecodeVietnameseFontUnit(unit);
     return Utf16ToUtf8(letters);
 }
+
+} // namespace talvoren

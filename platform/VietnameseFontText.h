@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // Decodes a caption. Given any UTF-16 code units; returns UTF-8 text in which
 // each code unit of the table is replaced by its Vietnamese letter and every
 // other code unit stands for itself (a lone surrogate becomes U+FFFD).
@@ -14,3 +16,5 @@ std::string DecodeVietnameseFontText(const std::u16string& units);
 // The letter of one code unit (the code unit itself when it is not in the
 // table).
 char16_t DecodeVietnameseFontUnit(char16_t unit);
+
+} // namespace talvoren

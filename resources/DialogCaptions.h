@@ -3,6 +3,8 @@
 // font encoding code unit by code unit (DecodeVietnameseFontText turns them
 // into Unicode when they are shown). The decoded text is in each comment.
 
+namespace talvoren
+{
 // Language dialog.
 inline constexpr char16_t kLanguageFrameCaption[] = u" Ch\u201Dn Ng\u201Cn Ng\u00A7 ";   // " Chọn Ngôn Ngữ "
 inline constexpr char16_t kVietnameseOrderCaption[] =
@@ -35,3 +37,5 @@ inline constexpr const char16_t* kMonthCaptions[] = {
     u"Th\u00FFng M\u0178\u00F5i Hai",
     nullptr,
 };
+
+} // namespace talvoren

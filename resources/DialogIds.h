@@ -2,6 +2,8 @@
 // Dialog templates and control ids of the configuration, language,
 // select-date and notes dialogs.
 
+namespace talvoren
+{
 enum : int {
     IDD_SELECTDATE = 131,
     IDD_CONFIG = 133,
@@ -49,3 +51,5 @@ enum : int {
     IDC_NOTES_EDITOR = 103,
     IDC_NOTES_LIST = 1098,
 };
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 // Numeric ids of the program's resources and commands: menus, toolbar,
 // accelerators, dialog templates and their controls, icons and strings.
 
+namespace talvoren
+{
 // Templates, menus, toolbar, accelerators, program icon and document strings.
 enum : int {
     IDR_MAINFRAME = 128,    // menu, toolbar, accelerators, icon 128, document strings
@@ -78,3 +80,5 @@ enum : int {
     IDC_PREV = 3,
     IDC_PLACEHOLDER = 1003, // the frame that a dialog's page view covers
 };
+
+} // namespace talvoren

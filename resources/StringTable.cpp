@@ -2,6 +2,8 @@
 
 #include "resources/ResourceIds.h"
 
+namespace talvoren
+{
 namespace
 {
 struct STRINGENTRY
@@ -62,3 +64,5 @@ std::string CommandTooltip(int id)
     const std::size_t feed = text.find('\n');
     return feed == std::string::npos ? text : text.substr(feed + 1);
 }
+
+} // namespace talvoren

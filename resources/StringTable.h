@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The string of `id`, or "" when there is none.
 std::string LoadResourceString(int id);
 
@@ -17,3 +19,5 @@ std::string CommandTooltip(int id);
 // Texts shown while pages are built and after notes are saved.
 inline constexpr const char kWaitText[] = "Xin chờ cho chút xíu, chương trình đang tính toán";
 inline constexpr const char kNotesSavedText[] = "Các ghi chú đã được lưu trữ thành công";
+
+} // namespace talvoren

@@ -1,5 +1,7 @@
 #include "scripture/BookAbbreviations.h"
 
+namespace talvoren
+{
 namespace
 {
 const BOOKABBREVIATION kNumbered[] = {
@@ -46,3 +48,5 @@ std::string BookAbbreviation(int book)
                 return entry->pszAbbreviation;
     return std::string();
 }
+
+} // namespace talvoren

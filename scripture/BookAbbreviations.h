@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 struct BOOKABBREVIATION {
     const char* pszAbbreviation;   // UTF-8, ends in one blank that belongs to it
     int nBook;                     // 1..73; 0 ends a table
@@ -25,3 +27,5 @@ const BOOKABBREVIATION* OtherBookAbbreviations();
 // The short name of book `book`, trailing blank included: the first entry
 // with that number in the numbered table, else in the other table, else "".
 std::string BookAbbreviation(int book);
+
+} // namespace talvoren

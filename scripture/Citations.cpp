@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace talvoren
+{
 namespace
 {
 constexpr std::size_t kMaxCitationUnits = 1023;
@@ -103,3 +105,5 @@ void ParseCitations(const std::vector<unsigned>& books, const std::vector<std::s
             passages.push_back(PASSAGE{book, chapter, buffer});
     }
 }
+
+} // namespace talvoren

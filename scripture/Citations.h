@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // One passage of one chapter: the verses are a list of numbers and ranges
 // made only of digits, "," and "-" ("10-14", "1,3", "3-10").
 struct PASSAGE {
@@ -33,3 +35,5 @@ void ScanCitations(const std::string& text, std::vector<unsigned>& books, std::v
 // passage; a chapter never carries over from one citation to the next.
 void ParseCitations(const std::vector<unsigned>& books, const std::vector<std::string>& texts,
                     std::vector<PASSAGE>& passages);
+
+} // namespace talvoren

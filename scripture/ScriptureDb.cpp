@@ -7,6 +7,8 @@
 
 #include <cctype>
 
+namespace talvoren
+{
 namespace
 {
 const char kUnknownError[] = "Unknown error on connecting to datasource.";
@@ -277,3 +279,5 @@ bool CScriptureDb::GetFieldWide(short index, std::string& text)
         return false;
     }
 }
+
+} // namespace talvoren

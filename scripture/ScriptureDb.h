@@ -14,6 +14,9 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace talvoren
+{
+
 class CScriptureDb
 {
 public:
@@ -87,3 +90,5 @@ private:
     sqlite3_stmt* m_pRecordset;
     bool m_bEOF;
 };
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+namespace talvoren
+{
 namespace
 {
 // English -> original, from the mapping lines of Paratext's "English"
@@ -205,3 +207,5 @@ VERSEREF LectionaryVerse(int book, int chapter, int verse)
     }
     return VERSEREF{chapter, verse};
 }
+
+} // namespace talvoren

@@ -6,6 +6,8 @@
 // 2:28 is Joel 3:1, Mal 4:1 is Mal 3:19, Isa 9:1 is Isa 8:23) and the Greek
 // and Latin one for Daniel (the Hebrew 3:24-33 as 3:91-100).
 
+namespace talvoren
+{
 // One run of verses of one English chapter and where it lands. A psalm title
 // is English verse 0; where a title counts as two verses, the run of one
 // English verse covers two lectionary verses.
@@ -33,3 +35,5 @@ const VERSEMAPROW* VerseMapRows(int* count);
 // the row's offset; a verse in no row, and any book without rows, keeps its
 // numbers. Method: linear search of the rows of the book.
 VERSEREF LectionaryVerse(int book, int chapter, int verse);
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace talvoren
+{
 CCalendarCommands::CCalendarCommands(CLiturgicalYear& year, CPageTarget& target) : m_year(year), m_target(target)
 {
 }
@@ -101,3 +103,5 @@ void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
     else
         m_target.ShowMonthList(first, end);
 }
+
+} // namespace talvoren

@@ -10,6 +10,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CLiturgicalYear;
 
 // Where the pages go: the main view builds each page and writes it into its
@@ -52,3 +54,5 @@ private:
     CLiturgicalYear& m_year;
     CPageTarget& m_target;
 };
+
+} // namespace talvoren

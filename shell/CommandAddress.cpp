@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+namespace talvoren
+{
 namespace
 {
 bool SameWord(const std::string& a, const char* b)
@@ -80,3 +82,5 @@ COMMANDADDRESS ParseCommandAddress(const std::string& text)
     address.nArgument = ReadSignedNumber(fields[2]);
     return address;
 }
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 // The words of the command channel. `Unknown` is a command address whose word
 // is none of them.
 enum class CommandWord { None, View, ViewTable, ViewBible, YearChange, DeleteRef, Unknown };
@@ -29,3 +31,5 @@ struct COMMANDADDRESS
 // words ignoring case, and field 2 is read with ReadSignedNumber ("3x" is 3,
 // "" is 0). A known word without field 2 is not run and not shown.
 COMMANDADDRESS ParseCommandAddress(const std::string& text);
+
+} // namespace talvoren

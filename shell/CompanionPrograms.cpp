@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace talvoren
+{
 namespace
 {
 const COMPANIONPROGRAM kCompanions[] = {
@@ -151,3 +153,5 @@ void LaunchCompanion(int command, const std::string& programFolder, CCompanionHo
     if (host.FileExists(onCd))
         host.Open(onCd);
 }
+
+} // namespace talvoren

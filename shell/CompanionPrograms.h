@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // One mounted file system, in the order of the mount table.
 struct MOUNTENTRY
 {
@@ -63,3 +65,5 @@ const COMPANIONPROGRAM* FindCompanion(int command);
 // else from the install CD, prompting for the CD until it is found or the user
 // cancels. A program missing on the CD starts nothing. No messages.
 void LaunchCompanion(int command, const std::string& programFolder, CCompanionHost& host);
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 #include "pages/MonthListPage.h"
 #include "pages/MonthTablePage.h"
 
+namespace talvoren
+{
 PAGERENDERERS DefaultPageRenderers()
 {
     PAGERENDERERS renderers;
@@ -18,3 +20,5 @@ PAGERENDERERS DefaultPageRenderers()
     };
     return renderers;
 }
+
+} // namespace talvoren

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+namespace talvoren
+{
 class CLiturgicalYear;
 
 struct PAGERENDERERS
@@ -25,3 +27,5 @@ struct PAGERENDERERS
 
 // The program's own page builders (an empty builder shows nothing).
 PAGERENDERERS DefaultPageRenderers();
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include "platform/SettingsKey.h"
 
+namespace talvoren
+{
 namespace
 {
 constexpr std::size_t kBufferBytes = 512;   // 256 UTF-16 code units with the terminating zero
@@ -80,3 +82,5 @@ PAGESETUPLINE ExpandPageSetupText(const std::string& format, const PAGESETUPFIEL
     }
     return line;
 }
+
+} // namespace talvoren

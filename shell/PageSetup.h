@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 inline constexpr const char kPageSetupKey[] = "Software\\Microsoft\\Internet Explorer\\PageSetup";
 inline constexpr const char kDefaultPageHeader[] = "&w&bPage &p of &P";
 inline constexpr const char kDefaultPageFooter[] = "&u&b&d";
@@ -52,3 +54,5 @@ struct PAGESETUPFIELDS
 // Expands the codes of `format` (&w &u &d &D &t &T &p &P &b &&). A code that
 // is none of these is kept as written.
 PAGESETUPLINE ExpandPageSetupText(const std::string& format, const PAGESETUPFIELDS& fields);
+
+} // namespace talvoren

@@ -14,6 +14,7 @@
 #include <QPainterPath>
 #include <cstdio>
 
+
 namespace
 {
 const int kWidth = 240;

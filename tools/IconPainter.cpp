@@ -16,6 +16,9 @@
 #include <cstdio>
 #include <functional>
 
+using namespace talvoren;
+
+
 namespace
 {
 const QColor kNavy(0x1f, 0x3a, 0x7a);

@@ -15,6 +15,8 @@
 #include <iterator>
 #include <string>
 
+using namespace talvoren;
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace talvoren;
+
 int main(int argc, char** argv)
 {
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {

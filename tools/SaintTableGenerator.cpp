@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 int main(int argc, char** argv)
 {
     if (argc != 3) {

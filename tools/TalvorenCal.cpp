@@ -26,6 +26,8 @@
 #include <cstring>
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 const char kUsage[] =

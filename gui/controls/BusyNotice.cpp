@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+namespace talvoren
+{
 CBusyNotice::CBusyNotice(const QString& text, const QPixmap& icon) : m_pWnd(new CBusyNoticeWnd)
 {
     m_pWnd->Create(text, icon);
@@ -24,3 +26,5 @@ CBusyNotice::~CBusyNotice()
     if (m_bWaitCursor)
         QApplication::restoreOverrideCursor();
 }
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace talvoren
+{
 class CBusyNoticeWnd;
 
 class CBusyNotice
@@ -24,3 +26,5 @@ private:
     CBusyNoticeWnd* m_pWnd;
     bool m_bWaitCursor = false;
 };
+
+} // namespace talvoren

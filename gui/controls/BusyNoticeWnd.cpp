@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QScreen>
 
+namespace talvoren
+{
 namespace
 {
 constexpr int kMaxExposeWaitMs = 300;
@@ -103,3 +105,5 @@ void CBusyNoticeWnd::paintEvent(QPaintEvent*)
         painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine, m_lines[i]);
     }
 }
+
+} // namespace talvoren

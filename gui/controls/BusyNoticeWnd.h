@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
+namespace talvoren
+{
 class CBusyNoticeWnd : public QWidget
 {
     Q_OBJECT
@@ -40,3 +42,5 @@ private:
     QStringList m_lines;
     QPixmap m_icon;
 };
+
+} // namespace talvoren

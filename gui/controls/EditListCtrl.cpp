@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+namespace talvoren
+{
 CEditListCtrl::CEditListCtrl(QWidget* parent) : QTableWidget(parent)
 {
 }
@@ -279,3 +281,5 @@ void CEditListCtrl::paintEvent(QPaintEvent* event)
     cell.adjust(1, 1, -1, -1);
     frame(cell, colours.color(QPalette::Shadow), colours.color(QPalette::Light));
 }
+
+} // namespace talvoren

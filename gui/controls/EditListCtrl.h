@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTableWidget>
 
+namespace talvoren
+{
 class CEditListCtrl : public QTableWidget
 {
     Q_OBJECT
@@ -82,3 +84,5 @@ private:
     int m_nCurrentColumn = -1;
     COLUMNDESCRIPTOR m_columns[kMaxDescribedColumns];
 };
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace talvoren
+{
 CImageButton::CImageButton(QWidget* parent) : QPushButton(parent)
 {
     setMouseTracking(true);
@@ -178,3 +180,5 @@ bool CImageButton::event(QEvent* event)
         SetHovering(false);
     return QPushButton::event(event);
 }
+
+} // namespace talvoren

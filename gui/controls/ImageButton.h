@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPushButton>
 
+namespace talvoren
+{
 class CImageButton : public QPushButton
 {
     Q_OBJECT
@@ -50,3 +52,5 @@ private:
     int m_nIconWidth = 0;
     int m_nIconHeight = 0;
 };
+
+} // namespace talvoren

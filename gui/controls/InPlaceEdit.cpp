@@ -9,6 +9,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+namespace talvoren
+{
 CInPlaceEdit::CInPlaceEdit(int row, int column, const QString& text, int kind, CEditListCtrl* list)
     : QPlainTextEdit(list->viewport()), m_pList(list), m_nRow(row), m_nColumn(column), m_strInitialText(text),
       m_nKind(kind)
@@ -139,3 +141,5 @@ void CInPlaceEdit::insertFromMimeData(const QMimeData* source)
     digits.setText(WithoutRefused(source->text()));
     QPlainTextEdit::insertFromMimeData(&digits);
 }
+
+} // namespace talvoren

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+namespace talvoren
+{
 class CEditListCtrl;
 
 class CInPlaceEdit : public QPlainTextEdit
@@ -59,3 +61,5 @@ private:
     bool m_bCancelled = false;
     bool m_bEnded = false;
 };
+
+} // namespace talvoren

@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+namespace talvoren
+{
 CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent)
 {
     // Template 133: " Configuration ", 250 x 80 dialog units.
@@ -89,3 +91,5 @@ void CConfigDlg::reject()
 {
     done(IDCANCEL);
 }
+
+} // namespace talvoren

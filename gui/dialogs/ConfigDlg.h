@@ -11,6 +11,8 @@
 class QCheckBox;
 class QPushButton;
 
+namespace talvoren
+{
 class CConfigDlg : public QDialog
 {
     Q_OBJECT
@@ -36,3 +38,5 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
 };
+
+} // namespace talvoren

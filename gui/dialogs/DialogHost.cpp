@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace talvoren
+{
 namespace
 {
 CLanguageState* g_pLentLanguage = nullptr;
@@ -53,3 +55,5 @@ void WidenToCaption(QWidget* control)
     if (needed > control->width())
         control->resize(needed, control->height());
 }
+
+} // namespace talvoren

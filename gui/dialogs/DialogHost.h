@@ -6,6 +6,8 @@
 
 #include <QFont>
 
+namespace talvoren
+{
 class CMainFrame;
 struct CLanguageState;
 
@@ -27,3 +29,5 @@ QFont ListFont();
 // Widens a check box, radio button or label whose caption is wider in the
 // font at hand than its place in the template, so that no letter is cut off.
 void WidenToCaption(QWidget* control);
+
+} // namespace talvoren

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace talvoren
+{
 namespace
 {
 QString Decoded(const char16_t* caption)
@@ -98,3 +100,5 @@ void CLanguageDlg::reject()
 {
     done(IDCANCEL);
 }
+
+} // namespace talvoren

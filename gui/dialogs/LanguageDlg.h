@@ -12,6 +12,8 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+namespace talvoren
+{
 struct CLanguageState;
 
 class CLanguageDlg : public QDialog
@@ -52,3 +54,5 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
 };
+
+} // namespace talvoren

@@ -15,6 +15,8 @@
 #include <QThread>
 #include <algorithm>
 
+namespace talvoren
+{
 namespace
 {
 const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
@@ -176,3 +178,5 @@ void CNotesDlg::reject()
 {
     done(IDCANCEL);
 }
+
+} // namespace talvoren

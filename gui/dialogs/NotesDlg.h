@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
+class QPushButton;
+
+namespace talvoren
+{
 class CBusyNoticeWnd;
 class CEditListCtrl;
 class CInPlaceEdit;
-class QPushButton;
 
 class CNotesDlg : public QDialog
 {
@@ -61,3 +64,5 @@ private:
     QPushButton* m_pDelete = nullptr;
     int m_nNoticeMs = 1000;
 };
+
+} // namespace talvoren

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QValidator>
 
+namespace talvoren
+{
 namespace
 {
 QString Decoded(const char16_t* caption)
@@ -201,3 +203,5 @@ void CSelectDateDlg::reject()
 {
     done(IDCANCEL);
 }
+
+} // namespace talvoren

@@ -16,6 +16,8 @@ class QPushButton;
 class QRadioButton;
 class QToolButton;
 
+namespace talvoren
+{
 class CSelectDateDlg : public QDialog
 {
     Q_OBJECT
@@ -69,3 +71,5 @@ private:
     QPushButton* m_pShowDays = nullptr;
     QPushButton* m_pCancel = nullptr;
 };
+
+} // namespace talvoren

@@ -16,6 +16,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+namespace talvoren
+{
 CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string& programFolder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_year(year), m_build(std::move(build))
 {
@@ -120,3 +122,5 @@ void CDayDlg::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+} // namespace talvoren

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+namespace talvoren
+{
 class CHtmlViewDlg;
 class CImageButton;
 class CLiturgicalYear;
@@ -53,3 +55,5 @@ private:
     CImageButton* m_pPrev = nullptr;
     CIVILDATE m_date;
 };
+
+} // namespace talvoren

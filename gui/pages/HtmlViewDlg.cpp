@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+namespace talvoren
+{
 CHtmlViewDlg::CHtmlViewDlg(QWidget* parent) : QWebEngineView(parent)
 {
     connect(this, &QWebEngineView::loadFinished, this, &CHtmlViewDlg::OnLoadFinished);
@@ -42,3 +44,5 @@ CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QStrin
     view->show();
     return view;
 }
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWebEngineView>
 
+namespace talvoren
+{
 class CHtmlViewDlg : public QWebEngineView
 {
     Q_OBJECT
@@ -42,3 +44,5 @@ private:
 // Creates the view as a bordered child of `parent` with the rectangle `rect`,
 // hands it `path` and starts loading it. Returns null when it cannot be made.
 CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path);
+
+} // namespace talvoren

@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 
+namespace talvoren
+{
 namespace
 {
 int MulDiv(int value, int numerator, int denominator)
@@ -54,3 +56,5 @@ QFont MakeCellHeightFont(const QString& face, int cellHeight, int weight)
     }
     return font;
 }
+
+} // namespace talvoren

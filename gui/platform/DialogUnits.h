@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+namespace talvoren
+{
 // The base units of a font: the average width of the letters A-Z and a-z,
 // rounded, and the font's line height.
 QSize DialogBaseUnits(const QFont& font);
@@ -23,3 +25,5 @@ QFont DialogTemplateFont();
 // positive height of the platform's font record is meant; `face` falls back
 // as Qt finds one.
 QFont MakeCellHeightFont(const QString& face, int cellHeight, int weight);
+
+} // namespace talvoren

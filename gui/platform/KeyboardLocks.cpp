@@ -5,6 +5,8 @@
 
 #include <dlfcn.h>
 
+namespace talvoren
+{
 namespace
 {
 // XkbGetIndicatorState(display, XkbUseCoreKbd, &state), looked up in the X
@@ -43,3 +45,5 @@ KEYBOARDLOCKS ReadKeyboardLocks()
 #endif
     return locks;
 }
+
+} // namespace talvoren

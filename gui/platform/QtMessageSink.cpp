@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace talvoren
+{
 CQtMessageSink::CQtMessageSink() : m_previous(SetMessageSink(this))
 {
 }
@@ -25,3 +27,5 @@ void CQtMessageSink::ShowMessage(const std::string& text, MessageIcon icon, cons
                     QApplication::activeWindow());
     box.exec();
 }
+
+} // namespace talvoren

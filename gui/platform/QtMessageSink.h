@@ -4,6 +4,8 @@
 
 #include "platform/MessageSink.h"
 
+namespace talvoren
+{
 class CQtMessageSink : public CMessageSink
 {
 public:
@@ -17,3 +19,5 @@ public:
 private:
     CMessageSink* m_previous;
 };
+
+} // namespace talvoren

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+namespace talvoren
+{
 CSingleInstance::CSingleInstance(const QString& folder)
 {
     QString base = folder;
@@ -22,3 +24,5 @@ bool CSingleInstance::Acquire()
 {
     return m_lock->tryLock(0);
 }
+
+} // namespace talvoren

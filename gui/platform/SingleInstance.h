@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+namespace talvoren
+{
 class CSingleInstance
 {
 public:
@@ -25,3 +27,5 @@ private:
     QString m_strPath;
     std::unique_ptr<QLockFile> m_lock;
 };
+
+} // namespace talvoren

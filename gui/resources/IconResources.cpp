@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace talvoren
+{
 QPixmap LoadIconPixmap(int id)
 {
     return QPixmap(QStringLiteral(":/icons/icon%1.png").arg(id));
@@ -18,3 +20,5 @@ QIcon ToolbarIcon(int commandId)
     const QPixmap pixmap(QStringLiteral(":/icons/tb%1.png").arg(commandId));
     return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
+
+} // namespace talvoren

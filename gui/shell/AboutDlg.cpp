@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace talvoren
+{
 CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent) : QDialog(parent)
 {
     // Template 100: "About Talvoren", 235 x 199 dialog units.
@@ -51,3 +53,5 @@ CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent) : QDialo
         return;
     m_pPage->setGeometry(placeholder->geometry());
 }
+
+} // namespace talvoren

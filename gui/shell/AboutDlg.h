@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <string>
 
+namespace talvoren
+{
 class CHtmlViewDlg;
 class CImageButton;
 
@@ -21,3 +23,5 @@ private:
     CHtmlViewDlg* m_pPage = nullptr;
     CImageButton* m_pOk = nullptr;
 };
+
+} // namespace talvoren

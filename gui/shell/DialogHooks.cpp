@@ -12,6 +12,8 @@
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
 
+namespace talvoren
+{
 namespace
 {
 // The program folder of the running frame (where its pages and language
@@ -20,7 +22,7 @@ std::string FrameProgramFolder(const CMainFrame* frame)
 {
     if (frame && frame->ActiveView())
         return frame->ActiveView()->ProgramFolder();
-    return ::ProgramFolder();
+    return talvoren::ProgramFolder();
 }
 }
 
@@ -47,7 +49,7 @@ int RunLanguageDialog(CMainFrame* frame)
         ShowMessage("The language of this run cannot be changed here.", MessageIcon::Stop);
         return IDCANCEL;
     }
-    const bool onCdRom = frame ? !frame->IsNotOnCdRom() : IsOnCdRom(::ProgramFolder(), ReadMountTable());
+    const bool onCdRom = frame ? !frame->IsNotOnCdRom() : IsOnCdRom(talvoren::ProgramFolder(), ReadMountTable());
     CLanguageDlg dialog(*language, FrameProgramFolder(frame), onCdRom, nullptr);
     dialog.SetReloadHandler([frame]() {
         if (frame)
@@ -61,3 +63,5 @@ int RunNotesDialog(QWidget* parent)
     CNotesDlg dialog(FrameProgramFolder(FindMainFrame()), parent);
     return dialog.exec();
 }
+
+} // namespace talvoren

@@ -6,6 +6,8 @@
 #include "shell/CalendarCommands.h"
 
 class QWidget;
+namespace talvoren
+{
 class CMainFrame;
 
 // Runs the select-date dialog; true and `selection` filled when it ended with OK.
@@ -14,3 +16,5 @@ int RunConfigDialog(QWidget* parent);
 // The language dialog calls frame->ReloadLanguageData() after storing a new folder.
 int RunLanguageDialog(CMainFrame* frame);
 int RunNotesDialog(QWidget* parent);
+
+} // namespace talvoren

@@ -24,6 +24,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+namespace talvoren
+{
 namespace
 {
 QString Text(const std::string& text)
@@ -317,3 +319,5 @@ void CMainFrame::OnCommand(int id)
         break;
     }
 }
+
+} // namespace talvoren

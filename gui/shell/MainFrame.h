@@ -12,10 +12,13 @@
 #include <memory>
 #include <string>
 
-class CTalvorenView;
 class QAction;
 class QLabel;
 class QToolBar;
+
+namespace talvoren
+{
+class CTalvorenView;
 struct CLanguageState;
 
 class CMainFrame : public QMainWindow
@@ -71,3 +74,5 @@ private:
     std::string m_strProgramFolder;
     QPrinter m_printer{QPrinter::HighResolution};
 };
+
+} // namespace talvoren

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QWebEnginePage>
 
+namespace talvoren
+{
 namespace
 {
 // Room for the header and footer: three quarters of an inch at each edge.
@@ -115,3 +117,5 @@ void CPagePrinter::Finish(const QByteArray& pdf)
         m_done(ok);
     deleteLater();
 }
+
+} // namespace talvoren

@@ -10,6 +10,8 @@
 class QPrinter;
 class QWebEnginePage;
 
+namespace talvoren
+{
 class CPagePrinter : public QObject
 {
     Q_OBJECT
@@ -32,3 +34,5 @@ private:
     QString m_strTitle;
     QString m_strUrl;
 };
+
+} // namespace talvoren

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+namespace talvoren
+{
 CPromptDlg::CPromptDlg(const std::u16string& text, int iconId, const QFont* font, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_strText(text), m_nIconId(iconId), m_pFont(font)
 {
@@ -38,3 +40,5 @@ CPromptDlg::CPromptDlg(const std::u16string& text, int iconId, const QFont* font
     connect(m_pOk, &QPushButton::clicked, this, [this]() { done(IDOK); });
     connect(m_pCancel, &QPushButton::clicked, this, [this]() { done(IDCANCEL); });
 }
+
+} // namespace talvoren

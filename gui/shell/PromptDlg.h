@@ -6,6 +6,8 @@
 #include <QFont>
 #include <string>
 
+namespace talvoren
+{
 class CImageButton;
 
 class CPromptDlg : public QDialog
@@ -26,3 +28,5 @@ private:
     int m_nIconId;
     const QFont* m_pFont;
 };
+
+} // namespace talvoren

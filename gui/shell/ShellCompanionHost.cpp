@@ -9,6 +9,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+namespace talvoren
+{
 bool CShellCompanionHost::FileExists(const std::string& path)
 {
     return PathExists(path);
@@ -16,7 +18,7 @@ bool CShellCompanionHost::FileExists(const std::string& path)
 
 bool CShellCompanionHost::FindInstallCd(std::string* root)
 {
-    return ::FindInstallCd(ReadMountTable(), root);
+    return talvoren::FindInstallCd(ReadMountTable(), root);
 }
 
 bool CShellCompanionHost::PromptForCd()
@@ -30,3 +32,5 @@ void CShellCompanionHost::Open(const std::string& path)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
+
+} // namespace talvoren

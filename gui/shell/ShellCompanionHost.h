@@ -5,6 +5,8 @@
 
 #include "shell/CompanionPrograms.h"
 
+namespace talvoren
+{
 class CShellCompanionHost : public CCompanionHost
 {
 public:
@@ -15,3 +17,5 @@ public:
     // Opens the file as the desktop opens it; the result is not looked at.
     void Open(const std::string& path) override;
 };
+
+} // namespace talvoren

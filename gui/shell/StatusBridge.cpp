@@ -6,6 +6,8 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
+namespace talvoren
+{
 namespace
 {
 // After the web channel's own script: a property "status" of window whose
@@ -52,3 +54,5 @@ void CStatusBridge::Install(QWebEnginePage* page)
     script.setRunsOnSubFrames(false);
     page->scripts().insert(script);
 }
+
+} // namespace talvoren

@@ -9,6 +9,8 @@
 
 class QWebEnginePage;
 
+namespace talvoren
+{
 class CStatusBridge : public QObject
 {
     Q_OBJECT
@@ -25,3 +27,5 @@ public:
 signals:
     void StatusTextChanged(const QString& text);
 };
+
+} // namespace talvoren

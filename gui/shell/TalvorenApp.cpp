@@ -24,6 +24,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
+namespace talvoren
+{
 namespace
 {
 CTalvorenApp* g_pApp = nullptr;
@@ -80,7 +82,7 @@ bool CTalvorenApp::InitInstance()
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
 
-    const std::string programFolder = ::ProgramFolder();
+    const std::string programFolder = talvoren::ProgramFolder();
     m_language.strFolder = StartupLanguageFolder(programFolder);
     m_language.nSyntax = 1;
 
@@ -119,3 +121,5 @@ int CTalvorenApp::Run()
 {
     return m_application->exec();
 }
+
+} // namespace talvoren

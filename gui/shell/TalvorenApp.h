@@ -10,10 +10,13 @@
 #include <memory>
 #include <string>
 
+class QApplication;
+
+namespace talvoren
+{
 class CMainFrame;
 class CQtMessageSink;
 class CSingleInstance;
-class QApplication;
 
 class CTalvorenApp
 {
@@ -47,3 +50,5 @@ private:
     QFont m_listFont;
     std::unique_ptr<CMainFrame> m_pFrame;
 };
+
+} // namespace talvoren

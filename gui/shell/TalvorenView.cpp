@@ -19,6 +19,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 
+namespace talvoren
+{
 CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent)
     : QWebEngineView(parent),
       m_year(language),
@@ -199,3 +201,5 @@ QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)
     window->show();
     return window;
 }
+
+} // namespace talvoren

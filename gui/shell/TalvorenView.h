@@ -15,8 +15,11 @@
 #include <QWebEngineView>
 #include <string>
 
-class CStatusBridge;
 class QPrinter;
+
+namespace talvoren
+{
+class CStatusBridge;
 
 class CTalvorenView : public QWebEngineView, public CPageTarget
 {
@@ -92,3 +95,5 @@ private:
     int m_nBuilding = 0;                     // > 0 while a page is being built
     QStringList m_pendingStatus;             // status texts that arrived meanwhile
 };
+
+} // namespace talvoren

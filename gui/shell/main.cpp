@@ -2,6 +2,8 @@
 
 #include "gui/shell/TalvorenApp.h"
 
+using namespace talvoren;
+
 int main(int argc, char** argv)
 {
     CTalvorenApp app(argc, argv);

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 class ConfigOptionsTest : public ::testing::Test

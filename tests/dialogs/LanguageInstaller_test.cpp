@@ -9,6 +9,8 @@
 #include <set>
 #include <unistd.h>
 
+using namespace talvoren;
+
 namespace fs = std::filesystem;
 
 namespace

@@ -21,6 +21,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 // A mount for the life of the object: a tmpfs on `folder` (created), or a

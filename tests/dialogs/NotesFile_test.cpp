@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace talvoren;
+
 namespace
 {
 std::vector<NOTEROW> DecodeText(const std::string& utf8)

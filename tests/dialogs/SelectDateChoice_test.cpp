@@ -6,6 +6,8 @@
 
 #include <climits>
 
+using namespace talvoren;
+
 TEST(SelectDateChoice, TodayAndOneWeekAhead)
 {
     struct Case { CIVILDATE today; int toDay, toMonth; };

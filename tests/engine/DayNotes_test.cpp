@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(DayNotes, DatedLines)
 {
     struct Case { const char* line; bool dated; int day, month; const char* text; };

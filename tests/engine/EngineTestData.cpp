@@ -1,5 +1,7 @@
 #include "tests/engine/EngineTestData.h"
 
+namespace talvoren
+{
 CEngineTestData::CEngineTestData()
 {
     std::vector<std::string> titles;
@@ -33,3 +35,5 @@ std::unique_ptr<CLiturgicalYear> CEngineTestData::Engine(int epiphany, int ascen
     engine->SetOptions(options);
     return engine;
 }
+
+} // namespace talvoren

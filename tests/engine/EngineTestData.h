@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CEngineTestData
 {
 public:
@@ -43,3 +45,5 @@ private:
     CLanguageState m_language;
     CRecordingMessageSink m_messages;
 };
+
+} // namespace talvoren

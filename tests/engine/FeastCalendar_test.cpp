@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 const DAYRECORD& Day(const CLiturgicalYear& engine, int month, int day)

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 const char* const kFiles[] = {"utitles.txt",      "ufeast.txt",       "uLectionaryA.txt", "uLectionaryB.txt",

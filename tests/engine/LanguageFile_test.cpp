@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 std::vector<std::string> Decode(const std::string& bytes)

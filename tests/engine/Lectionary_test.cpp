@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(Lectionary, EntryOfALine)
 {
     struct Case { const char* line; const char* entry; };

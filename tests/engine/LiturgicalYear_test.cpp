@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 // Easter by the anonymous Gregorian algorithm (Meeus, Astronomical

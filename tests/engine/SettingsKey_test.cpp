@@ -5,6 +5,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 const char kPath[] = "SOFTWARE\\Sorvane Network\\Talvoren\\2.0";

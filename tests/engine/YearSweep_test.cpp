@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 void CheckYear(const CLiturgicalYear& engine, int year, int& previousWeekday)

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using namespace talvoren;
+
 class AboutDlgTest : public QObject
 {
     Q_OBJECT

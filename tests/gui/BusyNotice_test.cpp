@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
+using namespace talvoren;
+
 namespace
 {
 // The columns of `image` that hold text (dark pixels), as [first, last].

@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <memory>
 
+using namespace talvoren;
+
 class DayDlgTest : public QObject
 {
     Q_OBJECT

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <memory>
 
+namespace talvoren
+{
 namespace
 {
 QString ProgramDir()
@@ -131,3 +133,5 @@ PAGERENDERERS TestRenderers()
     };
     return renderers;
 }
+
+} // namespace talvoren

@@ -6,14 +6,18 @@
 #include "engine/LanguageState.h"
 #include "shell/PageRenderers.h"
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVariant>
 #include <string>
 
 class QWebEnginePage;
 class QWidget;
 
+namespace talvoren
+{
 class CGuiTestFolder
 {
 public:
@@ -50,15 +54,15 @@ PAGERENDERERS TestRenderers();
 // The environment every GUI test wants (software rendering, no sandbox).
 void PrepareWebEngineEnvironment();
 
-#include <QApplication>
-#include <QTest>
+
+} // namespace talvoren
 
 // main() of a GUI test: the web engine wants its environment and shared
 // OpenGL contexts before the application exists.
 #define TALVOREN_GUI_TEST_MAIN(TestClass)                                  \
     int main(int argc, char** argv)                                        \
     {                                                                      \
-        PrepareWebEngineEnvironment();                                     \
+        talvoren::PrepareWebEngineEnvironment();                           \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);        \
         QApplication app(argc, argv);                                      \
         TestClass test;                                                    \

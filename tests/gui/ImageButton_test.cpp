@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QSignalSpy>
 
+using namespace talvoren;
+
 class ImageButtonTest : public QObject
 {
     Q_OBJECT

@@ -21,6 +21,8 @@
 #include <QWebEnginePage>
 #include <memory>
 
+using namespace talvoren;
+
 namespace
 {
 std::string StoredUserValue(const char* name)

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QWebEngineView>
 
+using namespace talvoren;
+
 class PagePrinterTest : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 
+using namespace talvoren;
+
 class PlatformGuiTest : public QObject
 {
     Q_OBJECT

@@ -19,6 +19,8 @@
 #include <QWebEngineView>
 #include <memory>
 
+using namespace talvoren;
+
 class ScreenshotsTest : public QObject
 {
     Q_OBJECT

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QProcess>
 
+using namespace talvoren;
+
 class TalvorenAppTest : public QObject
 {
     Q_OBJECT

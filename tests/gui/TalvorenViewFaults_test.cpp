@@ -14,6 +14,8 @@
 #include <QWebEnginePage>
 #include <memory>
 
+using namespace talvoren;
+
 namespace
 {
 // A view over its own program folder, started and with its main page loaded.

@@ -11,6 +11,8 @@
 #include <QWebEnginePage>
 #include <memory>
 
+using namespace talvoren;
+
 class TalvorenViewTest : public QObject
 {
     Q_OBJECT

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <memory>
 
+using namespace talvoren;
+
 class ConfigDlgTest : public QObject
 {
     Q_OBJECT

@@ -31,6 +31,8 @@
 #include <functional>
 #include <memory>
 
+using namespace talvoren;
+
 namespace
 {
 // Month pages that list every day of the range: "[day/month] celebration | readings".

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <memory>
 
+using namespace talvoren;
+
 class EditListCtrlTest : public QObject
 {
     Q_OBJECT

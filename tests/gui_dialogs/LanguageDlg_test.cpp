@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace talvoren;
+
 namespace fs = std::filesystem;
 
 class LanguageDlgTest : public QObject

@@ -22,6 +22,8 @@
 #include <filesystem>
 #include <memory>
 
+using namespace talvoren;
+
 namespace fs = std::filesystem;
 
 class NotesDlgTest : public QObject

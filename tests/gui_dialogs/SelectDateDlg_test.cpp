@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <memory>
 
+using namespace talvoren;
+
 class SelectDateDlgTest : public QObject
 {
     Q_OBJECT

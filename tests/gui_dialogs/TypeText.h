@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
+namespace talvoren
+{
 inline void TypeText(QWidget* widget, const QString& text)
 {
     for (QChar ch : text) {
@@ -15,3 +17,5 @@ inline void TypeText(QWidget* widget, const QString& text)
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
+
+} // namespace talvoren

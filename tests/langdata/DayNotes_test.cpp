@@ -10,6 +10,8 @@
 
 #include <set>
 
+using namespace talvoren;
+
 namespace
 {
 int DaysInMonth(int month)

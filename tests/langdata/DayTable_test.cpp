@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(DayTable, EveryDayOfEveryYearShowsACelebration)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {

@@ -13,6 +13,8 @@
 #include <map>
 #include <set>
 
+using namespace talvoren;
+
 namespace
 {
 struct FEASTFIELDS

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <sstream>
 
+using namespace talvoren;
+
 namespace
 {
 // The lines of a UTF-8 source as the converter takes them: split at line

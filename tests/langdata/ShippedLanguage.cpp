@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+namespace talvoren
+{
 const std::vector<SHIPPEDFOLDER>& ShippedFolders()
 {
     static const std::vector<SHIPPEDFOLDER> folders{{"Vietnam", 1}, {"English", 0}};
@@ -61,3 +63,5 @@ CCelebrationFolder::CCelebrationFolder(const std::string& folder, int syntax)
     m_language.strFolder = m_folder.Path();
     m_language.nSyntax = syntax;
 }
+
+} // namespace talvoren

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 struct SHIPPEDFOLDER
 {
     const char* pszName;   // folder name in the program folder
@@ -58,3 +60,5 @@ private:
     CScopedConfigFolder m_scopedConfig{m_config.Path()};
     CLanguageState m_language;
 };
+
+} // namespace talvoren

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(ShippedYears, EveryYearFrom1583To2400ComputesWithoutAMessage)
 {
     CTestFolder config;

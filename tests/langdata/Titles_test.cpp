@@ -8,6 +8,8 @@
 
 #include <set>
 
+using namespace talvoren;
+
 namespace
 {
 std::string RomanNumeral(int n)

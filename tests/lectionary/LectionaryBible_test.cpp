@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 std::string PassageName(const PASSAGE& passage)

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 // The pieces of an entry, split at "; ".

@@ -3,6 +3,8 @@
 #include "engine/LanguageFile.h"
 #include "engine/LectionaryEntry.h"
 
+namespace talvoren
+{
 namespace
 {
 struct RANGE { int nFirst; int nLast; };
@@ -53,3 +55,5 @@ bool IsReadPosition(bool sunday, int position)
             return true;
     return false;
 }
+
+} // namespace talvoren

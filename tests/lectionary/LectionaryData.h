@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 struct LECTIONARYFILE
 {
     char chCycle;      // 'A', 'B', 'C' (Sunday cycle) or '1', '2' (weekday cycle)
@@ -29,3 +31,5 @@ bool ReadLectionary(const std::string& path, std::vector<std::string>& entries,
 // True when some day of some year reads position `position` of a Sunday
 // (`sunday`) or weekday lectionary, under any of the calendar settings.
 bool IsReadPosition(bool sunday, int position);
+
+} // namespace talvoren

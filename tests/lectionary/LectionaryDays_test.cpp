@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 // A language folder with the built lectionaries of the Vietnam folder, titles

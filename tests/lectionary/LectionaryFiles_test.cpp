@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 bool IsSunday(const LECTIONARYFILE& file)

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace talvoren;
+
 TEST(LunarAstronomy, JulianDayNumbers)
 {
     const struct {

@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 struct SWEEP {

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+using namespace talvoren;
+
 TEST(LunarYearTable, CommittedFileIsWhatTheGeneratorWrites)
 {
     std::string text, error;

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 std::string RunCal(const std::string& arguments, int* status)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(DayPage, GoldenPages)
 {
     const struct {

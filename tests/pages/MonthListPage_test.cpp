@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 int Index(int year, int month, int day)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 std::size_t Count(const std::string& text, const std::string& what)

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 // The day rows of a month page (pieces ending with "</tr>" that hold a

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace talvoren
+{
 namespace
 {
 std::string ReadText(const std::string& path)
@@ -108,3 +110,5 @@ void ExpectSamePage(const std::string& actual, const std::string& expected)
     EXPECT_EQ(got.size(), want.size()) << "number of pieces";
     EXPECT_EQ(actual, expected);
 }
+
+} // namespace talvoren

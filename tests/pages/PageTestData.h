@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CPageTestData
 {
 public:
@@ -45,3 +47,5 @@ private:
 // Compares a page with its golden text piece by piece (each piece ends with
 // "</tr>"), so that a failure names the first row that differs, then whole.
 void ExpectSamePage(const std::string& actual, const std::string& expected);
+
+} // namespace talvoren

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(RankForms, InTheThreePages)
 {
     const struct {

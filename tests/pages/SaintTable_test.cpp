@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(SaintTable, LinesByDateInCalendarAndFileOrder)
 {
     const std::vector<std::string> lines = {

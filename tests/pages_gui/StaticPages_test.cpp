@@ -28,6 +28,8 @@
 #include <memory>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 QString HtmlFolder()

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+using namespace talvoren;
+
 TEST(DesktopShortcut, WhereTheLauncherGoes)
 {
     CTestFolder home;

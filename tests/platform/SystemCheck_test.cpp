@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(SystemCheck, KernelVersions)
 {
     struct Case { const char* name; const char* release; bool supported; };

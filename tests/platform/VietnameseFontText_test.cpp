@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(VietnameseFontText, DecodesTheExamples)
 {
     struct Case { std::u16string units; const char* text; };

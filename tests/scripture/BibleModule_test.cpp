@@ -14,6 +14,8 @@
 #include <string>
 #include <sys/wait.h>
 
+using namespace talvoren;
+
 namespace
 {
 class BibleModuleTest : public ::testing::Test

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
+namespace talvoren
+{
 static bool operator==(const PASSAGE& a, const PASSAGE& b)
 {
     return a.nBook == b.nBook && a.nChapter == b.nChapter && a.strVerses == b.strVerses;
@@ -18,6 +22,7 @@ static std::ostream& operator<<(std::ostream& out, const PASSAGE& passage)
 {
     return out << "{" << passage.nBook << ", " << passage.nChapter << ", \"" << passage.strVerses << "\"}";
 }
+} // namespace talvoren
 
 namespace
 {

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
+namespace talvoren
+{
 static bool operator==(const OSISHEADING& a, const OSISHEADING& b)
 {
     return a.nType == b.nType && a.strText == b.strText;
@@ -17,6 +21,7 @@ static std::ostream& operator<<(std::ostream& out, const OSISHEADING& heading)
 {
     return out << heading.nType << ":" << heading.strText;
 }
+} // namespace talvoren
 
 namespace
 {

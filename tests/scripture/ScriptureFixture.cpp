@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace talvoren
+{
 namespace
 {
 struct CONNECTION {
@@ -97,3 +99,5 @@ std::vector<FIXTUREROW> PassageRows()
         {403, 9, 3, 19, 0, "Samuel grew."},
     };
 }
+
+} // namespace talvoren

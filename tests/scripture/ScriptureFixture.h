@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 struct FIXTUREROW {
     long long nId;
     int nBook;
@@ -26,3 +28,5 @@ void RunSql(const std::string& path, const std::string& sql);
 // (book 9). IDs follow reading order; some are not in verse order on purpose
 // (a heading row before its verse with the same number).
 std::vector<FIXTUREROW> PassageRows();
+
+} // namespace talvoren

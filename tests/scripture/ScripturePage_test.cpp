@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 class ScripturePageTest : public ::testing::Test

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 // Reads `csv` into a new database at `output`; returns the error ("" on success).

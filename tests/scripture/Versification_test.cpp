@@ -6,6 +6,8 @@
 
 #include <vector>
 
+using namespace talvoren;
+
 TEST(Versification, EnglishVersesLandWhereTheLectionaryCitesThem)
 {
     struct CASE {

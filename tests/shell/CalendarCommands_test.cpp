@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 // Records the pages that the commands ask for.

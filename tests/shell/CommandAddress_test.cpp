@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(CommandAddress, TableOfAddresses)
 {
     struct Case {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace talvoren;
+
 namespace
 {
 std::string MountLine(int id, const std::string& point, const std::string& type)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 TEST(PageScripts, OpenWinDoublesBackslashes)
 {
     struct Case { const char* folder; const char* page; const char* script; };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace talvoren;
+
 namespace
 {
 void Store(SettingsRoot root, const char* name, const std::string& value)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CRecordingMessageSink : public CMessageSink
 {
 public:
@@ -27,3 +29,5 @@ private:
     std::vector<std::string> m_messages;
     std::vector<MessageIcon> m_icons;
 };
+
+} // namespace talvoren

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace talvoren
+{
 class CScopedConfigFolder
 {
 public:
@@ -30,3 +32,5 @@ private:
     bool m_hadOld = false;
     std::string m_old;
 };
+
+} // namespace talvoren

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+namespace talvoren
+{
 CTestFolder::CTestFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "talvoren-test-XXXXXX").string();
@@ -72,3 +74,5 @@ void CTestFolder::Remove(const std::string& name) const
     std::error_code error;
     std::filesystem::remove(File(name), error);
 }
+
+} // namespace talvoren

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CTestFolder
 {
 public:
@@ -32,3 +34,5 @@ public:
 private:
     std::string m_path;
 };
+
+} // namespace talvoren

@@ -9,6 +9,8 @@
 #include <sstream>
 #include <sys/wait.h>
 
+using namespace talvoren;
+
 namespace
 {
 struct RunResult {

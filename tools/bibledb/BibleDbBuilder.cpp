@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <string>
 
+using namespace talvoren;
+
 namespace
 {
 const char kUsage[] =

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+namespace talvoren
+{
 namespace
 {
 const char kSchema[] =
@@ -128,3 +130,5 @@ bool CBibleDbWriter::Finish(std::string& error)
     m_strTempPath.clear();
     return true;
 }
+
+} // namespace talvoren

@@ -11,6 +11,9 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+namespace talvoren
+{
+
 struct SENTENCEROW {
     long long nId;
     int nBook;
@@ -60,3 +63,5 @@ private:
     std::string m_strTempPath;
     long long m_nRows = 0;
 };
+
+} // namespace talvoren

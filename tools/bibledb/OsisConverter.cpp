@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdlib>
 
+namespace talvoren
+{
 namespace
 {
 bool IsSpace(char ch)
@@ -382,3 +384,5 @@ bool COsisConverter::AddEntry(const std::string& raw, bool intro, OSISVERSE& ver
     m_pending.clear();
     return true;
 }
+
+} // namespace talvoren

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 // Heading types of the scripture database: 1 = book title, 2 = other major
 // heading (the rest of a book title, a chapter's title), 3 = minor heading
 // (psalm title, speaker).
@@ -92,3 +94,5 @@ private:
     int m_nHeadingType = 0;
     std::string m_strHeading;
 };
+
+} // namespace talvoren

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+namespace talvoren
+{
 namespace
 {
 const char* const kColumns[6] = {"ID", "Book", "Chapter", "Sentence", "Type", "Contents"};
@@ -136,3 +138,5 @@ bool CSentencesCsvReader::Next(SENTENCEVALUES& row, std::string& error)
     ++m_nNextId;
     return true;
 }
+
+} // namespace talvoren

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace talvoren
+{
 class CSentencesCsvReader
 {
 public:
@@ -37,3 +39,5 @@ private:
     int m_columnOf[6] = {-1, -1, -1, -1, -1, -1};   // field index of ID, Book, ... Contents
     long long m_nNextId = 1;
 };
+
+} // namespace talvoren

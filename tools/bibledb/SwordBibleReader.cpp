@@ -12,6 +12,8 @@
 #include <iterator>
 #include <memory>
 
+namespace talvoren
+{
 namespace
 {
 // OSIS ids of the books 1..73 of the Catholic order. Esther is the Hebrew
@@ -128,3 +130,5 @@ bool CSwordBibleReader::Read(const std::string& moduleName, CBibleDbWriter& writ
     }
     return true;
 }
+
+} // namespace talvoren

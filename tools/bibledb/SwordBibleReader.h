@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace talvoren
+{
 class CBibleDbWriter;
 
 class CSwordBibleReader
@@ -19,3 +21,5 @@ public:
     // (one line each) and does not stop the build.
     bool Read(const std::string& moduleName, CBibleDbWriter& writer, std::string& error, std::string& warnings);
 };
+
+} // namespace talvoren
