@@ -38,28 +38,17 @@ std::string MakeOpenWinScript(const std::string& programFolder, const std::strin
     std::string folder = programFolder;
     if (!folder.empty() && folder.back() == '/')
         folder.pop_back();
-    const std::string script = "OpenWin('" + folder + "/Html/" + page + "')";
-    std::string out;
-    // The quotes of OpenWin('...') are at both ends; escape only what lies between.
-    const std::size_t open = 9;                      // after "OpenWin('"
-    const std::size_t close = script.size() - 2;     // at "')"
-    for (std::size_t i = 0; i < script.size(); ++i) {
-        const char ch = script[i];
-        if (ch == '\\')
-            out += "\\\\";
-        else if (ch == '\'' && i >= open && i < close)
-            out += "\\'";
-        else
-            out += ch;
+    std::string quoted;
+    for (const char ch : folder + "/Html/" + page) {
+        switch (ch) {
+        case '\\': quoted += "\\\\"; break;
+        case '\'': quoted += "\\'"; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        default: quoted += ch;
+        }
     }
-    return out;
-}
-
-std::string StartupLanguageFolder(const std::string& programFolder)
-{
-    if (!programFolder.empty() && programFolder.back() == '/')
-        return programFolder + "Vietnam/";
-    return programFolder + "/Vietnam/";
+    return "OpenWin('" + quoted + "')";
 }
 
 std::string MakeSetElementHtmlScript(const std::string& id, const std::string& html)

@@ -10,14 +10,10 @@ namespace talvoren
 // control characters and the line separators U+2028/U+2029 escaped).
 std::string JavaScriptStringLiteral(const std::string& text);
 
-// "OpenWin('<folder>/Html/<page>')" with every backslash doubled, so that the
-// path survives as a string literal of the script; an apostrophe of the path
-// is escaped too, so it cannot end the literal early.
+// "OpenWin('<folder>/Html/<page>')": the path as a string literal of the
+// script, with backslashes doubled and apostrophes and line ends escaped, so
+// that no folder name can end the literal early.
 std::string MakeOpenWinScript(const std::string& programFolder, const std::string& page);
-
-// The language folder at start-up: the folder "Vietnam" of the program
-// folder, with exactly one separator between them and one at the end.
-std::string StartupLanguageFolder(const std::string& programFolder);
 
 // The script that replaces the inner HTML of the first element (in document
 // order) whose id or name is `id` with `html`. An id that matches nothing

@@ -5,10 +5,10 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "platform/SettingsKey.h"
 #include "pages/DayPage.h"
 #include "pages/MonthListPage.h"
 #include "pages/MonthTablePage.h"
+#include "platform/SettingsKey.h"
 
 #include <benchmark/benchmark.h>
 

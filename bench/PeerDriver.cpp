@@ -10,8 +10,8 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "platform/SettingsKey.h"
 #include "lunar/LunarCalendar.h"
+#include "platform/SettingsKey.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "dialogs/LanguageInstaller.h"
 
-#include "engine/LanguageState.h"
 #include "base/Utf16.h"
+#include "engine/LanguageState.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 

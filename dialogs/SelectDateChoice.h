@@ -2,8 +2,8 @@
 // What the select-date dialog works out: the choices it opens with, the year
 // box and its arrows, and the selection it hands to the view.
 
-#include "base/DateSelection.h"
 #include "base/CivilDate.h"
+#include "base/DateSelection.h"
 
 #include <string>
 

@@ -1,20 +1,15 @@
 #include "engine/LiturgicalYear.h"
 
+#include "base/CivilDate.h"
 #include "engine/DayNotes.h"
 #include "engine/LanguageFile.h"
-#include "platform/SettingsKey.h"
 #include "platform/MessageSink.h"
+#include "platform/SettingsKey.h"
 
 namespace talvoren
 {
 namespace
 {
-// Days before each month, [0] = January, [12] = the year's length.
-constexpr int kDaysBefore[2][13] = {
-    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365},
-    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366},
-};
-
 const std::string kEmpty;
 const DAYRECORD kEmptyDay;
 } // namespace
@@ -28,26 +23,17 @@ CLiturgicalYear::~CLiturgicalYear() = default;
 
 bool CLiturgicalYear::IsLeapYear(int year)
 {
-    if (year % 400 == 0)
-        return true;
-    if (year % 100 == 0)
-        return false;
-    return year % 4 == 0;
+    return talvoren::IsLeapYear(year);
 }
 
 int CLiturgicalYear::DayOfYear(int year, int month, int day)
 {
-    if (month < 1 || month > 12 || day < 1 || day > 31)
-        return 0;
-    return kDaysBefore[IsLeapYear(year) ? 1 : 0][month - 1] + day - 1;
+    return talvoren::DayOfYear(year, month, day);
 }
 
 int CLiturgicalYear::WeekdayOfNewYear(int year)
 {
-    // Days from 1 January 1 (a Monday in the proleptic Gregorian calendar).
-    const long long y = year - 1LL;
-    const long long days = 365 * y + y / 4 - y / 100 + y / 400;
-    return static_cast<int>(((days + 1) % 7 + 7) % 7);
+    return WeekdayOf(year, 1, 1);
 }
 
 const DAYRECORD& CLiturgicalYear::GetDay(int index) const
@@ -69,9 +55,8 @@ void CLiturgicalYear::GetMonthRange(int month, int* first, int* end) const
         *end = 0;
         return;
     }
-    const int* before = kDaysBefore[m_nDaysInYear == 366 ? 1 : 0];
-    *first = before[month - 1];
-    *end = before[month];
+    *first = DaysBeforeMonth(m_nYear, month);
+    *end = DaysBeforeMonth(m_nYear, month + 1);
 }
 
 const std::string& CLiturgicalYear::GetTitle(int n) const
@@ -184,7 +169,6 @@ bool CLiturgicalYear::InitYear(int year)
     m_nFirstSunday = m_nEaster % 7;
     ReadSettings();
 
-    const int* before = kDaysBefore[m_nDaysInYear == 366 ? 1 : 0];
     const int newYearWeekday = WeekdayOfNewYear(year);
     int month = 0;
     for (int i = 0; i < kTableSize; ++i) {
@@ -193,10 +177,10 @@ bool CLiturgicalYear::InitYear(int year)
             day = DAYRECORD();
             continue;
         }
-        while (i >= before[month + 1])
+        while (i >= DaysBeforeMonth(year, month + 2))
             ++month;
         day.nMonth = month + 1;
-        day.nDay = i - before[month] + 1;
+        day.nDay = i - DaysBeforeMonth(year, month + 1) + 1;
         day.nWeekday = (newYearWeekday + i) % 7;
         day.nColour = kColourGreen;
         day.nRank = i % 7 == m_nFirstSunday ? kRankSunday : kRankWeekday;

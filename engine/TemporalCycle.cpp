@@ -3,8 +3,8 @@
 // overwrite what earlier ones wrote; Ordinary Time fills only what the other
 // seasons left unclaimed.
 
-#include "engine/LiturgicalYear.h"
 #include "base/Utf16.h"
+#include "engine/LiturgicalYear.h"
 
 namespace talvoren
 {

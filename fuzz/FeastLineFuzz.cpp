@@ -2,8 +2,8 @@
 // day 1..31, a month 1..12, a known rank and colour, and a celebration
 // without tabs; both texts lie within the first 1023 UTF-16 code units.
 
-#include "engine/FeastLine.h"
 #include "base/Utf16.h"
+#include "engine/FeastLine.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

@@ -2,8 +2,8 @@
 // decoded; the kept lines must be non-empty, trimmed, free of "#" and valid
 // UTF-8, and decoding the file image of the lines gives them again.
 
-#include "engine/LanguageFile.h"
 #include "base/Utf16.h"
+#include "engine/LanguageFile.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

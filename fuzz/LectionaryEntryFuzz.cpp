@@ -1,8 +1,8 @@
 // Fuzz target: the entry of a lectionary line, the text between the first
 // two "@". It holds no "@", is trimmed and is part of the line.
 
-#include "engine/LectionaryEntry.h"
 #include "base/Utf16.h"
+#include "engine/LectionaryEntry.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

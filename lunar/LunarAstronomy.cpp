@@ -30,15 +30,10 @@ constexpr int kHighestYear = 10100;
 
 void CLunarAstronomy::CivilDate(int jdn, int* year, int* month, int* day)
 {
-    const int a = jdn + 32044;
-    const int b = (4 * a + 3) / 146097;   // 400-year cycles
-    const int c = a - 146097 * b / 4;
-    const int d = (4 * c + 3) / 1461;     // 4-year cycles
-    const int e = c - 1461 * d / 4;       // day within them, from 1 March
-    const int m = (5 * e + 2) / 153;      // month from March = 0
-    *day = e - (153 * m + 2) / 5 + 1;
-    *month = m + 3 - 12 * (m / 10);
-    *year = 100 * b + d - 4800 + m / 10;
+    const CIVILDATE date = CivilFromJulianDay(jdn);
+    *year = date.nYear;
+    *month = date.nMonth;
+    *day = date.nDay;
 }
 
 double CLunarAstronomy::NewMoon(int k)

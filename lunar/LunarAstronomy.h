@@ -13,6 +13,8 @@
 //
 // Days are Julian day numbers (JDN, the day that begins at local midnight).
 
+#include "base/CivilDate.h"
+
 #include <cstdint>
 
 namespace talvoren
@@ -48,15 +50,9 @@ struct LUNARDATE
 class CLunarAstronomy
 {
 public:
-    // Julian day number of a civil date of the (proleptic) Gregorian calendar,
-    // for years from -4800 on; the date is not checked.
-    static constexpr int JulianDay(int year, int month, int day)
-    {
-        const int a = (14 - month) / 12;   // 1 for January and February
-        const int y = year + 4800 - a;
-        const int m = month + 12 * a - 3;  // March = 0
-        return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
-    }
+    // Julian day number of a civil date of the (proleptic) Gregorian calendar;
+    // the date is not checked.
+    static constexpr int JulianDay(int year, int month, int day) { return JulianDayNumber(year, month, day); }
 
     // The civil date of Julian day number `jdn` (inverse of JulianDay).
     static void CivilDate(int jdn, int* year, int* month, int* day);

@@ -1,5 +1,6 @@
 #include "lunar/LunarCalendar.h"
 
+#include "base/CivilDate.h"
 #include "lunar/LunarAstronomy.h"
 #include "lunar/LunarYearTable.h"
 
@@ -19,17 +20,6 @@ const char* const kBranchNames[12] = {
     "Ng&#7885;", "M&#249;i", "Th&#226;n", "D&#7853;u", "Tu&#7845;t", "H&#7907;i",
 };
 
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 int PositiveModulo(int value, int divisor)
 {
     const int rest = value % divisor;
@@ -39,8 +29,7 @@ int PositiveModulo(int value, int divisor)
 
 bool CLunarCalendar::SetSolarDate(int year, int month, int day)
 {
-    if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (year < kFirstYear || year > kLastYear || !IsValidDate(year, month, day))
         return false;
     const int jdn = CLunarAstronomy::JulianDay(year, month, day);
     if (!ConvertFromTable(jdn - CLunarYearTable::s_nEpochJulianDay)) {

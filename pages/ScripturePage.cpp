@@ -1,6 +1,6 @@
 #include "pages/ScripturePage.h"
 
-#include "platform/SystemPaths.h"
+#include "base/PageScripts.h"
 #include "scripture/BookAbbreviations.h"
 #include "scripture/ScriptureDb.h"
 
@@ -94,18 +94,7 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
 
 std::string OpenWindowScript(const std::string& programFolder)
 {
-    const std::string path = JoinPath(JoinPath(programFolder, "Html"), "layer.htm");
-    std::string quoted;
-    for (const char ch : path) {
-        switch (ch) {
-        case '\\': quoted += "\\\\"; break;
-        case '\'': quoted += "\\'"; break;
-        case '\n': quoted += "\\n"; break;
-        case '\r': quoted += "\\r"; break;
-        default: quoted += ch;
-        }
-    }
-    return "OpenWin('" + quoted + "')";
+    return MakeOpenWinScript(programFolder, "layer.htm");
 }
 
 PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,

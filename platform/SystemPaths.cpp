@@ -47,4 +47,11 @@ bool PathExists(const std::string& path)
     return !path.empty() && ::access(path.c_str(), F_OK) == 0;
 }
 
+std::string StartupLanguageFolder(const std::string& programFolder)
+{
+    if (!programFolder.empty() && programFolder.back() == '/')
+        return programFolder + "Vietnam/";
+    return programFolder + "/Vietnam/";
+}
+
 } // namespace talvoren

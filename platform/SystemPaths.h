@@ -20,4 +20,8 @@ std::string ConfigFolder();
 // True when a file or folder exists at `path`.
 bool PathExists(const std::string& path);
 
+// The language folder at start-up: the folder "Vietnam" of the program
+// folder, with exactly one separator between them and one at the end.
+std::string StartupLanguageFolder(const std::string& programFolder);
+
 } // namespace talvoren

@@ -3,9 +3,8 @@
 #include "base/ParseNumber.h"
 #include "platform/MessageSink.h"
 
-#include <sqlite3.h>
-
 #include <cctype>
+#include <utility>
 
 namespace talvoren
 {
@@ -40,26 +39,11 @@ bool EqualNoCase(const std::string& a, const std::string& b)
     return true;
 }
 
-// The text of a non-null column value.
-std::string ColumnText(sqlite3_stmt* statement, int index)
-{
-    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
-    const int size = sqlite3_column_bytes(statement, index);
-    return bytes ? std::string(bytes, static_cast<std::size_t>(size)) : std::string();
-}
 } // namespace
-
-CScriptureDb::CScriptureDb() : m_pConnection(nullptr), m_pRecordset(nullptr), m_bEOF(true) {}
 
 CScriptureDb::~CScriptureDb()
 {
-    Close();
-    // Whatever Close could not release is released here.
-    DropRecordset();
-    if (m_pConnection) {
-        sqlite3_close_v2(m_pConnection);
-        m_pConnection = nullptr;
-    }
+    Close();   // what Close cannot release, the members release
 }
 
 bool CScriptureDb::FindConnectionValue(const std::string& connection, const std::string& key,
@@ -120,38 +104,26 @@ bool CScriptureDb::Open(const std::string& connection, const std::string&, const
             ShowMessage(kNoDataSource);
             return false;
         }
-        sqlite3* handle = nullptr;
-        const int opened = sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READONLY, nullptr);
-        if (opened != SQLITE_OK) {
-            const std::string text = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(opened);
-            sqlite3_close_v2(handle);
-            ShowMessage(text);
-            return false;
-        }
-        // SQLite reads the file lazily: reading the schema now tells a file
-        // that is not a database at once, as the connection is made.
-        char* error = nullptr;
-        if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
-            const std::string text = error ? error : sqlite3_errmsg(handle);
-            sqlite3_free(error);
-            sqlite3_close_v2(handle);
-            ShowMessage(text);
+        CSqliteDatabase db;
+        std::string error;
+        if (!db.Open(path, CSqliteDatabase::Mode::ReadOnly, error) ||
+            // SQLite reads the file lazily: reading the schema now tells a
+            // file that is not a database at once, as the connection is made.
+            !db.Exec("SELECT count(*) FROM sqlite_master", error)) {
+            ShowMessage(error);
             return false;
         }
         // A database without the table of verses and its columns (an empty
         // file is an empty database to SQLite) would only make every passage
         // query fail later without a word: it is refused here, with
         // SQLite's text ("no such table: Sentences").
-        sqlite3_stmt* probe = nullptr;
-        if (sqlite3_prepare_v2(handle, kSentencesProbe, -1, &probe, nullptr) != SQLITE_OK) {
-            const std::string text = sqlite3_errmsg(handle);
-            sqlite3_finalize(probe);
-            sqlite3_close_v2(handle);
-            ShowMessage(text);
+        CSqliteStatement probe;
+        if (!probe.Prepare(db, kSentencesProbe, error)) {
+            ShowMessage(error);
             return false;
         }
-        sqlite3_finalize(probe);
-        m_pConnection = handle;
+        probe.Finalize();
+        m_db = std::move(db);
         return true;
     } catch (...) {
         ShowMessage(kUnknownError);
@@ -161,23 +133,18 @@ bool CScriptureDb::Open(const std::string& connection, const std::string&, const
 
 void CScriptureDb::DropRecordset()
 {
-    if (m_pRecordset) {
-        sqlite3_finalize(m_pRecordset);
-        m_pRecordset = nullptr;
-    }
+    m_recordset.Finalize();
     m_bEOF = true;
 }
 
 bool CScriptureDb::Close()
 {
-    if (!m_pConnection)
-        return true;
     DropRecordset();
-    if (sqlite3_close(m_pConnection) != SQLITE_OK) {
-        ShowMessage(sqlite3_errmsg(m_pConnection));
+    std::string error;
+    if (!m_db.Close(error)) {
+        ShowMessage(error);
         return false;
     }
-    m_pConnection = nullptr;
     return true;
 }
 
@@ -185,21 +152,14 @@ bool CScriptureDb::Execute(const std::string& sql)
 {
     // The new record set replaces the old one even when the query fails.
     DropRecordset();
-    if (!m_pConnection)
+    std::string error;
+    if (!m_recordset.Prepare(m_db, sql, error))
         return false;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(m_pConnection, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) !=
-            SQLITE_OK ||
-        !statement) {
-        sqlite3_finalize(statement);
-        return false;
-    }
-    if (sqlite3_step(statement) != SQLITE_ROW) {
+    if (m_recordset.Next() != CSqliteStatement::Step::Row) {
         // No rows, or the first row could not be read.
-        sqlite3_finalize(statement);
+        m_recordset.Finalize();
         return false;
     }
-    m_pRecordset = statement;
     m_bEOF = false;
     return true;
 }
@@ -213,13 +173,13 @@ bool CScriptureDb::MoveNext()
 {
     if (m_bEOF)
         return false;
-    const int stepped = sqlite3_step(m_pRecordset);
-    if (stepped == SQLITE_ROW)
+    const CSqliteStatement::Step step = m_recordset.Next();
+    if (step == CSqliteStatement::Step::Row)
         return true;
     m_bEOF = true;
-    if (stepped == SQLITE_DONE)
+    if (step == CSqliteStatement::Step::Done)
         return true;
-    ShowMessage(sqlite3_errmsg(m_pConnection));
+    ShowMessage(m_db.ErrorText());
     return false;
 }
 
@@ -229,7 +189,7 @@ bool CScriptureDb::CheckColumn(short index)
         ShowMessage(kNoCurrentRow);
         return false;
     }
-    if (index < 0 || index >= sqlite3_column_count(m_pRecordset)) {
+    if (index < 0 || index >= m_recordset.ColumnCount()) {
         ShowMessage(kNoSuchColumn);
         return false;
     }
@@ -242,8 +202,8 @@ bool CScriptureDb::GetFieldText(short index, std::string& text)
         text.clear();
         if (!CheckColumn(index))
             return false;
-        if (sqlite3_column_type(m_pRecordset, index) != SQLITE_NULL)
-            text = ColumnText(m_pRecordset, index);
+        if (!m_recordset.IsNull(index))
+            text = m_recordset.ColumnText(index);
         return true;
     } catch (...) {
         text.clear();
@@ -268,11 +228,11 @@ bool CScriptureDb::GetFieldWide(short index, std::string& text)
     try {
         if (!CheckColumn(index))
             return false;
-        if (sqlite3_column_type(m_pRecordset, index) == SQLITE_NULL) {
+        if (m_recordset.IsNull(index)) {
             ShowMessage(kNullValue);
             return false;
         }
-        text = ColumnText(m_pRecordset, index);
+        text = m_recordset.ColumnText(index);
         return true;
     } catch (...) {
         ShowMessage(kUnknownError);

@@ -9,10 +9,10 @@
 // connecting to datasource." for any other failure. Callers get a success
 // flag.
 
-#include <string>
+#include "base/SqliteDatabase.h"
+#include "base/SqliteStatement.h"
 
-struct sqlite3;
-struct sqlite3_stmt;
+#include <string>
 
 namespace talvoren
 {
@@ -20,7 +20,7 @@ namespace talvoren
 class CScriptureDb
 {
 public:
-    CScriptureDb();
+    CScriptureDb() = default;
     ~CScriptureDb();
     CScriptureDb(const CScriptureDb&) = delete;
     CScriptureDb& operator=(const CScriptureDb&) = delete;
@@ -69,7 +69,7 @@ public:
     bool GetFieldWide(short index, std::string& text);
 
     // True while a connection is held.
-    bool IsOpen() const { return m_pConnection != nullptr; }
+    bool IsOpen() const { return m_db.IsOpen(); }
 
     // The connection text that names the database file `path`:
     // "Data Source=<path>", the path in double quotes when it holds a ";",
@@ -86,9 +86,9 @@ private:
     // text and returns false otherwise.
     bool CheckColumn(short index);
 
-    sqlite3* m_pConnection;
-    sqlite3_stmt* m_pRecordset;
-    bool m_bEOF;
+    CSqliteDatabase m_db;
+    CSqliteStatement m_recordset;   // declared after m_db: finalized before the close
+    bool m_bEOF = true;
 };
 
 } // namespace talvoren

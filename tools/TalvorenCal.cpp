@@ -15,10 +15,10 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
-#include "platform/SettingsKey.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/ScripturePage.h"
 #include "platform/MessageSink.h"
+#include "platform/SettingsKey.h"
 #include "platform/SystemPaths.h"
 #include "scripture/ScriptureDb.h"
 

@@ -1,8 +1,8 @@
 #include "gui/dialogs/LanguageDlg.h"
 
+#include "dialogs/LanguageInstaller.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/dialogs/DialogHost.h"
-#include "dialogs/LanguageInstaller.h"
 #include "gui/platform/DialogUnits.h"
 #include "platform/VietnameseFontText.h"
 #include "resources/DialogCaptions.h"

@@ -4,13 +4,13 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/shell/TalvorenApp.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "platform/VietnameseFontText.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
-#include "gui/shell/TalvorenApp.h"
 
 #include <QFrame>
 #include <QKeyEvent>

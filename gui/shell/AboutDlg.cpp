@@ -3,9 +3,9 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/resources/IconResources.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
-#include "gui/resources/IconResources.h"
 #include "resources/ResourceIds.h"
 
 #include <QFrame>

@@ -5,12 +5,12 @@
 #include "gui/dialogs/LanguageDlg.h"
 #include "gui/dialogs/NotesDlg.h"
 #include "gui/dialogs/SelectDateDlg.h"
+#include "gui/shell/MainFrame.h"
+#include "gui/shell/TalvorenView.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
 #include "shell/CompanionPrograms.h"
-#include "gui/shell/MainFrame.h"
-#include "gui/shell/TalvorenView.h"
 
 namespace talvoren
 {

@@ -1,17 +1,17 @@
 #include "gui/shell/MainFrame.h"
 
+#include "base/PageScripts.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
-#include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 #include "gui/shell/AboutDlg.h"
-#include "shell/CompanionPrograms.h"
 #include "gui/shell/DialogHooks.h"
-#include "base/PageScripts.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "shell/CompanionPrograms.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "gui/shell/ShellCompanionHost.h"
 
+#include "gui/shell/PromptDlg.h"
+#include "gui/shell/TalvorenApp.h"
 #include "platform/SystemPaths.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
-#include "gui/shell/PromptDlg.h"
-#include "gui/shell/TalvorenApp.h"
 
 #include <QDesktopServices>
 #include <QUrl>

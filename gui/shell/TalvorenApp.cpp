@@ -1,19 +1,18 @@
 #include "gui/shell/TalvorenApp.h"
 
-#include "platform/SettingsKey.h"
-#include "platform/DesktopShortcut.h"
 #include "gui/platform/DialogUnits.h"
-#include "platform/MessageSink.h"
 #include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
+#include "gui/resources/IconResources.h"
+#include "gui/shell/MainFrame.h"
+#include "gui/shell/TalvorenView.h"
+#include "platform/DesktopShortcut.h"
+#include "platform/MessageSink.h"
+#include "platform/SettingsKey.h"
 #include "platform/SystemCheck.h"
 #include "platform/SystemPaths.h"
-#include "gui/resources/IconResources.h"
 #include "resources/ResourceIds.h"
 #include "shell/CompanionPrograms.h"
-#include "gui/shell/MainFrame.h"
-#include "base/PageScripts.h"
-#include "gui/shell/TalvorenView.h"
 
 #include <QApplication>
 #include <QDateTime>

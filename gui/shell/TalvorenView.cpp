@@ -1,16 +1,16 @@
 #include "gui/shell/TalvorenView.h"
 
+#include "base/PageScripts.h"
 #include "gui/controls/BusyNotice.h"
+#include "gui/resources/IconResources.h"
+#include "gui/shell/DialogHooks.h"
+#include "gui/shell/PagePrinter.h"
+#include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
-#include "gui/resources/IconResources.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
-#include "gui/shell/DialogHooks.h"
-#include "gui/shell/PagePrinter.h"
-#include "base/PageScripts.h"
-#include "gui/shell/StatusBridge.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

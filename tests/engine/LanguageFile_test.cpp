@@ -1,5 +1,5 @@
-#include "engine/LanguageFile.h"
 #include "base/Utf16.h"
+#include "engine/LanguageFile.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFolder.h"
 

@@ -2,10 +2,10 @@
 
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/HtmlViewDlg.h"
-#include "resources/EncodedCaptions.h"
-#include "resources/ResourceIds.h"
 #include "gui/shell/AboutDlg.h"
 #include "gui/shell/PromptDlg.h"
+#include "resources/EncodedCaptions.h"
+#include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

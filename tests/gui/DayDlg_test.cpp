@@ -2,12 +2,12 @@
 // and Prev across year ends with the engine computing the new year, Escape
 // moving on, Enter closing, the captions, and the missing-page message.
 
-#include "gui/controls/ImageButton.h"
+#include "base/CivilDate.h"
 #include "engine/LiturgicalYear.h"
+#include "gui/controls/ImageButton.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
 #include "resources/ResourceIds.h"
-#include "base/CivilDate.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

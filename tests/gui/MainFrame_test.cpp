@@ -2,12 +2,12 @@
 // commands that reach the page, the Note command on a CD-ROM, and the page
 // header and footer kept while the frame exists.
 
-#include "platform/SettingsKey.h"
-#include "resources/ResourceIds.h"
 #include "base/CivilDate.h"
 #include "gui/shell/MainFrame.h"
-#include "shell/PageSetup.h"
 #include "gui/shell/TalvorenView.h"
+#include "platform/SettingsKey.h"
+#include "resources/ResourceIds.h"
+#include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

@@ -3,14 +3,14 @@
 // wall calendar, the reading window, the day dialog and the About box.
 // Skipped while the program folder has no main page.
 
+#include "base/CivilDate.h"
+#include "base/PageScripts.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
-#include "resources/ResourceIds.h"
 #include "gui/shell/AboutDlg.h"
-#include "base/CivilDate.h"
 #include "gui/shell/MainFrame.h"
-#include "base/PageScripts.h"
 #include "gui/shell/TalvorenView.h"
+#include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

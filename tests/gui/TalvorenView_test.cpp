@@ -1,8 +1,8 @@
 // The main view with the core: the main page, the command channel through
 // window.status, SetElementHtml and RunScript.
 
-#include "engine/LiturgicalYear.h"
 #include "base/CivilDate.h"
+#include "engine/LiturgicalYear.h"
 #include "gui/shell/TalvorenView.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"

@@ -2,6 +2,7 @@
 // shows on the next page: the chosen month, a setting at the next fresh
 // computation of a year, a saved note on its day, a new language folder.
 
+#include "engine/LiturgicalYear.h"
 #include "gui/controls/EditListCtrl.h"
 #include "gui/controls/InPlaceEdit.h"
 #include "gui/dialogs/ConfigDlg.h"
@@ -9,11 +10,10 @@
 #include "gui/dialogs/LanguageDlg.h"
 #include "gui/dialogs/NotesDlg.h"
 #include "gui/dialogs/SelectDateDlg.h"
-#include "engine/LiturgicalYear.h"
-#include "platform/SettingsKey.h"
-#include "resources/ResourceIds.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
+#include "platform/SettingsKey.h"
+#include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui_dialogs/TypeText.h"
 #include "tests/support/RecordingMessageSink.h"

@@ -2,9 +2,9 @@
 // OK switching to a language folder, made and filled from the current one
 // when it is missing, or staying open when a file cannot be copied.
 
+#include "engine/LanguageState.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/dialogs/LanguageDlg.h"
-#include "engine/LanguageState.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"

@@ -3,8 +3,8 @@
 
 #include "tests/langdata/ShippedLanguage.h"
 
-#include "engine/DayNotes.h"
 #include "base/Utf16.h"
+#include "engine/DayNotes.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include "tests/langdata/ShippedLanguage.h"
 
-#include "engine/FeastLine.h"
 #include "base/Utf16.h"
+#include "engine/FeastLine.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,14 @@
 // day.htm with a day's fragment and picture. Screenshots of each land in
 // <build>/screenshots (pages-*.png).
 
+#include "base/PageScripts.h"
 #include "engine/LiturgicalYear.h"
+#include "gui/shell/StatusBridge.h"
 #include "pages/DayPage.h"
 #include "pages/MonthListPage.h"
 #include "pages/MonthTablePage.h"
 #include "pages/ScripturePage.h"
 #include "scripture/ScriptureDb.h"
-#include "base/PageScripts.h"
-#include "gui/shell/StatusBridge.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 

@@ -1,6 +1,7 @@
 #include "tests/scripture/ScriptureFixture.h"
 
-#include <sqlite3.h>
+#include "base/SqliteDatabase.h"
+#include "base/SqliteStatement.h"
 
 #include <stdexcept>
 
@@ -8,59 +9,55 @@ namespace talvoren
 {
 namespace
 {
-struct CONNECTION {
-    sqlite3* db = nullptr;
-    explicit CONNECTION(const std::string& path)
-    {
-        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK)
-            throw std::runtime_error("cannot open fixture " + path);
-    }
-    ~CONNECTION() { sqlite3_close(db); }
-    void Run(const std::string& sql) const
-    {
-        char* error = nullptr;
-        if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-            const std::string text = error ? error : "?";
-            sqlite3_free(error);
-            throw std::runtime_error("fixture SQL failed: " + text + " in " + sql);
-        }
-    }
-};
+CSqliteDatabase OpenFixture(const std::string& path)
+{
+    CSqliteDatabase db;
+    std::string error;
+    if (!db.Open(path, CSqliteDatabase::Mode::ReadWriteCreate, error))
+        throw std::runtime_error("cannot open fixture " + path + ": " + error);
+    return db;
+}
+
+void Run(CSqliteDatabase& db, const std::string& sql)
+{
+    std::string error;
+    if (!db.Exec(sql, error))
+        throw std::runtime_error("fixture SQL failed: " + error + " in " + sql);
+}
 } // namespace
 
 void CreateSentencesDb(const std::string& path, const std::vector<FIXTUREROW>& rows)
 {
-    CONNECTION connection(path);
-    connection.Run("CREATE TABLE Sentences (ID INTEGER PRIMARY KEY, Book INTEGER, Chapter INTEGER, "
-                   "Sentence INTEGER, Type INTEGER, Contents TEXT)");
-    sqlite3_stmt* insert = nullptr;
-    if (sqlite3_prepare_v2(connection.db, "INSERT INTO Sentences VALUES (?, ?, ?, ?, ?, ?)", -1, &insert,
-                           nullptr) != SQLITE_OK)
-        throw std::runtime_error("cannot prepare the fixture insert");
-    connection.Run("BEGIN");
+    CSqliteDatabase db = OpenFixture(path);
+    Run(db, "CREATE TABLE Sentences (ID INTEGER PRIMARY KEY, Book INTEGER, Chapter INTEGER, "
+            "Sentence INTEGER, Type INTEGER, Contents TEXT)");
+    CSqliteStatement insert;
+    std::string error;
+    if (!insert.Prepare(db, "INSERT INTO Sentences VALUES (?, ?, ?, ?, ?, ?)", error))
+        throw std::runtime_error("cannot prepare the fixture insert: " + error);
+    Run(db, "BEGIN");
     for (const FIXTUREROW& row : rows) {
-        sqlite3_reset(insert);
-        sqlite3_bind_int64(insert, 1, row.nId);
-        sqlite3_bind_int(insert, 2, row.nBook);
-        sqlite3_bind_int(insert, 3, row.nChapter);
-        sqlite3_bind_int(insert, 4, row.nSentence);
-        sqlite3_bind_int(insert, 5, row.nType);
+        insert.Reset();
+        insert.BindInt(1, row.nId);
+        insert.BindInt(2, row.nBook);
+        insert.BindInt(3, row.nChapter);
+        insert.BindInt(4, row.nSentence);
+        insert.BindInt(5, row.nType);
         if (row.pszContents)
-            sqlite3_bind_text(insert, 6, row.pszContents, -1, SQLITE_STATIC);
+            insert.BindText(6, row.pszContents);
         else
-            sqlite3_bind_null(insert, 6);
-        if (sqlite3_step(insert) != SQLITE_DONE) {
-            sqlite3_finalize(insert);
+            insert.BindNull(6);
+        if (insert.Next() != CSqliteStatement::Step::Done)
             throw std::runtime_error("cannot insert a fixture row");
-        }
     }
-    sqlite3_finalize(insert);
-    connection.Run("COMMIT");
+    insert.Finalize();
+    Run(db, "COMMIT");
 }
 
 void RunSql(const std::string& path, const std::string& sql)
 {
-    CONNECTION(path).Run(sql);
+    CSqliteDatabase db = OpenFixture(path);
+    Run(db, sql);
 }
 
 std::vector<FIXTUREROW> PassageRows()

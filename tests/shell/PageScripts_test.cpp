@@ -1,6 +1,7 @@
+#include "base/PageScripts.h"
+#include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
-#include "base/PageScripts.h"
 
 #include <gtest/gtest.h>
 

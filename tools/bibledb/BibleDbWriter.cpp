@@ -1,7 +1,5 @@
 #include "tools/bibledb/BibleDbWriter.h"
 
-#include <sqlite3.h>
-
 #include <cstdio>
 
 namespace talvoren
@@ -29,12 +27,8 @@ CBibleDbWriter::~CBibleDbWriter()
 
 void CBibleDbWriter::Abandon()
 {
-    if (m_pInsert)
-        sqlite3_finalize(m_pInsert);
-    m_pInsert = nullptr;
-    if (m_pDb)
-        sqlite3_close_v2(m_pDb);
-    m_pDb = nullptr;
+    m_insert.Finalize();
+    m_db = CSqliteDatabase();
     // The half-written file goes; the file at the final path is untouched.
     if (!m_strTempPath.empty())
         std::remove(m_strTempPath.c_str());
@@ -43,7 +37,7 @@ void CBibleDbWriter::Abandon()
 
 bool CBibleDbWriter::Fail(std::string& error, const std::string& what)
 {
-    error = what + (m_pDb ? std::string(": ") + sqlite3_errmsg(m_pDb) : std::string());
+    error = what + (m_db.IsOpen() ? ": " + m_db.ErrorText() : std::string());
     return false;
 }
 
@@ -54,15 +48,14 @@ bool CBibleDbWriter::Create(const std::string& path, std::string& error)
     m_strTempPath = path + ".part";
     m_nRows = 0;
     std::remove(m_strTempPath.c_str());
-    if (sqlite3_open_v2(m_strTempPath.c_str(), &m_pDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK) {
-        Fail(error, "cannot create " + m_strTempPath);
+    std::string reason;
+    if (!m_db.Open(m_strTempPath, CSqliteDatabase::Mode::ReadWriteCreate, reason)) {
+        error = "cannot create " + m_strTempPath + ": " + reason;
         Abandon();
         return false;
     }
-    if (sqlite3_exec(m_pDb, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_prepare_v2(m_pDb, kInsert, -1, &m_pInsert, nullptr) != SQLITE_OK) {
-        Fail(error, "cannot write " + m_strTempPath);
+    if (!m_db.Exec(kSchema, reason) || !m_insert.Prepare(m_db, kInsert, reason)) {
+        error = "cannot write " + m_strTempPath + ": " + reason;
         Abandon();
         return false;
     }
@@ -71,17 +64,16 @@ bool CBibleDbWriter::Create(const std::string& path, std::string& error)
 
 bool CBibleDbWriter::AddRow(const SENTENCEROW& row, std::string& error)
 {
-    if (!m_pInsert)
+    if (!m_insert.IsPrepared())
         return Fail(error, "the database is not open");
-    sqlite3_reset(m_pInsert);
-    sqlite3_bind_int64(m_pInsert, 1, row.nId);
-    sqlite3_bind_int(m_pInsert, 2, row.nBook);
-    sqlite3_bind_int(m_pInsert, 3, row.nChapter);
-    sqlite3_bind_int(m_pInsert, 4, row.nSentence);
-    sqlite3_bind_int(m_pInsert, 5, row.nType);
-    sqlite3_bind_text(m_pInsert, 6, row.strContents.data(), static_cast<int>(row.strContents.size()),
-                      SQLITE_STATIC);
-    if (sqlite3_step(m_pInsert) != SQLITE_DONE)
+    m_insert.Reset();
+    m_insert.BindInt(1, row.nId);
+    m_insert.BindInt(2, row.nBook);
+    m_insert.BindInt(3, row.nChapter);
+    m_insert.BindInt(4, row.nSentence);
+    m_insert.BindInt(5, row.nType);
+    m_insert.BindText(6, row.strContents);
+    if (m_insert.Next() != CSqliteStatement::Step::Done)
         return Fail(error, "row " + std::to_string(row.nId) + " refused");
     ++m_nRows;
     return true;
@@ -89,17 +81,16 @@ bool CBibleDbWriter::AddRow(const SENTENCEROW& row, std::string& error)
 
 bool CBibleDbWriter::AddValues(const SENTENCEVALUES& row, std::string& error)
 {
-    if (!m_pInsert)
+    if (!m_insert.IsPrepared())
         return Fail(error, "the database is not open");
-    sqlite3_reset(m_pInsert);
+    m_insert.Reset();
     for (int i = 0; i < 6; ++i) {
         if (row.values[i])
-            sqlite3_bind_text(m_pInsert, i + 1, row.values[i]->data(), static_cast<int>(row.values[i]->size()),
-                              SQLITE_STATIC);
+            m_insert.BindText(i + 1, *row.values[i]);
         else
-            sqlite3_bind_null(m_pInsert, i + 1);
+            m_insert.BindNull(i + 1);
     }
-    if (sqlite3_step(m_pInsert) != SQLITE_DONE)
+    if (m_insert.Next() != CSqliteStatement::Step::Done)
         return Fail(error, "row refused");
     ++m_nRows;
     return true;
@@ -107,21 +98,20 @@ bool CBibleDbWriter::AddValues(const SENTENCEVALUES& row, std::string& error)
 
 bool CBibleDbWriter::Finish(std::string& error)
 {
-    if (!m_pDb)
+    if (!m_db.IsOpen())
         return Fail(error, "the database is not open");
-    sqlite3_finalize(m_pInsert);
-    m_pInsert = nullptr;
-    if (sqlite3_exec(m_pDb, kFinish, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        Fail(error, "cannot finish " + m_strTempPath);
+    m_insert.Finalize();
+    std::string reason;
+    if (!m_db.Exec(kFinish, reason)) {
+        error = "cannot finish " + m_strTempPath + ": " + reason;
         Abandon();
         return false;
     }
-    if (sqlite3_close(m_pDb) != SQLITE_OK) {
-        Fail(error, "cannot close " + m_strTempPath);
+    if (!m_db.Close(reason)) {
+        error = "cannot close " + m_strTempPath + ": " + reason;
         Abandon();
         return false;
     }
-    m_pDb = nullptr;
     if (std::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) {
         error = "cannot move " + m_strTempPath + " to " + m_strPath;
         Abandon();

@@ -5,11 +5,11 @@
 // put in place only when it is complete, so a failed build never leaves a
 // half-written database where the program looks for it.
 
+#include "base/SqliteDatabase.h"
+#include "base/SqliteStatement.h"
+
 #include <optional>
 #include <string>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace talvoren
 {
@@ -57,8 +57,8 @@ private:
     bool Fail(std::string& error, const std::string& what);
     void Abandon();
 
-    sqlite3* m_pDb = nullptr;
-    sqlite3_stmt* m_pInsert = nullptr;
+    CSqliteDatabase m_db;
+    CSqliteStatement m_insert;   // declared after m_db: finalized before the close
     std::string m_strPath;
     std::string m_strTempPath;
     long long m_nRows = 0;
