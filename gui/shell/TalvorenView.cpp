@@ -3,7 +3,6 @@
 #include "base/PageScripts.h"
 #include "gui/controls/BusyNotice.h"
 #include "gui/resources/IconResources.h"
-#include "gui/shell/DialogHooks.h"
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
@@ -90,14 +89,6 @@ void CTalvorenView::EndBuilding()
 void CTalvorenView::ShowCurrentMonth(int kind)
 {
     m_commands.ShowCurrentMonth(kind, TodayLocal());
-}
-
-void CTalvorenView::SelectDate()
-{
-    DATESELECTION selection;
-    if (!RunSelectDateDialog(nullptr, &selection))
-        return;
-    m_commands.ShowSelection(selection);
 }
 
 int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html)

@@ -38,8 +38,8 @@ public:
 
     // The month of today as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind);
-    // Runs the select-date dialog and shows the range chosen.
-    void SelectDate();
+    // Shows the range chosen in the select-date dialog.
+    void ShowSelection(const DATESELECTION& selection) { m_commands.ShowSelection(selection); }
 
     // Replaces the inner HTML of the first element whose id or name is `id`.
     // 0 when there is no page yet; else 1.
