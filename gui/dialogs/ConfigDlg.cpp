@@ -93,3 +93,5 @@ void CConfigDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_ConfigDlg.cpp"

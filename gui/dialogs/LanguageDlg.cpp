@@ -101,3 +101,5 @@ void CLanguageDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_LanguageDlg.cpp"

@@ -180,3 +180,5 @@ void CNotesDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_NotesDlg.cpp"

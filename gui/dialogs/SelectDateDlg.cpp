@@ -205,3 +205,5 @@ void CSelectDateDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_SelectDateDlg.cpp"

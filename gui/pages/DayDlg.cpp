@@ -122,3 +122,5 @@ void CDayDlg::keyPressEvent(QKeyEvent* event)
 }
 
 } // namespace talvoren
+
+#include "moc_DayDlg.cpp"

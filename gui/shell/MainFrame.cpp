@@ -341,3 +341,5 @@ void CMainFrame::OnCommand(int id)
 }
 
 } // namespace talvoren
+
+#include "moc_MainFrame.cpp"

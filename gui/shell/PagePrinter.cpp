@@ -119,3 +119,5 @@ void CPagePrinter::Finish(const QByteArray& pdf)
 }
 
 } // namespace talvoren
+
+#include "moc_PagePrinter.cpp"

@@ -194,3 +194,5 @@ QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)
 }
 
 } // namespace talvoren
+
+#include "moc_TalvorenView.cpp"
