@@ -78,9 +78,9 @@ std::vector<MOUNTENTRY> ParseMountInfo(const std::string& text)
     return mounts;
 }
 
-std::vector<MOUNTENTRY> ReadMountTable()
+std::vector<MOUNTENTRY> ReadMountTable(const std::string& path)
 {
-    std::ifstream file("/proc/self/mountinfo");
+    std::ifstream file(path);
     if (!file)
         return {};
     std::ostringstream text;

@@ -23,8 +23,9 @@ inline constexpr const char kInstallCdMarker[] = "orlanid.dat";
 // well-formed line, in order; malformed lines are skipped.
 std::vector<MOUNTENTRY> ParseMountInfo(const std::string& text);
 
-// The mount table of this process (empty when it cannot be read).
-std::vector<MOUNTENTRY> ReadMountTable();
+// The mount table in the file `path`, by default this process's (empty when
+// it cannot be read).
+std::vector<MOUNTENTRY> ReadMountTable(const std::string& path = "/proc/self/mountinfo");
 
 // True for the file systems of optical discs (iso9660, udf): the CD-ROM drives.
 bool IsCdRomFileSystem(const std::string& fsType);

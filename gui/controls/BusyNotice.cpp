@@ -7,13 +7,13 @@
 
 namespace talvoren
 {
-CBusyNotice::CBusyNotice(const QString& text, const QPixmap& icon) : m_pWnd(new CBusyNoticeWnd)
+CBusyNotice::CBusyNotice(const QString& text, const QPixmap& icon) : m_pWnd(std::make_unique<CBusyNoticeWnd>())
 {
     m_pWnd->Create(text, icon);
 }
 
 CBusyNotice::CBusyNotice(const QString& text, int iconId, bool waitCursor)
-    : m_pWnd(new CBusyNoticeWnd), m_bWaitCursor(waitCursor)
+    : m_pWnd(std::make_unique<CBusyNoticeWnd>()), m_bWaitCursor(waitCursor)
 {
     if (m_bWaitCursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -22,7 +22,7 @@ CBusyNotice::CBusyNotice(const QString& text, int iconId, bool waitCursor)
 
 CBusyNotice::~CBusyNotice()
 {
-    delete m_pWnd;   // the window goes with its font
+    m_pWnd.reset();   // the window goes with its font, then the cursor comes back
     if (m_bWaitCursor)
         QApplication::restoreOverrideCursor();
 }

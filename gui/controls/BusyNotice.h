@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <memory>
 
 namespace talvoren
 {
@@ -20,10 +21,10 @@ public:
     CBusyNotice(const CBusyNotice&) = delete;
     CBusyNotice& operator=(const CBusyNotice&) = delete;
 
-    CBusyNoticeWnd* Window() const { return m_pWnd; }
+    CBusyNoticeWnd* Window() const { return m_pWnd.get(); }
 
 private:
-    CBusyNoticeWnd* m_pWnd;
+    std::unique_ptr<CBusyNoticeWnd> m_pWnd;
     bool m_bWaitCursor = false;
 };
 

@@ -107,3 +107,5 @@ void CBusyNoticeWnd::paintEvent(QPaintEvent*)
 }
 
 } // namespace talvoren
+
+#include "moc_BusyNoticeWnd.cpp"

@@ -283,3 +283,5 @@ void CEditListCtrl::paintEvent(QPaintEvent* event)
 }
 
 } // namespace talvoren
+
+#include "moc_EditListCtrl.cpp"

@@ -182,3 +182,5 @@ bool CImageButton::event(QEvent* event)
 }
 
 } // namespace talvoren
+
+#include "moc_ImageButton.cpp"

@@ -143,3 +143,5 @@ void CInPlaceEdit::insertFromMimeData(const QMimeData* source)
 }
 
 } // namespace talvoren
+
+#include "moc_InPlaceEdit.cpp"

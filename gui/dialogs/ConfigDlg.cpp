@@ -1,7 +1,7 @@
 #include "gui/dialogs/ConfigDlg.h"
 
 #include "gui/controls/ImageButton.h"
-#include "gui/dialogs/DialogHost.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
 #include "platform/MessageSink.h"
 #include "platform/VietnameseFontText.h"
@@ -14,7 +14,7 @@
 
 namespace talvoren
 {
-CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent)
+CConfigDlg::CConfigDlg(const CAppContext& context, QWidget* parent) : QDialog(parent)
 {
     // Template 133: " Configuration ", 250 x 80 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -47,7 +47,7 @@ CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent)
     // their template captions, unchecked, and the buttons their plain look.
     CONFIGSTATES states;
     if (ReadConfigOptions(&states)) {
-        const QFont vietnamese = VietnameseDisplayFont();
+        const QFont& vietnamese = context.VietnameseFont();
         for (std::size_t i = 0; i < kConfigOptionCount; ++i) {
             m_checks[i]->setChecked(states[i]);
             m_checks[i]->setFont(vietnamese);
@@ -93,3 +93,5 @@ void CConfigDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_ConfigDlg.cpp"

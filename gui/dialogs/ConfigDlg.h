@@ -13,12 +13,15 @@ class QPushButton;
 
 namespace talvoren
 {
+class CAppContext;
+
 class CConfigDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CConfigDlg(QWidget* parent = nullptr);
+    // Shows its captions in the context's Vietnamese font.
+    explicit CConfigDlg(const CAppContext& context, QWidget* parent = nullptr);
 
     // The check box of a row of the option table (0..2), by control id.
     QCheckBox* CheckBox(int id) const;

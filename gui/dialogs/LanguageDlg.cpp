@@ -2,7 +2,7 @@
 
 #include "dialogs/LanguageInstaller.h"
 #include "gui/controls/ImageButton.h"
-#include "gui/dialogs/DialogHost.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
 #include "platform/VietnameseFontText.h"
 #include "resources/DialogCaptions.h"
@@ -24,9 +24,7 @@ QString Decoded(const char16_t* caption)
 }
 }
 
-CLanguageDlg::CLanguageDlg(CLanguageState& language, const std::string& programFolder, bool onCdRom,
-                           QWidget* parent)
-    : QDialog(parent), m_language(language), m_strProgramFolder(programFolder)
+CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     // Template 137: " Internationalise", 189 x 89 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -58,7 +56,7 @@ CLanguageDlg::CLanguageDlg(CLanguageState& language, const std::string& programF
 
     // Every opening starts from the first language and the English word
     // order, whatever is in force.
-    for (const std::string& name : CLanguageInstaller::LanguageNames(onCdRom))
+    for (const std::string& name : CLanguageInstaller::LanguageNames(context.IsOnCdRom()))
         m_pList->addItem(QString::fromStdString(name));
     m_pList->setCurrentIndex(0);
 
@@ -69,7 +67,7 @@ CLanguageDlg::CLanguageDlg(CLanguageState& language, const std::string& programF
     m_pOk = imageOk;
     m_pCancel = imageCancel;
 
-    const QFont vietnamese = VietnameseDisplayFont();
+    const QFont& vietnamese = context.VietnameseFont();
     m_pFrame->setFont(vietnamese);
     m_pFrame->setTitle(Decoded(kLanguageFrameCaption));
     m_pVietnameseOrder->setFont(vietnamese);
@@ -89,7 +87,8 @@ void CLanguageDlg::accept()
     if (m_pList->currentIndex() < 0)
         return;
     const std::string name = m_pList->currentText().toStdString();
-    if (!CLanguageInstaller::Install(m_strProgramFolder, name, m_pVietnameseOrder->isChecked(), m_language))
+    if (!CLanguageInstaller::Install(m_context.ProgramFolder(), name, m_pVietnameseOrder->isChecked(),
+                                     m_context.Language()))
         return;   // the copy failed and said so; nothing is switched
     if (m_reload)
         m_reload();
@@ -102,3 +101,5 @@ void CLanguageDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_LanguageDlg.cpp"

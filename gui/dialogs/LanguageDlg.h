@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <functional>
-#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -14,20 +13,19 @@ class QPushButton;
 class QRadioButton;
 namespace talvoren
 {
-struct CLanguageState;
+class CAppContext;
 
 class CLanguageDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `language` is the run's language state that OK changes; `programFolder`
-    // the folder of the executable; `onCdRom` offers the short list.
-    CLanguageDlg(CLanguageState& language, const std::string& programFolder, bool onCdRom,
-                 QWidget* parent = nullptr);
+    // OK changes the context's language state and installs into its program
+    // folder; from a CD-ROM the dialog offers the short list.
+    explicit CLanguageDlg(CAppContext& context, QWidget* parent = nullptr);
 
     // Called after OK has stored a new folder and flag, before the dialog
-    // ends: the main window's ReloadLanguageData.
+    // ends: the frame reloads the language data here.
     void SetReloadHandler(std::function<void()> reload) { m_reload = std::move(reload); }
 
     QComboBox* LanguageList() const { return m_pList; }
@@ -44,8 +42,7 @@ public:
     void reject() override;
 
 private:
-    CLanguageState& m_language;
-    std::string m_strProgramFolder;
+    CAppContext& m_context;
     std::function<void()> m_reload;
     QComboBox* m_pList = nullptr;
     QRadioButton* m_pVietnameseOrder = nullptr;

@@ -4,7 +4,7 @@
 #include "gui/controls/EditListCtrl.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/InPlaceEdit.h"
-#include "gui/dialogs/DialogHost.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
 #include "platform/MessageSink.h"
 #include "resources/DialogIds.h"
@@ -22,9 +22,9 @@ namespace
 const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
 }
 
-CNotesDlg::CNotesDlg(const std::string& programFolder, QWidget* parent)
-    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(programFolder)),
-      m_strTemporaryPath(CNotesFile::TemporaryPath(programFolder))
+CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder())),
+      m_strTemporaryPath(CNotesFile::TemporaryPath(context.ProgramFolder()))
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -63,7 +63,7 @@ CNotesDlg::CNotesDlg(const std::string& programFolder, QWidget* parent)
     m_pList->SetColumnKind(0, CEditListCtrl::kDigits);
     m_pList->SetColumnKind(1, CEditListCtrl::kDigits);
     m_pList->SetColumnKind(2, CEditListCtrl::kText);
-    m_pList->setFont(ListFont());
+    m_pList->setFont(context.ListFont());
     // Rows as high as a line of the list font, so that ten rows fit.
     m_pList->verticalHeader()->setMinimumSectionSize(1);
     m_pList->verticalHeader()->setDefaultSectionSize(m_pList->fontMetrics().height() + 3);
@@ -180,3 +180,5 @@ void CNotesDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_NotesDlg.cpp"

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace talvoren
 {
+class CAppContext;
 class CBusyNoticeWnd;
 class CEditListCtrl;
 class CInPlaceEdit;
@@ -23,8 +24,8 @@ class CNotesDlg : public QDialog
     Q_OBJECT
 
 public:
-    // Edits "<programFolder>/Vietnam/uNote.txt".
-    explicit CNotesDlg(const std::string& programFolder, QWidget* parent = nullptr);
+    // Edits "<program folder>/Vietnam/uNote.txt" in the context's list font.
+    explicit CNotesDlg(const CAppContext& context, QWidget* parent = nullptr);
 
     CEditListCtrl* List() const { return m_pList; }
     CInPlaceEdit* CurrentEditor() const { return m_pEditor; }

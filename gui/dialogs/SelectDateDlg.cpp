@@ -1,7 +1,7 @@
 #include "gui/dialogs/SelectDateDlg.h"
 
 #include "gui/controls/ImageButton.h"
-#include "gui/dialogs/DialogHost.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
 #include "platform/VietnameseFontText.h"
 #include "resources/DialogCaptions.h"
@@ -46,17 +46,18 @@ private:
 };
 }
 
-CSelectDateDlg::CSelectDateDlg(QWidget* parent) : QDialog(parent)
+CSelectDateDlg::CSelectDateDlg(const CAppContext& context, QWidget* parent) : QDialog(parent)
 {
-    Build(TodayLocal());
+    Build(TodayLocal(), context.VietnameseFont());
 }
 
-CSelectDateDlg::CSelectDateDlg(const CIVILDATE& today, QWidget* parent) : QDialog(parent)
+CSelectDateDlg::CSelectDateDlg(const CAppContext& context, const CIVILDATE& today, QWidget* parent)
+    : QDialog(parent)
 {
-    Build(today);
+    Build(today, context.VietnameseFont());
 }
 
-void CSelectDateDlg::Build(const CIVILDATE& today)
+void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
 {
     // Template 131: " Select ", 250 x 150 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -132,7 +133,6 @@ void CSelectDateDlg::Build(const CIVILDATE& today)
         m_pToDay->addItem(text);
     }
     m_pFromDay->setCurrentIndex(defaults.nFromDay - 1);
-    const QFont vietnamese = VietnameseDisplayFont();
     for (QComboBox* list : {m_pFromMonth, m_pMonth, m_pToMonth})
         list->setFont(vietnamese);
     for (int i = 0; kMonthCaptions[i]; ++i)
@@ -205,3 +205,5 @@ void CSelectDateDlg::reject()
 }
 
 } // namespace talvoren
+
+#include "moc_SelectDateDlg.cpp"

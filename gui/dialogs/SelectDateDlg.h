@@ -18,15 +18,17 @@ class QToolButton;
 
 namespace talvoren
 {
+class CAppContext;
+
 class CSelectDateDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Opens on today's local date.
-    explicit CSelectDateDlg(QWidget* parent = nullptr);
+    // Opens on today's local date; captions in the context's Vietnamese font.
+    explicit CSelectDateDlg(const CAppContext& context, QWidget* parent = nullptr);
     // Opens on `today` (for a caller that knows the date).
-    CSelectDateDlg(const CIVILDATE& today, QWidget* parent);
+    CSelectDateDlg(const CAppContext& context, const CIVILDATE& today, QWidget* parent);
 
     // The choice, valid after the dialog ended with IDOK.
     const DATESELECTION& Selection() const { return m_selection; }
@@ -54,7 +56,7 @@ public:
     void reject() override;
 
 private:
-    void Build(const CIVILDATE& today);
+    void Build(const CIVILDATE& today, const QFont& vietnamese);
 
     DATESELECTION m_selection;
     QLineEdit* m_pYear = nullptr;

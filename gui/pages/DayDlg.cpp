@@ -3,8 +3,8 @@
 #include "gui/controls/BusyNotice.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/HtmlViewDlg.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
-#include "gui/shell/TalvorenApp.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "platform/VietnameseFontText.h"
@@ -18,7 +18,7 @@
 
 namespace talvoren
 {
-CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string& programFolder, QWidget* parent)
+CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const CAppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_year(year), m_build(std::move(build))
 {
     // Template 134: no caption bar, 250 x 309 dialog units.
@@ -40,7 +40,7 @@ CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string&
     placeholder->setObjectName(QStringLiteral("control%1").arg(IDC_PLACEHOLDER));
     placeholder->setGeometry(DialogUnitsToPixels(templateFont, 2, 1, 246, 283));
 
-    const std::string path = JoinPath(programFolder, "Html/day.htm");
+    const std::string path = JoinPath(context.ProgramFolder(), "Html/day.htm");
     if (!PathExists(path)) {
         ShowFileNotFound(path);   // the dialog stays, with its buttons and no page
         m_pClose = CImageButton::TakeOver(made[0]);
@@ -50,7 +50,6 @@ CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string&
         m_pPage = CreateHtmlViewDlg(this, placeholder->geometry(), QString::fromStdString(path));
         connect(m_pPage, &CHtmlViewDlg::DocumentComplete, this, &CDayDlg::OnDocumentComplete);
 
-        const CTalvorenApp* app = CTalvorenApp::Instance();
         const struct { QPushButton* button; CImageButton** target; int icon; const char16_t* caption; } looks[] = {
             {made[0], &m_pClose, IDI_CANCEL, kDayCloseCaption},
             {made[1], &m_pNext, IDI_NEXT, kDayNextCaption},
@@ -59,8 +58,7 @@ CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string&
         for (const auto& look : looks) {
             CImageButton* button = CImageButton::TakeOver(look.button);
             button->SetIcon(look.icon);
-            if (app)
-                button->setFont(app->VietnameseFont());
+            button->setFont(context.VietnameseFont());
             button->setText(QString::fromStdString(DecodeVietnameseFontText(look.caption)));
             *look.target = button;
         }
@@ -124,3 +122,5 @@ void CDayDlg::keyPressEvent(QKeyEvent* event)
 }
 
 } // namespace talvoren
+
+#include "moc_DayDlg.cpp"

@@ -11,6 +11,7 @@
 
 namespace talvoren
 {
+class CAppContext;
 class CHtmlViewDlg;
 class CImageButton;
 class CLiturgicalYear;
@@ -22,9 +23,9 @@ class CDayDlg : public QDialog
 public:
     using DayPageBuilder = std::function<std::string(CLiturgicalYear&, const CIVILDATE&)>;
 
-    // `year` is the main view's engine; `build` makes the day's fragment;
-    // `programFolder` holds Html/day.htm.
-    CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const std::string& programFolder, QWidget* parent);
+    // `year` is the main view's engine; `build` makes the day's fragment; the
+    // context's program folder holds Html/day.htm.
+    CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const CAppContext& context, QWidget* parent);
 
     // Builds the fragment of the current date and puts it into "Content".
     void BuildDayPage();

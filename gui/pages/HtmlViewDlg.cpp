@@ -46,3 +46,5 @@ CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QStrin
 }
 
 } // namespace talvoren
+
+#include "moc_HtmlViewDlg.cpp"

@@ -1,6 +1,7 @@
 #include "gui/platform/DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QWidget>
 
 namespace talvoren
 {
@@ -55,6 +56,13 @@ QFont MakeCellHeightFont(const QString& face, int cellHeight, int weight)
         font.setPixelSize(--pixelSize);
     }
     return font;
+}
+
+void WidenToCaption(QWidget* control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width())
+        control->resize(needed, control->height());
 }
 
 } // namespace talvoren

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace talvoren
 {
 // The base units of a font: the average width of the letters A-Z and a-z,
@@ -25,5 +27,9 @@ QFont DialogTemplateFont();
 // positive height of the platform's font record is meant; `face` falls back
 // as Qt finds one.
 QFont MakeCellHeightFont(const QString& face, int cellHeight, int weight);
+
+// Widens a check box, radio button or label whose caption is wider in the
+// font at hand than its place in the template, so that no letter is cut off.
+void WidenToCaption(QWidget* control);
 
 } // namespace talvoren

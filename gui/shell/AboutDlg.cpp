@@ -55,3 +55,5 @@ CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent) : QDialo
 }
 
 } // namespace talvoren
+
+#include "moc_AboutDlg.cpp"

@@ -1,12 +1,16 @@
 #include "gui/shell/MainFrame.h"
 
 #include "base/PageScripts.h"
+#include "gui/dialogs/ConfigDlg.h"
+#include "gui/dialogs/LanguageDlg.h"
+#include "gui/dialogs/NotesDlg.h"
+#include "gui/dialogs/SelectDateDlg.h"
 #include "gui/pages/DayDlg.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
 #include "gui/shell/AboutDlg.h"
-#include "gui/shell/DialogHooks.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -43,9 +47,7 @@ const int kToolbarButtons[] = {
 };
 }
 
-CMainFrame::CMainFrame(const CLanguageState& language, const std::string& programFolder, bool onCdRom,
-                       QWidget* parent)
-    : QMainWindow(parent), m_bNotOnCdRom(onCdRom ? 0 : 1), m_strProgramFolder(programFolder)
+CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(parent), m_context(context)
 {
     setWindowIcon(LoadIconResource(IDI_PROGRAM));
     setWindowTitle(Text(LoadResourceString(AFX_IDS_APP_TITLE)));
@@ -56,7 +58,7 @@ CMainFrame::CMainFrame(const CLanguageState& language, const std::string& progra
     ReadPageSetup(&m_savedPageSetup);
     WritePageSetup(kProgramPageHeader, kProgramPageFooter);
 
-    m_pView = new CTalvorenView(language, programFolder, this);
+    m_pView = new CTalvorenView(m_context.Language(), m_context.ProgramFolder(), this);
     setCentralWidget(m_pView);
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
         statusBar()->showMessage(text);
@@ -144,7 +146,7 @@ void CMainFrame::CreateMenus()
     file->addAction(MakeAction(ID_CONFIGURE, QStringLiteral("&Configure"), false));
     file->addSeparator();
     QAction* note = MakeAction(ID_NOTE, QStringLiteral("&Note"), false);
-    note->setEnabled(m_bNotOnCdRom == 1);
+    note->setEnabled(!m_context.IsOnCdRom());
     file->addAction(note);
     file->addSeparator();
     QAction* print = MakeAction(ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"), false);
@@ -227,8 +229,23 @@ void CMainFrame::UpdateIndicators()
 
 void CMainFrame::ShowAbout()
 {
-    CAboutDlg dialog(m_strProgramFolder, nullptr);
+    CAboutDlg dialog(m_context.ProgramFolder(), this);
     dialog.exec();
+}
+
+void CMainFrame::SelectDate()
+{
+    CSelectDateDlg dialog(m_context, this);
+    if (dialog.exec() == IDOK && m_pView)
+        m_pView->ShowSelection(dialog.Selection());
+}
+
+void CMainFrame::ChangeLanguage()
+{
+    CLanguageDlg dialog(m_context, this);
+    dialog.SetReloadHandler([this]() { ReloadLanguageData(); });
+    if (dialog.exec() == IDOK && m_pView)
+        m_pView->Year().Invalidate();
 }
 
 void CMainFrame::ReloadLanguageData()
@@ -243,7 +260,7 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case ID_DAILY:
         if (view) {
-            CDayDlg dialog(view->Year(), view->Renderers().dayPage, m_strProgramFolder, view);
+            CDayDlg dialog(view->Year(), view->Renderers().dayPage, m_context, this);
             dialog.exec();
         }
         break;
@@ -257,7 +274,7 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_SELECTDATE:
         if (view)
-            view->SelectDate();
+            SelectDate();
         break;
     case ID_EDIT_COPY:
         if (view)
@@ -265,31 +282,34 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_PRINT_PAGE:
         if (view)
-            view->RunScript(MakeOpenWinScript(m_strProgramFolder, "print.htm").c_str());
+            view->RunScript(MakeOpenWinScript(m_context.ProgramFolder(), "print.htm").c_str());
         break;
     case ID_HELP_HOWTO:
         if (view)
-            view->RunScript(MakeOpenWinScript(m_strProgramFolder, "calendar.htm").c_str());
+            view->RunScript(MakeOpenWinScript(m_context.ProgramFolder(), "calendar.htm").c_str());
         break;
-    case ID_CONFIGURE:
-        RunConfigDialog(nullptr);
+    case ID_CONFIGURE: {
+        CConfigDlg dialog(m_context, this);
+        dialog.exec();
         break;
+    }
     case ID_INTERNATIONALISE:
-        if (RunLanguageDialog(this) == IDOK && view)
-            view->Year().Invalidate();
+        ChangeLanguage();
         break;
-    case ID_NOTE:
-        if (m_bNotOnCdRom != 1)
+    case ID_NOTE: {
+        if (m_context.IsOnCdRom())
             break;
-        if (RunNotesDialog(nullptr) == IDOK && view)
+        CNotesDlg dialog(m_context, this);
+        if (dialog.exec() == IDOK && view)
             view->Year().Invalidate();
         break;
+    }
     case ID_BIBLE:
     case ID_CANTREL:
     case ID_APPENDIX:
     case ID_SOFTWARE: {
-        CShellCompanionHost host;
-        LaunchCompanion(id, m_strProgramFolder, host);
+        CShellCompanionHost host(m_context, this);
+        LaunchCompanion(id, m_context.ProgramFolder(), host);
         break;
     }
     case ID_APP_ABOUT:
@@ -321,3 +341,5 @@ void CMainFrame::OnCommand(int id)
 }
 
 } // namespace talvoren
+
+#include "moc_MainFrame.cpp"

@@ -1,16 +1,15 @@
 #pragma once
 // The program's only top-level window: toolbar and dialog bar at the top,
 // status bar at the bottom, the main view in between. It routes the
-// commands of the toolbar, menu and accelerators, and keeps the printed
-// pages' header and footer while it exists.
+// commands of the toolbar, menu and accelerators, opens the dialogs over
+// itself with the context of the run, and keeps the printed pages' header
+// and footer while it exists.
 
 #include "shell/PageSetup.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
-#include <memory>
-#include <string>
 
 class QAction;
 class QLabel;
@@ -18,8 +17,8 @@ class QToolBar;
 
 namespace talvoren
 {
+class CAppContext;
 class CTalvorenView;
-struct CLanguageState;
 
 class CMainFrame : public QMainWindow
 {
@@ -27,10 +26,9 @@ class CMainFrame : public QMainWindow
 
 public:
     // Builds the bars, replaces the page header and footer, creates the view
-    // over `language` and `programFolder`. `onCdRom`: the executable lies on a
-    // CD-ROM drive (the Note command is then disabled).
-    CMainFrame(const CLanguageState& language, const std::string& programFolder, bool onCdRom,
-               QWidget* parent = nullptr);
+    // over the context's language state and program folder. From a CD-ROM
+    // the Note command is disabled. `context` must outlive the frame.
+    explicit CMainFrame(CAppContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CTalvorenView* ActiveView() const { return m_pView; }
@@ -44,13 +42,12 @@ public:
     // The indicator pane of `id` (59137..59139).
     QLabel* Indicator(int id) const { return m_indicators.value(id, nullptr); }
 
-    // Called by the language dialog after it stored a new language folder:
-    // the engine reloads its titles.
+    // After the language dialog stored a new language folder: the engine
+    // reloads its titles.
     void ReloadLanguageData();
 
     // The page header and footer as they were before the program replaced them.
     const PAGESETUP& SavedPageSetup() const { return m_savedPageSetup; }
-    bool IsNotOnCdRom() const { return m_bNotOnCdRom != 0; }
     QPrinter* Printer() { return &m_printer; }
 
 protected:
@@ -63,15 +60,16 @@ private:
     void CreateAccelerators();
     void UpdateIndicators();
     void ShowAbout();
+    void SelectDate();
+    void ChangeLanguage();
 
+    CAppContext& m_context;
     CTalvorenView* m_pView = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QToolBar* m_pDialogBar = nullptr;
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
     PAGESETUP m_savedPageSetup;
-    int m_bNotOnCdRom = 1;
-    std::string m_strProgramFolder;
     QPrinter m_printer{QPrinter::HighResolution};
 };
 

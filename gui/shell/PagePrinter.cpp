@@ -26,19 +26,36 @@ void DrawLine(QPainter& painter, const QRect& band, const PAGESETUPLINE& line)
 }
 }
 
-CPagePrinter::CPagePrinter(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done)
-    : QObject(page), m_page(page), m_pPrinter(printer), m_done(std::move(done))
+CPagePrinter::CPagePrinter(QWebEnginePage* page, QPrinter* printer, std::unique_ptr<QPrinter> own,
+                           std::function<void(bool)> done)
+    : QObject(page), m_page(page), m_pPrinter(printer), m_ownPrinter(std::move(own)), m_done(std::move(done))
 {
 }
 
+CPagePrinter::~CPagePrinter() = default;
+
 void CPagePrinter::Print(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done)
+{
+    Begin(page, printer, nullptr, std::move(done));
+}
+
+void CPagePrinter::Print(QWebEnginePage* page, std::unique_ptr<QPrinter> printer, std::function<void(bool)> done)
+{
+    QPrinter* target = printer.get();
+    Begin(page, target, std::move(printer), std::move(done));
+}
+
+void CPagePrinter::Begin(QWebEnginePage* page, QPrinter* printer, std::unique_ptr<QPrinter> own,
+                         std::function<void(bool)> done)
 {
     if (!page || !printer) {
         if (done)
             done(false);
         return;
     }
-    (new CPagePrinter(page, printer, std::move(done)))->Start();
+    // The job is a child of its page: it goes with the page, or by itself
+    // when it has finished.
+    (new CPagePrinter(page, printer, std::move(own), std::move(done)))->Start();
 }
 
 void CPagePrinter::Start()
@@ -119,3 +136,5 @@ void CPagePrinter::Finish(const QByteArray& pdf)
 }
 
 } // namespace talvoren
+
+#include "moc_PagePrinter.cpp"

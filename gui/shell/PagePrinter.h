@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QWebEnginePage;
@@ -22,14 +23,22 @@ public:
     // the user-interface thread. A page that gives no paper layout prints
     // nothing and reports false.
     static void Print(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done = {});
+    // The same on a printer that the job takes over and deletes when it ends.
+    static void Print(QWebEnginePage* page, std::unique_ptr<QPrinter> printer, std::function<void(bool)> done = {});
+
+    ~CPagePrinter() override;
 
 private:
-    CPagePrinter(QWebEnginePage* page, QPrinter* printer, std::function<void(bool)> done);
+    CPagePrinter(QWebEnginePage* page, QPrinter* printer, std::unique_ptr<QPrinter> own,
+                 std::function<void(bool)> done);
+    static void Begin(QWebEnginePage* page, QPrinter* printer, std::unique_ptr<QPrinter> own,
+                      std::function<void(bool)> done);
     void Start();
     void Finish(const QByteArray& pdf);
 
     QPointer<QWebEnginePage> m_page;
     QPrinter* m_pPrinter;
+    std::unique_ptr<QPrinter> m_ownPrinter;   // null when the caller keeps the printer
     std::function<void(bool)> m_done;
     QString m_strTitle;
     QString m_strUrl;

@@ -42,3 +42,5 @@ CPromptDlg::CPromptDlg(const std::u16string& text, int iconId, const QFont* font
 }
 
 } // namespace talvoren
+
+#include "moc_PromptDlg.cpp"

@@ -1,7 +1,7 @@
 #include "gui/shell/ShellCompanionHost.h"
 
+#include "gui/platform/AppContext.h"
 #include "gui/shell/PromptDlg.h"
-#include "gui/shell/TalvorenApp.h"
 #include "platform/SystemPaths.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
@@ -23,8 +23,7 @@ bool CShellCompanionHost::FindInstallCd(std::string* root)
 
 bool CShellCompanionHost::PromptForCd()
 {
-    const CTalvorenApp* app = CTalvorenApp::Instance();
-    CPromptDlg prompt(kInsertCdPrompt, IDI_WAIT, app ? &app->VietnameseFont() : nullptr, nullptr);
+    CPromptDlg prompt(kInsertCdPrompt, IDI_WAIT, &m_context.VietnameseFont(), m_pParent);
     return prompt.exec() == IDOK;
 }
 

@@ -56,3 +56,5 @@ void CStatusBridge::Install(QWebEnginePage* page)
 }
 
 } // namespace talvoren
+
+#include "moc_StatusBridge.cpp"

@@ -1,6 +1,6 @@
 #include "gui/shell/TalvorenApp.h"
 
-#include "gui/platform/DialogUnits.h"
+#include "gui/platform/AppContext.h"
 #include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
 #include "gui/resources/IconResources.h"
@@ -21,14 +21,13 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 namespace talvoren
 {
 namespace
 {
-CTalvorenApp* g_pApp = nullptr;
-
 std::string ExecutablePath()
 {
     char buffer[4096];
@@ -48,24 +47,17 @@ CTalvorenApp::CTalvorenApp(int& argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Talvoren"));
     QApplication::setOrganizationName(QStringLiteral("Sorvane Network"));
     m_messageSink = std::make_unique<CQtMessageSink>();
-    g_pApp = this;
 }
 
 CTalvorenApp::~CTalvorenApp()
 {
-    // Shutdown in the reverse order: frame and view, fonts, the lock.
+    // Shutdown in the reverse order: frame and view, the context with its
+    // fonts, the lock.
     m_pFrame.reset();
-    m_vietnameseFont = QFont();
-    m_listFont = QFont();
+    m_context.reset();
     m_instance.reset();
     m_messageSink.reset();
-    g_pApp = nullptr;
     m_application.reset();
-}
-
-CTalvorenApp* CTalvorenApp::Instance()
-{
-    return g_pApp;
 }
 
 bool CTalvorenApp::InitInstance()
@@ -82,8 +74,9 @@ bool CTalvorenApp::InitInstance()
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
 
     const std::string programFolder = talvoren::ProgramFolder();
-    m_language.strFolder = StartupLanguageFolder(programFolder);
-    m_language.nSyntax = 1;
+    CLanguageState language;
+    language.strFolder = StartupLanguageFolder(programFolder);
+    language.nSyntax = 1;
 
     const std::string exePath = ExecutablePath();
     const std::vector<MOUNTENTRY> mounts = ReadMountTable();
@@ -91,11 +84,10 @@ bool CTalvorenApp::InitInstance()
     const char* home = std::getenv("HOME");
     MakeDesktopShortcut(exePath, onCdRom, UserDesktopFolder(), home ? home : "");
 
-    m_vietnameseFont = MakeCellHeightFont(QStringLiteral("Vietnam"), 12, QFont::Normal);
-    m_listFont = MakeCellHeightFont(QStringLiteral("Verdana"), 16, QFont::Normal);
+    m_context = std::make_unique<CAppContext>(programFolder, language, onCdRom);
 
     QApplication::setWindowIcon(LoadIconResource(IDI_PROGRAM));
-    m_pFrame = std::make_unique<CMainFrame>(m_language, programFolder, onCdRom);
+    m_pFrame = std::make_unique<CMainFrame>(*m_context);
     // The full work area first, for a desktop without a window manager that
     // maximises.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -3,7 +3,6 @@
 #include "base/PageScripts.h"
 #include "gui/controls/BusyNotice.h"
 #include "gui/resources/IconResources.h"
-#include "gui/shell/DialogHooks.h"
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
@@ -18,6 +17,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <memory>
 
 namespace talvoren
 {
@@ -54,7 +54,7 @@ void CTalvorenView::OnInitialUpdate()
     const std::string databasePath = JoinPath(m_strProgramFolder, "Bible.db");
     const std::string connection = "Data Source=" + databasePath;
     m_db.Close();
-    m_bDatabaseOpen = m_db.Open(connection, "", "") ? 1 : 0;
+    m_bDatabaseOpen = m_db.Open(connection, "", "");
 }
 
 void CTalvorenView::OnLoadFinished(bool ok)
@@ -90,14 +90,6 @@ void CTalvorenView::EndBuilding()
 void CTalvorenView::ShowCurrentMonth(int kind)
 {
     m_commands.ShowCurrentMonth(kind, TodayLocal());
-}
-
-void CTalvorenView::SelectDate()
-{
-    DATESELECTION selection;
-    if (!RunSelectDateDialog(nullptr, &selection))
-        return;
-    m_commands.ShowSelection(selection);
 }
 
 int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html)
@@ -152,7 +144,7 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     ++m_nBuilding;
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
-        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen != 0, m_strProgramFolder);
+        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
     }
     if (passages.bShow) {
         SetElementHtml("rightCol2", passages.strHtml);
@@ -170,12 +162,12 @@ void CTalvorenView::Print(QPrinter* printer)
         return;
     if (target == &fallback) {
         // The job outlives this call: give it a printer of its own.
-        auto* own = new QPrinter(QPrinter::HighResolution);
+        auto own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         own->setPrinterName(fallback.printerName());
         own->setOutputFileName(fallback.outputFileName());
         own->setPageLayout(fallback.pageLayout());
         own->setCopyCount(fallback.copyCount());
-        CPagePrinter::Print(page(), own, [own](bool) { delete own; });
+        CPagePrinter::Print(page(), std::move(own));
         return;
     }
     CPagePrinter::Print(page(), target);
@@ -190,16 +182,16 @@ QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)
     connect(window->page(), &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
     connect(window, &QWebEngineView::titleChanged, window, &QWidget::setWindowTitle);
     connect(window, &QWebEngineView::printRequested, window, [window]() {
-        auto* printer = new QPrinter(QPrinter::HighResolution);
-        QPrintDialog dialog(printer, window);
-        if (dialog.exec() != QDialog::Accepted) {
-            delete printer;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        QPrintDialog dialog(printer.get(), window);
+        if (dialog.exec() != QDialog::Accepted)
             return;
-        }
-        CPagePrinter::Print(window->page(), printer, [printer](bool) { delete printer; });
+        CPagePrinter::Print(window->page(), std::move(printer));
     });
     window->show();
     return window;
 }
 
 } // namespace talvoren
+
+#include "moc_TalvorenView.cpp"

@@ -38,8 +38,8 @@ public:
 
     // The month of today as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind);
-    // Runs the select-date dialog and shows the range chosen.
-    void SelectDate();
+    // Shows the range chosen in the select-date dialog.
+    void ShowSelection(const DATESELECTION& selection) { m_commands.ShowSelection(selection); }
 
     // Replaces the inner HTML of the first element whose id or name is `id`.
     // 0 when there is no page yet; else 1.
@@ -59,7 +59,7 @@ public:
 
     CLiturgicalYear& Year() { return m_year; }
     CScriptureDb& Database() { return m_db; }
-    bool IsDatabaseOpen() const { return m_bDatabaseOpen != 0; }
+    bool IsDatabaseOpen() const { return m_bDatabaseOpen; }
     bool HasDocument() const { return m_bHasDocument; }
     const std::string& ProgramFolder() const { return m_strProgramFolder; }
     const PAGERENDERERS& Renderers() const { return m_renderers; }
@@ -85,7 +85,7 @@ private:
 
     CLiturgicalYear m_year;
     CScriptureDb m_db;
-    int m_bDatabaseOpen = 0;
+    bool m_bDatabaseOpen = false;
     bool m_bHasDocument = false;
     std::string m_strLastScript;
     std::string m_strProgramFolder;

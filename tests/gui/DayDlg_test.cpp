@@ -7,6 +7,7 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
+#include "gui/platform/AppContext.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
@@ -22,6 +23,7 @@ class DayDlgTest : public QObject
 
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;
+    std::unique_ptr<CAppContext> m_context;
     std::unique_ptr<CLiturgicalYear> m_year;
 
     static QString DayText(CDayDlg& dialog)
@@ -37,12 +39,13 @@ private slots:
     void initTestCase()
     {
         m_folder = std::make_unique<CGuiTestFolder>();
-        m_year = std::make_unique<CLiturgicalYear>(m_folder->Language());
+        m_context = std::make_unique<CAppContext>(m_folder->ProgramFolder(), m_folder->Language(), false);
+        m_year = std::make_unique<CLiturgicalYear>(m_context->Language());
     }
 
     void showsTodayThenWalksAcrossTheYearEnd()
     {
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, m_folder->ProgramFolder(), nullptr);
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, *m_context, nullptr);
         QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
         dialog.show();
         QVERIFY(dialog.PageView());
@@ -86,7 +89,7 @@ private slots:
 
     void buttonsCarryTheirIconsAndDecodedCaptions()
     {
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, m_folder->ProgramFolder(), nullptr);
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, *m_context, nullptr);
         QCOMPARE(dialog.Button(IDOK)->text(), QStringLiteral(" Ngưng "));
         QCOMPARE(dialog.Button(IDC_NEXT)->text(), QStringLiteral(" Ngày Mai "));
         QCOMPARE(dialog.Button(IDC_PREV)->text(), QStringLiteral(" Hôm Qua "));
@@ -103,7 +106,8 @@ private slots:
     {
         CGuiTestFolder empty(false);
         CRecordingMessageSink messages;
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, empty.ProgramFolder(), nullptr);
+        CAppContext context(empty.ProgramFolder(), empty.Language(), false);
+        CDayDlg dialog(*m_year, TestRenderers().dayPage, context, nullptr);
         QCOMPARE(messages.Messages().size(), size_t(1));
         QCOMPARE(QString::fromStdString(messages.Messages()[0]),
                  QStringLiteral("File %1/Html/day.htm not found!").arg(QString::fromStdString(empty.ProgramFolder())));

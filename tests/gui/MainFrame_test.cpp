@@ -3,6 +3,7 @@
 // header and footer kept while the frame exists.
 
 #include "base/CivilDate.h"
+#include "gui/platform/AppContext.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
 #include "platform/SettingsKey.h"
@@ -42,6 +43,7 @@ class MainFrameTest : public QObject
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;
     std::unique_ptr<CRecordingMessageSink> m_messages;
+    std::unique_ptr<CAppContext> m_context;
     std::unique_ptr<CMainFrame> m_frame;
 
     QWebEnginePage* Page() { return m_frame->ActiveView()->page(); }
@@ -58,7 +60,8 @@ private slots:
         key.WriteString("header", "my header &p");
         key.Close();
 
-        m_frame = std::make_unique<CMainFrame>(m_folder->Language(), m_folder->ProgramFolder(), false);
+        m_context = std::make_unique<CAppContext>(m_folder->ProgramFolder(), m_folder->Language(), false);
+        m_frame = std::make_unique<CMainFrame>(*m_context);
         m_frame->ActiveView()->SetRenderers(TestRenderers());
         m_frame->resize(1200, 800);
         m_frame->show();
@@ -193,9 +196,9 @@ private slots:
 
     void noteIsGreyedOnACdRom()
     {
-        CMainFrame onCd(m_folder->Language(), m_folder->ProgramFolder(), true);
+        CAppContext fromCd(m_folder->ProgramFolder(), m_folder->Language(), true);
+        CMainFrame onCd(fromCd);
         QVERIFY(!onCd.Action(ID_NOTE)->isEnabled());
-        QVERIFY(!onCd.IsNotOnCdRom());
         m_messages->Clear();
         onCd.OnCommand(ID_NOTE);   // does nothing, not even the dialog's message
         QVERIFY(m_messages->Messages().empty());

@@ -1,17 +1,34 @@
 // Printing a page to a PDF file: every sheet carries the program's header
-// and the footer with its page number and the number of pages.
+// and the footer with its page number and the number of pages; a printer
+// handed over to the job goes when the job ends.
 
 #include "gui/shell/PagePrinter.h"
 #include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 
+#include <QFile>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QWebEngineView>
+#include <memory>
 
 using namespace talvoren;
+
+namespace
+{
+// A printer that says when it is deleted.
+class CWatchedPrinter : public QPrinter
+{
+public:
+    explicit CWatchedPrinter(bool* gone) : m_pGone(gone) {}
+    ~CWatchedPrinter() override { *m_pGone = true; }
+
+private:
+    bool* m_pGone;
+};
+}
 
 class PagePrinterTest : public QObject
 {
@@ -58,6 +75,29 @@ private slots:
         }
         const QImage first = document.render(0, QSize(600, 850));
         QVERIFY(first.save(QStringLiteral(TALVOREN_SCREENSHOT_DIR "/printed-page-test.png")));
+    }
+
+    void aPrinterHandedOverGoesWithItsJob()
+    {
+        CGuiTestFolder folder;
+        bool gone = false;
+        bool result = true;
+        CPagePrinter::Print(nullptr, std::make_unique<CWatchedPrinter>(&gone), [&](bool ok) { result = ok; });
+        QVERIFY(gone);
+        QVERIFY(!result);
+
+        QWebEngineView view;
+        QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+        view.setHtml(QStringLiteral("<p>Ngày</p>"));
+        QVERIFY(loaded.wait(30000));
+        gone = false;
+        auto printer = std::make_unique<CWatchedPrinter>(&gone);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(folder.Path(QStringLiteral("handed-over.pdf")));
+        CPagePrinter::Print(view.page(), std::move(printer), [&](bool ok) { result = ok; });
+        QTRY_VERIFY_WITH_TIMEOUT(gone, 60000);
+        QVERIFY(result);
+        QVERIFY(QFile::exists(folder.Path(QStringLiteral("handed-over.pdf"))));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "base/PageScripts.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
+#include "gui/platform/AppContext.h"
 #include "gui/shell/AboutDlg.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
@@ -28,8 +29,8 @@ class ScreenshotsTest : public QObject
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;   // private settings, home and runtime folders
     std::unique_ptr<CRecordingMessageSink> m_messages;
+    std::unique_ptr<CAppContext> m_context;
     std::unique_ptr<CMainFrame> m_frame;
-    CLanguageState m_language;
 
     QWebEnginePage* Page() { return m_frame->ActiveView()->page(); }
     static std::string ProgramFolder() { return TALVOREN_PROGRAM_DIR; }
@@ -41,8 +42,10 @@ private slots:
             QSKIP("the program folder has no Html/Calendar.htm yet");
         m_folder = std::make_unique<CGuiTestFolder>();
         m_messages = std::make_unique<CRecordingMessageSink>();
-        m_language.strFolder = ProgramFolder() + "/Vietnam/";
-        m_frame = std::make_unique<CMainFrame>(m_language, ProgramFolder(), false);
+        CLanguageState language;
+        language.strFolder = ProgramFolder() + "/Vietnam/";
+        m_context = std::make_unique<CAppContext>(ProgramFolder(), language, false);
+        m_frame = std::make_unique<CMainFrame>(*m_context);
         m_frame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
         m_frame->resize(1280, 860);   // the virtual display has no window manager to maximise it
         m_frame->show();
@@ -97,7 +100,7 @@ private slots:
     void dayDialog()
     {
         CTalvorenView* view = m_frame->ActiveView();
-        CDayDlg dialog(view->Year(), view->Renderers().dayPage, ProgramFolder(), m_frame.get());
+        CDayDlg dialog(view->Year(), view->Renderers().dayPage, *m_context, m_frame.get());
         QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
         dialog.show();
         QVERIFY(built.wait(30000));

@@ -4,6 +4,7 @@
 
 #include "gui/controls/ImageButton.h"
 #include "gui/dialogs/ConfigDlg.h"
+#include "gui/platform/AppContext.h"
 #include "platform/SettingsKey.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -26,6 +27,7 @@ private:
     std::unique_ptr<CTestFolder> m_config;
     std::unique_ptr<CScopedConfigFolder> m_scoped;
     CRecordingMessageSink m_messages;
+    CAppContext m_context{"", CLanguageState(), false};
 
     static std::uint32_t Stored(const char* name)
     {
@@ -64,7 +66,7 @@ private slots:
 
     void aFreshStoreOpensUncheckedAndOkCreatesTheValues()
     {
-        CConfigDlg dialog;
+        CConfigDlg dialog(m_context);
         Open(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Configuration "));
         const struct { int id; const char* caption; } rows[] = {
@@ -99,7 +101,7 @@ private slots:
         Store("Epiphany", 1);
         Store("Ascension", 0);
         Store("CorpusChristi", 7);   // any non-zero number counts as 1
-        CConfigDlg dialog;
+        CConfigDlg dialog(m_context);
         Open(dialog);
         QVERIFY(dialog.CheckBox(1012)->isChecked());
         QVERIFY(!dialog.CheckBox(1013)->isChecked());
@@ -118,7 +120,7 @@ private slots:
     void cancelWritesNothing()
     {
         Store("Ascension", 0);
-        CConfigDlg dialog;
+        CConfigDlg dialog(m_context);
         Open(dialog);
         QTest::mouseClick(dialog.CheckBox(1012), Qt::LeftButton);
         QTest::mouseClick(dialog.CheckBox(1013), Qt::LeftButton);
@@ -127,7 +129,7 @@ private slots:
         QCOMPARE(Stored("Ascension"), 0u);
         QCOMPARE(Stored("Epiphany"), 12345u);
 
-        CConfigDlg again;
+        CConfigDlg again(m_context);
         Open(again);
         QTest::mouseClick(again.CheckBox(1014), Qt::LeftButton);
         QTest::keyClick(&again, Qt::Key_Escape);
@@ -141,7 +143,7 @@ private slots:
     {
         m_config->WriteBytes("file", "not a folder");
         CScopedConfigFolder unreachable(m_config->File("file/config"));
-        CConfigDlg dialog;
+        CConfigDlg dialog(m_context);
         Open(dialog);
         for (int id : {1012, 1013, 1014}) {
             QCOMPARE(dialog.CheckBox(id)->text(), QStringLiteral("Check1"));

@@ -6,10 +6,10 @@
 #include "gui/controls/EditListCtrl.h"
 #include "gui/controls/InPlaceEdit.h"
 #include "gui/dialogs/ConfigDlg.h"
-#include "gui/dialogs/DialogHost.h"
 #include "gui/dialogs/LanguageDlg.h"
 #include "gui/dialogs/NotesDlg.h"
 #include "gui/dialogs/SelectDateDlg.h"
+#include "gui/platform/AppContext.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
 #include "platform/SettingsKey.h"
@@ -73,6 +73,7 @@ class DialogCommandsTest : public QObject
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;
     std::unique_ptr<CRecordingMessageSink> m_messages;
+    std::unique_ptr<CAppContext> m_context;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_bActed = false;
 
@@ -117,8 +118,8 @@ private slots:
         CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
         m_folder = std::make_unique<CGuiTestFolder>();
         m_messages = std::make_unique<CRecordingMessageSink>();
-        LendRunLanguageState(&m_folder->Language());
-        m_frame = std::make_unique<CMainFrame>(m_folder->Language(), m_folder->ProgramFolder(), false);
+        m_context = std::make_unique<CAppContext>(m_folder->ProgramFolder(), m_folder->Language(), false);
+        m_frame = std::make_unique<CMainFrame>(*m_context);
         m_frame->ActiveView()->SetRenderers(DayListRenderers());
         m_frame->resize(1200, 800);
         m_frame->show();
@@ -128,7 +129,7 @@ private slots:
     void cleanupTestCase()
     {
         m_frame.reset();
-        LendRunLanguageState(nullptr);
+        m_context.reset();
     }
 
     void selectDateShowsTheChosenMonth()
@@ -239,8 +240,8 @@ private slots:
         Run(ID_INTERNATIONALISE);
         QVERIFY(m_bActed);
         const std::string german = m_folder->ProgramFolder() + "/German/";
-        QCOMPARE(m_folder->Language().strFolder, german);
-        QCOMPARE(m_folder->Language().nSyntax, 0);
+        QCOMPARE(m_context->Language().strFolder, german);
+        QCOMPARE(m_context->Language().nSyntax, 0);
         QFile copied(QString::fromStdString(german + "uNote.txt"));
         QVERIFY(copied.open(QIODevice::ReadOnly));
         QCOMPARE(copied.readAll(), QByteArray::fromStdString(CTestFolder::EncodeUtf16("15\t8\tGhi chú của tôi\r\n")));

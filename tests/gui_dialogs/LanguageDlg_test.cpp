@@ -2,9 +2,9 @@
 // OK switching to a language folder, made and filled from the current one
 // when it is missing, or staying open when a file cannot be copied.
 
-#include "engine/LanguageState.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/dialogs/LanguageDlg.h"
+#include "gui/platform/AppContext.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
@@ -28,14 +28,16 @@ class LanguageDlgTest : public QObject
 private:
     std::unique_ptr<CTestFolder> m_program;
     std::unique_ptr<CRecordingMessageSink> m_messages;
-    CLanguageState m_language;
+    std::unique_ptr<CAppContext> m_context;     // the run from a hard disk
+    std::unique_ptr<CAppContext> m_cdContext;   // the run from a CD-ROM
     int m_nReloads = 0;
 
     std::string Program() const { return m_program->Path().substr(0, m_program->Path().size() - 1); }
+    CLanguageState& Language() { return m_context->Language(); }
 
     std::unique_ptr<CLanguageDlg> Open(bool onCdRom = false)
     {
-        auto dialog = std::make_unique<CLanguageDlg>(m_language, Program(), onCdRom);
+        auto dialog = std::make_unique<CLanguageDlg>(onCdRom ? *m_cdContext : *m_context);
         dialog->SetReloadHandler([this]() { ++m_nReloads; });
         dialog->show();
         dialog->activateWindow();
@@ -52,8 +54,11 @@ private slots:
         QVERIFY(CopyFolder(QStringLiteral(TALVOREN_PROGRAM_DIR "/Vietnam"),
                            QString::fromStdString(m_program->File("Vietnam"))));
         m_program->WriteBytes("Vietnam/x.txt", "skipped");
-        m_language.strFolder = m_program->File("Vietnam/");
-        m_language.nSyntax = 1;
+        CLanguageState language;
+        language.strFolder = m_program->File("Vietnam/");
+        language.nSyntax = 1;
+        m_context = std::make_unique<CAppContext>(Program(), language, false);
+        m_cdContext = std::make_unique<CAppContext>(Program(), language, true);
         m_nReloads = 0;
         m_messages = std::make_unique<CRecordingMessageSink>();
     }
@@ -95,8 +100,8 @@ private slots:
         QVERIFY(dialog);
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(IDOK));
-        QCOMPARE(m_language.strFolder, m_program->File("English/"));
-        QCOMPARE(m_language.nSyntax, 0);
+        QCOMPARE(Language().strFolder, m_program->File("English/"));
+        QCOMPARE(Language().nSyntax, 0);
         QCOMPARE(m_nReloads, 1);
         for (const char* name : {"utitles.txt", "ufeast.txt", "uNote.txt", "uLectionaryA.txt"})
             QCOMPARE(m_program->ReadBytes(std::string("English/") + name),
@@ -107,7 +112,7 @@ private slots:
 
     void vietnameseUsesTheVietnamFolder()
     {
-        m_language.strFolder = m_program->File("English/");   // as after a switch to English
+        Language().strFolder = m_program->File("English/");   // as after a switch to English
         fs::create_directory(m_program->File("English"));
         auto dialog = Open();
         QVERIFY(dialog);
@@ -116,8 +121,8 @@ private slots:
         QVERIFY(dialog->VietnameseOrder()->isChecked());
         QTest::keyClick(dialog.get(), Qt::Key_Return);
         QCOMPARE(dialog->result(), int(IDOK));
-        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
-        QCOMPARE(m_language.nSyntax, 1);
+        QCOMPARE(Language().strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(Language().nSyntax, 1);
         QVERIFY(!fs::exists(m_program->File("Vietnamese")));
         QVERIFY(fs::is_empty(m_program->File("English")));
     }
@@ -133,8 +138,8 @@ private slots:
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->result(), 0);
-        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
-        QCOMPARE(m_language.nSyntax, 1);
+        QCOMPARE(Language().strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(Language().nSyntax, 1);
         QCOMPARE(m_nReloads, 0);
         QCOMPARE(m_messages->Messages().size(), std::size_t(2));
         QCOMPARE(m_messages->Messages()[1], "Cannot copy " + m_program->File("Vietnam/Images") + " into " +
@@ -150,8 +155,8 @@ private slots:
         dialog->LanguageList()->setCurrentIndex(1);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QCOMPARE(dialog->result(), int(IDCANCEL));
-        QCOMPARE(m_language.strFolder, m_program->File("Vietnam/"));
-        QCOMPARE(m_language.nSyntax, 1);
+        QCOMPARE(Language().strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(Language().nSyntax, 1);
         QVERIFY(!fs::exists(m_program->File("German")));
         QCOMPARE(m_nReloads, 0);
     }

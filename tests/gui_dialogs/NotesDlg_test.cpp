@@ -6,6 +6,7 @@
 #include "gui/controls/EditListCtrl.h"
 #include "gui/controls/InPlaceEdit.h"
 #include "gui/dialogs/NotesDlg.h"
+#include "gui/platform/AppContext.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui_dialogs/TypeText.h"
@@ -33,6 +34,7 @@ class NotesDlgTest : public QObject
 private:
     std::unique_ptr<CTestFolder> m_program;
     std::unique_ptr<CRecordingMessageSink> m_messages;
+    std::unique_ptr<CAppContext> m_context;
     std::unique_ptr<CNotesDlg> m_dialog;
     const std::vector<std::string> m_threeNotes = {"2\t9\tX", "15\t8\tĐức Mẹ Lên Trời", "24\t12\tnote #1"};
 
@@ -42,7 +44,9 @@ private:
 
     void Open()
     {
-        m_dialog = std::make_unique<CNotesDlg>(m_program->Path());
+        m_dialog.reset();
+        m_context = std::make_unique<CAppContext>(m_program->Path(), CLanguageState(), false);
+        m_dialog = std::make_unique<CNotesDlg>(*m_context);
         m_dialog->SetNoticeDuration(50);
         m_dialog->show();
         m_dialog->activateWindow();

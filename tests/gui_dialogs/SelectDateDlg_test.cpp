@@ -2,8 +2,8 @@
 // two ways to end it and what each hands over, and the captions and fonts.
 
 #include "gui/controls/ImageButton.h"
-#include "gui/dialogs/DialogHost.h"
 #include "gui/dialogs/SelectDateDlg.h"
+#include "gui/platform/AppContext.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -23,9 +23,11 @@ class SelectDateDlgTest : public QObject
     Q_OBJECT
 
 private:
-    static std::unique_ptr<CSelectDateDlg> Open(const CIVILDATE& today)
+    CAppContext m_context{"", CLanguageState(), false};
+
+    std::unique_ptr<CSelectDateDlg> Open(const CIVILDATE& today)
     {
-        auto dialog = std::make_unique<CSelectDateDlg>(today, nullptr);
+        auto dialog = std::make_unique<CSelectDateDlg>(m_context, today, nullptr);
         dialog->show();
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -86,7 +88,7 @@ private slots:
             {"label1007", " Năm "},      {"frame1008", " Chọn Tháng "},  {"frame1009", " Chọn Ngày "},
             {"button1", " Chọn Tháng "}, {"button1015", " Chọn Ngày "}, {"button2", " Ngưng "},
         };
-        const QString vietnameseFamily = VietnameseDisplayFont().family();
+        const QString vietnameseFamily = m_context.VietnameseFont().family();
         for (const auto& caption : captions) {
             QWidget* widget = dialog->findChild<QWidget*>(QString::fromLatin1(caption.name));
             QVERIFY2(widget, caption.name);

@@ -1,0 +1,16 @@
+#include "gui/platform/AppContext.h"
+
+#include "gui/platform/DialogUnits.h"
+
+namespace talvoren
+{
+CAppContext::CAppContext(const std::string& programFolder, const CLanguageState& language, bool onCdRom)
+    : m_strProgramFolder(programFolder),
+      m_bOnCdRom(onCdRom),
+      m_language(language),
+      m_vietnameseFont(MakeCellHeightFont(QStringLiteral("Vietnam"), 12, QFont::Normal)),
+      m_listFont(MakeCellHeightFont(QStringLiteral("Verdana"), 16, QFont::Normal))
+{
+}
+
+} // namespace talvoren

@@ -1,0 +1,43 @@
+#pragma once
+// What the windows of one run share: the program folder, whether the program
+// runs from a CD-ROM, the language state that the year engine reads and the
+// language dialog changes, and the two shared fonts. The application makes
+// it; the frame holds it and hands it to each dialog it opens.
+
+#include "engine/LanguageState.h"
+
+#include <QFont>
+#include <string>
+
+namespace talvoren
+{
+class CAppContext
+{
+public:
+    // Makes the Vietnamese display font (face "Vietnam", cell height 12), for
+    // captions in the Vietnamese font encoding, and the list font (face
+    // "Verdana", cell height 16). A Qt application must exist.
+    CAppContext(const std::string& programFolder, const CLanguageState& language, bool onCdRom);
+    // One per run: a copy would change a language state nobody reads.
+    CAppContext(const CAppContext&) = delete;
+    CAppContext& operator=(const CAppContext&) = delete;
+
+    // Where Html/, Bible.db and the language folders lie (no trailing separator).
+    const std::string& ProgramFolder() const { return m_strProgramFolder; }
+    // The executable lies on a CD-ROM drive: no notes, the short language list.
+    bool IsOnCdRom() const { return m_bOnCdRom; }
+    // The language folder (ending in a separator) and the syntax flag.
+    CLanguageState& Language() { return m_language; }
+    const CLanguageState& Language() const { return m_language; }
+    const QFont& VietnameseFont() const { return m_vietnameseFont; }
+    const QFont& ListFont() const { return m_listFont; }
+
+private:
+    std::string m_strProgramFolder;
+    bool m_bOnCdRom;
+    CLanguageState m_language;
+    QFont m_vietnameseFont;
+    QFont m_listFont;
+};
+
+} // namespace talvoren
