@@ -243,7 +243,7 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case ID_DAILY:
         if (view) {
-            CDayDlg dialog(view->Year(), view->Renderers().dayPage, m_strProgramFolder, view);
+            CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_strProgramFolder, view);
             dialog.exec();
         }
         break;
