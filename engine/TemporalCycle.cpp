@@ -17,7 +17,7 @@ constexpr int kFirstSundayOfLent = kAshWednesday + 4;
 constexpr int kFourthSundayOfLent = kAshWednesday + 25;
 constexpr int kPalmSunday = -7;
 constexpr int kSecondSundayOfEaster = 7;
-constexpr int kEasterSeasonWeeks = 8;          // day 8 starts the second week
+constexpr int kSecondWeekOfEaster = 8;         // its Monday
 constexpr int kAscensionThursday = 39;
 constexpr int kAscensionSunday = 42;
 constexpr int kSeventhWeekTuesday = 44;
@@ -232,7 +232,7 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
 
     int week = 2;
     int weekday = 1;
-    for (int d = p + kEasterSeasonWeeks; d < p + kPentecost; ++d) {
+    for (int d = p + kSecondWeekOfEaster; d < p + kPentecost; ++d) {
         DAYRECORD& day = table.days[d];
         day.strCelebration = texts.Titles().Compose(kSeasonEaster, week, weekday);
         // Tuesday to Saturday of the seventh week read positions of their
@@ -243,7 +243,7 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
         if (weekday == 0)
             day.strReadings = texts.SundayReadings(kSeasonEaster, week, 0);
         else if (weekday == 1 && (week == 2 || week == 7))
-            day.strReadings = texts.WeekdayEntry(position) + texts.Titles().PsalterMark(week % 4);
+            day.strReadings = texts.WeekdayEntry(position) + texts.Titles().PsalterMark(PsalterWeek(week));
         else
             day.strReadings = texts.WeekdayEntry(position);
         day.nColour = kColourWhite;
