@@ -21,4 +21,12 @@ std::unique_ptr<CLiturgicalYear> CEngineTestData::Engine(int epiphany, int ascen
     return engine;
 }
 
+std::unique_ptr<CLiturgicalYear> CEngineTestData::EngineInMemory(int epiphany, int ascension, int corpus)
+{
+    m_loaders.push_back(std::make_unique<CLanguageDataLoader>(m_language.Data()));
+    auto engine = std::make_unique<CLiturgicalYear>(*m_loaders.back());
+    engine->SetOptions(CALENDAROPTIONS{epiphany, ascension, corpus});
+    return engine;
+}
+
 } // namespace talvoren

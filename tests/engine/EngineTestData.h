@@ -33,8 +33,10 @@ public:
         return m_language.Year(year, epiphany, ascension, corpus);
     }
 
-    // A fresh engine over the folder.
+    // A fresh engine over the folder, or over the language in memory as it
+    // is now (the data outlives the engine with this object).
     std::unique_ptr<CLiturgicalYear> Engine(int epiphany = 0, int ascension = 0, int corpus = 0);
+    std::unique_ptr<CLiturgicalYear> EngineInMemory(int epiphany = 0, int ascension = 0, int corpus = 0);
 
     // Index of a date in `year`.
     static int Index(int year, int month, int day) { return CLiturgicalYear::DayOfYear(year, month, day); }
@@ -51,6 +53,7 @@ private:
     CScopedConfigFolder m_scopedConfig{m_config.Path()};
     CLanguageState m_state;
     CRecordingMessageSink m_messages;
+    std::vector<std::unique_ptr<CLanguageDataLoader>> m_loaders;
 };
 
 } // namespace talvoren

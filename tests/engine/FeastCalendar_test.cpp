@@ -83,7 +83,8 @@ TEST(FeastCalendar, SolemnitiesWalkOutOfPrivilegedDays)
     for (const Case& c : cases) {
         CEngineTestData data;
         data.WriteFeasts({c.line});
-        const DAYRECORD& day = Day(data.Year(c.year), c.toMonth, c.toDay);
+        const YEARTABLE year = data.Year(c.year);
+        const DAYRECORD& day = Day(year, c.toMonth, c.toDay);
         EXPECT_EQ(day.strCelebration, c.name) << c.why;
         EXPECT_EQ(day.nRank, 10) << c.why;
     }

@@ -91,7 +91,7 @@ TEST(LiturgicalYear, TableOf2006StartsOnASunday)
 TEST(LiturgicalYear, YearsOutsideTheGregorianRangeAreRefused)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));
     const std::string easter = engine->GetDay(89).strCelebration;
     for (int year : {0, -5, 1582, 10000}) {
@@ -106,7 +106,7 @@ TEST(LiturgicalYear, YearsOutsideTheGregorianRangeAreRefused)
 TEST(LiturgicalYear, HeldYearIsNotRecomputedUntilInvalidated)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));
     const int ascension = CEngineTestData::Index(2002, 5, 9);
     EXPECT_EQ(engine->GetDay(ascension).strCelebration, "T33");
@@ -172,7 +172,7 @@ TEST(LiturgicalYear, ShortTitlesListLeavesTheLaterEntriesEmpty)
 TEST(LiturgicalYear, NamesOfWeekdaysAndMonths)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));   // 1 January 2002 was a Tuesday
     EXPECT_EQ(engine->GetWeekdayName(0), "T88");
     EXPECT_EQ(engine->GetMonthName(40), "T95");
@@ -234,7 +234,7 @@ TEST_F(SettingsStoreTest, UnreachableStorePutsCorpusChristiOnSunday)
 TEST_F(SettingsStoreTest, ChangedSettingsWaitForTheNextFreshComputation)
 {
     WriteSettings(0, 0, 0);
-    auto engine = m_data.Engine();
+    auto engine = m_data.EngineInMemory();
     engine->SetOptions(CALENDAROPTIONS());
     const int thursday = CEngineTestData::Index(2002, 5, 9);
     ASSERT_TRUE(engine->ComputeYear(2002));
