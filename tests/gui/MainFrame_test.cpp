@@ -196,10 +196,11 @@ private slots:
         const std::string readings = year.GetDay(364).strReadings;
         bool stepped = false;
         QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&stepped]() {
+        connect(&closer, &QTimer::timeout, this, [&stepped, &closer]() {
             auto* dialog = qobject_cast<CDayDlg*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
+            closer.stop();
             dialog->SetCurrentDate(CIVILDATE{2003, 12, 31});
             dialog->OnNext();
             stepped = dialog->CurrentDate() == CIVILDATE{2004, 1, 1} && dialog->Year().GetComputedYear() == 2004;
