@@ -84,7 +84,7 @@ TEST(DayNotes, HolyDaysOfObligationAreTheFixedOnesOfVietnam)
 TEST(DayNotes, NotesFollowTheReadingsOfTheirDay)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         const YEARTABLE year = data.Year(2026);
         const std::string christmas = year.Day(year.DayIndex(12, 25)).strReadings;
         const std::string ending = std::string("<br>") + ObligationNote(folder.nSyntax);

@@ -14,7 +14,7 @@ using namespace talvoren;
 TEST(DayTable, EveryDayOfEveryYearShowsACelebration)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         CRecordingMessageSink messages;
         for (int settings = 0; settings < 2; ++settings) {
             for (int year = 1583; year <= 2400; ++year) {

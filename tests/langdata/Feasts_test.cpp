@@ -334,7 +334,7 @@ TEST(Feasts, PlacedInTheYearByPrecedence)
         {2026, 2, 23, 1, 4, "Thánh Pôlycarpô, giám mục, tử đạo"},   // a memorial in Lent stays violet
         {2026, 7, 22, 4, 2, "Thánh Maria Mađalêna"},
     };
-    const CCelebrationFolder data("Vietnam", 1);
+    const CCelebrationLanguage data("Vietnam", 1);
     for (const CASE& c : cases) {
         const YEARTABLE year = data.Year(c.nYear);
         const DAYRECORD& day = year.Day(year.DayIndex(c.nMonth, c.nDay));

@@ -55,7 +55,7 @@ std::unique_ptr<CLiturgicalYear> MakeEngine(const CLanguageState& language, int 
     return engine;
 }
 
-CCelebrationFolder::CCelebrationFolder(const std::string& folder, int syntax)
+CCelebrationLanguage::CCelebrationLanguage(const std::string& folder, int syntax)
 {
     CTestLanguage language;
     for (const std::string& file : LanguageDataFiles())

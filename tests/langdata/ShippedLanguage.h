@@ -44,10 +44,10 @@ std::unique_ptr<CLiturgicalYear> MakeEngine(const CLanguageState& language, int 
 // The shipped titles, feasts and notes of one folder with empty
 // lectionaries, in memory, so that the celebrations of any year can be
 // checked apart from the lectionary data.
-class CCelebrationFolder
+class CCelebrationLanguage
 {
 public:
-    CCelebrationFolder(const std::string& folder, int syntax);
+    CCelebrationLanguage(const std::string& folder, int syntax);
 
     // The table of `year` (settings as CALENDAROPTIONS, none from the store).
     YEARTABLE Year(int year, int epiphany = 0, int ascension = 0, int corpus = 0) const

@@ -110,7 +110,7 @@ TEST(Titles, EnglishWordsInPlace)
 TEST(Titles, ComposedTitlesReadAsTheCalendarsPrintThem)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         for (const TITLECASE& c : kTitleCases) {
             const YEARTABLE year = data.Year(c.nYear, c.nEpiphany);
             const DAYRECORD& day = year.Day(year.DayIndex(c.nMonth, c.nDay));
@@ -125,7 +125,7 @@ TEST(Titles, WeekdaysComposeTheSameWayInEitherWordOrder)
     // Only Sundays depend on the word order; a weekday reads the same with
     // the other order set.
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, 1 - folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, 1 - folder.nSyntax);
         const CTitleList& titles = data.Data().Titles();
         EXPECT_EQ(titles.Compose(kSeasonAdvent, 1, 1), folder.nSyntax == 1 ? "Thứ Hai Tuần I Mùa Vọng"
                                                                   : "Monday of the First Week of Advent");
