@@ -1,6 +1,8 @@
-// Year engine: a fresh computation (every data file read and decoded, the
-// settings read) and a request for the year already held.
+// Year engine: reading the language folder, a fresh computation (the
+// settings read, the folder checked for changes, the year's table made) and
+// a request for the year already held.
 
+#include "engine/LanguageData.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "platform/SettingsKey.h"
@@ -30,6 +32,17 @@ CLanguageState ShippedLanguage(benchmark::State& state, bool& ok)
         state.SkipWithError("build the language data first: no shipped Vietnam folder");
     return language;
 }
+
+void BM_LoadLanguageData(benchmark::State& state)
+{
+    bool ok = false;
+    const CLanguageState language = ShippedLanguage(state, ok);
+    if (!ok)
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CLanguageData::Load(language.strFolder, true));
+}
+BENCHMARK(BM_LoadLanguageData)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeYearFresh(benchmark::State& state)
 {

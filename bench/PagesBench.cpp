@@ -44,12 +44,10 @@ void BM_MonthList(benchmark::State& state)
     auto engine = Engine(state, language);
     if (!engine)
         return;
-    int first = 0;
-    int end = 0;
-    engine->GetMonthRange(static_cast<int>(state.range(0)), &first, &end);
+    const MONTHRANGE range = engine->GetMonthRange(static_cast<int>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string page = CMonthListPage(*engine).Render(first, end);
+        const std::string page = CMonthListPage(engine->Table(), engine->Titles()).Render(range.nFirst, range.nEnd);
         bytes = page.size();
         benchmark::DoNotOptimize(page.data());
     }
@@ -63,11 +61,9 @@ void BM_MonthTable(benchmark::State& state)
     auto engine = Engine(state, language);
     if (!engine)
         return;
-    int first = 0;
-    int end = 0;
-    engine->GetMonthRange(7, &first, &end);
+    const MONTHRANGE range = engine->GetMonthRange(7);
     for (auto _ : state) {
-        const std::string page = CMonthTablePage(*engine).Render(first, end);
+        const std::string page = CMonthTablePage(engine->Table(), engine->Titles()).Render(range.nFirst, range.nEnd);
         benchmark::DoNotOptimize(page.data());
     }
 }
@@ -81,7 +77,7 @@ void BM_DayPage(benchmark::State& state)
         return;
     int day = 1;
     for (auto _ : state) {
-        const std::string page = CDayPage(*engine).Render(2026, 7, day);
+        const std::string page = CDayPage(engine->Table(), engine->Titles()).Render(2026, 7, day);
         benchmark::DoNotOptimize(page.data());
         day = day == 31 ? 1 : day + 1;
     }

@@ -2,14 +2,20 @@
 
 #include "base/ParseNumber.h"
 #include "base/Utf16.h"
+#include "engine/YearTable.h"
 
 namespace talvoren
 {
+namespace
+{
+constexpr std::size_t kLineUnits = 1023;   // the code units of a line that count
+} // namespace
+
 bool ParseDatedNoteLine(const std::string& fullLine, int& day, int& month, std::string& text)
 {
     if (fullLine.empty() || fullLine[0] < '0' || fullLine[0] > '9')
         return false;
-    const std::string line = TruncateUtf16(fullLine, 1023);
+    const std::string line = TruncateUtf16(fullLine, kLineUnits);
     const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t'; };
     std::size_t pos = 0;
     while (pos < line.size() && !isBlank(line[pos]))
@@ -60,6 +66,12 @@ void CollectDayNotes(const std::vector<std::string>& lines,
     }
     if (dated && !note.empty())
         append(note, noteMonth, noteDay);
+}
+
+void ApplyDayNotes(YEARTABLE& table, const std::vector<DAYNOTE>& notes)
+{
+    for (const DAYNOTE& note : notes)
+        table.AppendLine(note.strText, note.nMonth, note.nDay);
 }
 
 } // namespace talvoren

@@ -13,6 +13,16 @@
 
 namespace talvoren
 {
+struct YEARTABLE;
+
+// One note with its date.
+struct DAYNOTE
+{
+    int nMonth = 0;   // 1..12
+    int nDay = 0;     // 1..31
+    std::string strText;
+};
+
 // Parses a dated line. Returns true and fills `day`, `month` and `text` when
 // the line starts a note with a valid date (day 1..31, month 1..12).
 bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::string& text);
@@ -21,5 +31,10 @@ bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::stri
 // date, in file order. Empty notes are not handed on.
 void CollectDayNotes(const std::vector<std::string>& lines,
                      const std::function<void(const std::string& note, int month, int day)>& append);
+
+// Appends each note to the readings of its date in `table`, in order, after
+// a "<br>"; a date past its month's end runs on into the next month, and a
+// note of 29 February of a common year goes to 1 March.
+void ApplyDayNotes(YEARTABLE& table, const std::vector<DAYNOTE>& notes);
 
 } // namespace talvoren

@@ -1,42 +1,40 @@
-// Fixed-date celebrations from "ufeast.txt", placed by precedence over the
-// temporal cycle.
+#include "engine/FeastCalendar.h"
 
-#include "engine/FeastLine.h"
-#include "engine/LanguageFile.h"
-#include "engine/LiturgicalYear.h"
+#include "base/CivilDate.h"
 
 namespace talvoren
 {
-void CLiturgicalYear::ApplyFeasts()
+namespace
 {
-    if (!CLanguageFile::Read(m_language.strFolder + "ufeast.txt", m_lineBuffer))
-        return;
-    FEASTLINE feast;
-    for (const std::string& line : m_lineBuffer) {
-        if (!ParseFeastLine(line, feast))
-            continue;
-        int i = DayOfYear(m_nYear, feast.nMonth, feast.nDay);   // a date past the month's end runs on
-        if (!InYear(i))
+constexpr int kWalksBackFromDay = 19;   // a solemnity on the 19th (Saint Joseph) walks back
+} // namespace
+
+void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
+{
+    auto& days = table.days;
+    for (const FEASTLINE& feast : feasts) {
+        int i = DayOfYear(table.nYear, feast.nMonth, feast.nDay);
+        if (!table.InYear(i))
             continue;
         // A solemnity leaves the privileged days: one dated on the 19th walks
         // back to the day before them; any other walks back one day from the
         // first privileged day of a stretch, else forward past the stretch.
-        while (feast.nRank == kRankSolemnity && InYear(i) && m_days[i].nSeason == kSeasonPrivileged) {
-            if (i == 0 || m_days[i - 1].nSeason != kSeasonPrivileged || feast.nDay == 19)
+        while (feast.nRank == kRankSolemnity && table.InYear(i) && days[i].nSeason == kSeasonPrivileged) {
+            if (i == 0 || days[i - 1].nSeason != kSeasonPrivileged || feast.nDay == kWalksBackFromDay)
                 --i;
             else
                 ++i;
         }
-        if (!InYear(i) || m_days[i].nRank >= feast.nRank)
+        if (!table.InYear(i) || days[i].nRank >= feast.nRank)
             continue;   // the day keeps everything, ties included
-        const int season = m_days[i].nSeason;
-        if (m_days[i].nRank == kRankSunday &&
+        const int season = days[i].nSeason;
+        if (days[i].nRank == kRankSunday &&
             (season == kSeasonAdvent || season == kSeasonLent || season == kSeasonEaster)) {
             ++i;   // a Sunday of Advent, Lent or Easter hands the celebration to its Monday
-            if (!InYear(i))
+            if (!table.InYear(i))
                 continue;
         }
-        DAYRECORD& day = m_days[i];
+        DAYRECORD& day = days[i];
         day.strCelebration = feast.strCelebration;
         day.nRank = feast.nRank;
         if (feast.nRank < kRankFeast && day.nSeason == kSeasonLent)

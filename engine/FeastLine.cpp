@@ -2,11 +2,16 @@
 
 #include "base/ParseNumber.h"
 #include "base/Utf16.h"
+#include "engine/DayRecord.h"
+
+#include <array>
 
 namespace talvoren
 {
 namespace
 {
+constexpr std::size_t kLineUnits = 1023;   // the code units of a line that count
+
 bool IsBlank(char ch)
 {
     return ch == ' ' || ch == '\t';
@@ -30,33 +35,34 @@ void SkipBlanks(const std::string& line, std::size_t& pos)
 int RankOfLetter(char letter)
 {
     switch (letter) {
-    case 'S': return 10;
-    case 'L': return 6;
-    case 'F': return 4;
-    case 'M': return 3;
-    default: return 2;
+    case 'S': return kRankSolemnity;
+    case 'L': return kRankFeastOfLord;
+    case 'F': return kRankFeast;
+    case 'M': return kRankMemorial;
+    default: return kRankOptional;
     }
 }
 
 int ColourOfLetter(char letter)
 {
     switch (letter) {
-    case 'W': return 2;
-    case 'R': return 3;
-    case 'G': return 1;
-    case 'P': return 4;
-    case 'B': return 6;
-    default: return 0;
+    case 'W': return kColourWhite;
+    case 'R': return kColourRed;
+    case 'G': return kColourGreen;
+    case 'P': return kColourViolet;
+    case 'B': return kColourBlack;
+    default: return kColourNone;
     }
 }
 } // namespace
 
 bool ParseFeastLine(const std::string& fullLine, FEASTLINE& feast)
 {
-    const std::string line = TruncateUtf16(fullLine, 1023);
+    const std::string line = TruncateUtf16(fullLine, kLineUnits);
     std::size_t pos = 0;
-    std::string fields[4];
-    for (int k = 0; k < 4; ++k) {
+    constexpr int kFields = 4;   // day, month, rank letter, colour letter
+    std::array<std::string, kFields> fields;
+    for (int k = 0; k < kFields; ++k) {
         if (k > 0) {
             if (pos >= line.size())
                 return false;   // fewer than four fields

@@ -3,9 +3,9 @@
 
 namespace talvoren
 {
-// The application-wide language state that the year engine reads: held by
-// the program's owner (the application object, or the command-line tool) and
-// lent to the engine.
+// The application-wide language state: held by the program's owner (the
+// application object, or the command-line tool) and lent to the language
+// data loader, which reads the folder it names.
 struct CLanguageState
 {
     std::string strFolder;   // the current language folder; ends in a separator

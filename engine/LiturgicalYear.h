@@ -1,44 +1,39 @@
 #pragma once
-// The liturgical year engine: the calendar of one civil (Gregorian) year at a
-// time, kept as a table of day records (index 0 = 1 January).
+// The liturgical year engine: holds the language data and the table of one
+// civil (Gregorian) year at a time (index 0 = 1 January).
 //
-// A request for a year (ComputeYear) runs every step for that year: the
-// temporal cycle, the fixed feasts of "ufeast.txt", the lectionary readings,
-// the day notes of "uLocal.txt", "uOrdo.txt" and "uNote.txt", and the
-// psalter-week marks. The settings and every data file are read afresh on each
-// computation; a request for the year already held returns at once.
+// A request for a year (ComputeYear) reads the settings, makes sure the
+// language data is current (the loader reads the folder again only when a
+// file changed) and computes the year's table (ComputeYearTable); a request
+// for the year already held returns at once.
 
+#include "engine/CalendarSettings.h"
 #include "engine/DayRecord.h"
+#include "engine/LanguageData.h"
+#include "engine/LanguageDataLoader.h"
 #include "engine/LanguageState.h"
+#include "engine/YearTable.h"
 
-#include <array>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace talvoren
 {
-// Settings given by a caller in place of the settings store (for the
-// command-line tool); -1 = read the store.
-struct CALENDAROPTIONS
-{
-    int nEpiphany = -1;        // "Epiphany": 1 = 6 January
-    int nAscension = -1;       // "Ascension": 1 = Sunday
-    int nCorpusChristi = -1;   // "CorpusChristi": 1 = Sunday
-};
-
 class CLiturgicalYear
 {
 public:
-    static constexpr int kTableSize = 367;
-    static constexpr int kFirstYear = 1583;   // first full year of the Gregorian calendar
-    static constexpr int kLastYear = 9999;
+    static constexpr int kTableSize = YEARTABLE::kTableSize;
+    static constexpr int kFirstYear = YEARTABLE::kFirstYear;
+    static constexpr int kLastYear = YEARTABLE::kLastYear;
 
-    // Builds the empty table and loads the titles of `language`, which must
-    // outlive the engine.
+    // Over a loader of its own that follows `language`, which must outlive
+    // the engine; the folder is read at once.
     explicit CLiturgicalYear(const CLanguageState& language);
+    // Over a loader shared with other engines; `loader` must outlive the engine.
+    explicit CLiturgicalYear(CLanguageDataLoader& loader);
     CLiturgicalYear(const CLiturgicalYear&) = delete;
     CLiturgicalYear& operator=(const CLiturgicalYear&) = delete;
-    virtual ~CLiturgicalYear();
+    ~CLiturgicalYear();
 
     // Makes the table describe `year`. Returns at once when the year is held
     // and `force` is false. Returns false when the year is outside
@@ -50,47 +45,39 @@ public:
     // The next ComputeYear recomputes whatever year it is given.
     void Invalidate() { m_nComputedYear = 0; }
 
-    // (Re)loads the titles list from the language folder and takes the syntax
-    // flag; the held year is forgotten. A missing file keeps the old titles.
+    // Reads the language folder again (titles, word order and every other
+    // file); the held year is forgotten. A missing titles file keeps the old
+    // titles.
     void LoadTitles();
 
     // Settings to use instead of the settings store.
     void SetOptions(const CALENDAROPTIONS& options) { m_options = options; }
 
+    // The held table, and the language data it reads its titles from.
+    const YEARTABLE& Table() const { return m_table; }
+    const CTitleList& Titles() const { return m_data->Titles(); }
+
     // Day record `index` of the held year (0 = 1 January); an index outside
     // the table gives an empty record.
-    const DAYRECORD& GetDay(int index) const;
+    const DAYRECORD& GetDay(int index) const { return m_table.Day(index); }
     int GetComputedYear() const { return m_nComputedYear; }
-    int GetDaysInYear() const { return m_nDaysInYear; }
+    int GetDaysInYear() const { return m_table.nDaysInYear; }
 
     // Index of (month, day) in the held year.
     int GetDayIndex(int month, int day) const;
-    // [first, end) of `month` in the held year; an empty range for a month
+    // The days of `month` in the held year; an empty range for a month
     // outside 1..12.
-    void GetMonthRange(int month, int* first, int* end) const;
+    MONTHRANGE GetMonthRange(int month) const { return m_table.MonthRange(month); }
 
-    const std::string& GetWeekdayName(int index) const;   // title 86 + weekday of record `index`
-    const std::string& GetMonthName(int index) const;     // title 93 + month of record `index`
-    const std::string& GetWeekdayNameOf(int weekday) const;
-    const std::string& GetMonthNameOf(int month) const;
-    const std::string& GetTitle(int n) const;             // "" beyond the list
+    const std::string& GetWeekdayName(int index) const;   // the weekday name of record `index`
+    const std::string& GetMonthName(int index) const;     // the month name of record `index`
+    const std::string& GetWeekdayNameOf(int weekday) const { return Titles().WeekdayName(weekday); }
+    const std::string& GetMonthNameOf(int month) const { return Titles().MonthName(month); }
+    const std::string& GetTitle(int n) const { return Titles().Title(n); }   // "" beyond the list
 
-    // Appends a line to the readings of (month, day) of the year being
-    // computed, after a "<br>" when the readings are not empty.
-    void AppendLine(const std::string& text, int month, int day);
-
-    // Season boundaries and settings of the held year.
-    int GetEaster() const { return m_nEaster; }
-    int GetChristmas() const { return m_nChristmas; }
-    int GetFirstSunday() const { return m_nFirstSunday; }
-    int GetBaptism() const { return m_nBaptism; }
-    int GetAshWednesday() const { return m_nAshWednesday; }
-    int GetPentecost() const { return m_nPentecost; }
-    int GetAdventStart() const { return m_nAdventStart; }
-    int GetWeekAtLent() const { return m_nWeekAtLent; }
-    bool IsEpiphanyJan6() const { return m_bEpiphanyJan6 != 0; }
-    bool IsAscensionSunday() const { return m_bAscensionSunday != 0; }
-    bool IsCorpusChristiThursday() const { return m_bCorpusChristiThursday != 0; }
+    // Appends a line to the readings of (month, day) of the held year, after
+    // a "<br>" when the readings are not empty.
+    void AppendLine(const std::string& text, int month, int day) { m_table.AppendLine(text, month, day); }
 
     static bool IsLeapYear(int year);
     // 0-based day of the year; 0 for a month outside 1..12 or a day outside
@@ -99,62 +86,14 @@ public:
     static int DayOfYear(int year, int month, int day);
     // Gregorian Easter Sunday (Oudin's method).
     static void ComputeEaster(int year, int* month, int* day);
-    // Weekday of 1 January (0 = Sunday), proleptic Gregorian calendar.
-    static int WeekdayOfNewYear(int year);
-
-    // Composed title and Sunday readings of a temporal day.
-    std::string MakeTitle(int season, int week, int weekday) const;
-    std::string MakeSundayReadings(int season, int week, int weekday) const;
 
 private:
-    bool InitYear(int year);
-    void ReadSettings();
-    bool LoadLectionaries();
-    void SetChristmasSeasonJanuary();
-    void SetLent();
-    void SetEasterSeason();
-    void SetAdvent();
-    void SetChristmasSeasonDecember();
-    void SetOrdinaryTimeBeforeLent();
-    void SetOrdinaryTimeAfterPentecost();
-    void ApplyFeasts();
-    void ApplyDeferredTexts();
-    void ReadDayNotes(const char* fileName);
-    void SetPsalterWeekMarks();
-
-    const std::string& SundayEntry(int n) const;    // SL[n]
-    const std::string& WeekdayEntry(int n) const;   // WL[n]
-    std::string PsalterMark(int week) const;         // "<br>" T[108] " " digit
-    void SetDay(int index, const std::string& celebration, int rank, int colour, int season);
-    int Weekday(int index) const { return m_days[index].nWeekday; }
-    bool InYear(int index) const { return index >= 0 && index < m_nDaysInYear; }
-
-    const CLanguageState& m_language;
+    std::unique_ptr<CLanguageDataLoader> m_pOwnLoader;
+    CLanguageDataLoader& m_loader;
+    std::shared_ptr<const CLanguageData> m_data;
     CALENDAROPTIONS m_options;
-
-    int m_nYear = 0;
-    int m_nDaysInYear = 365;
-    int m_nEaster = 0;
-    int m_nChristmas = 0;
-    int m_nFirstSunday = 0;
-    int m_bCorpusChristiThursday = 0;
-    int m_bEpiphanyJan6 = 0;
-    int m_bAscensionSunday = 0;
-    std::array<DAYRECORD, kTableSize> m_days;
-    int m_nBaptism = 0;
-    int m_nAshWednesday = 0;
-    int m_nPentecost = 0;
-    int m_nAdventStart = 0;
-    int m_nWeekAtLent = 0;
+    YEARTABLE m_table;
     int m_nComputedYear = -1;
-    int m_bVietnameseOrder = 1;
-
-    std::vector<std::string> m_titles;
-    std::vector<std::string> m_sundayLectionary;
-    std::vector<std::string> m_weekdayLectionary;
-    std::vector<unsigned> m_deferredDays;
-    std::vector<std::string> m_deferredTexts;
-    std::vector<std::string> m_lineBuffer;   // lines of the file being read, reused
 };
 
 } // namespace talvoren

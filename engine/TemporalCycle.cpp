@@ -1,327 +1,369 @@
-// The temporal cycle: Easter and the seasons, laid over the freshly
-// initialised table in the order that ComputeYear calls them. Later steps
-// overwrite what earlier ones wrote; Ordinary Time fills only what the other
-// seasons left unclaimed.
+#include "engine/TemporalCycle.h"
 
-#include "base/Utf16.h"
-#include "engine/LiturgicalYear.h"
+#include "engine/LectionaryPositions.h"
+#include "engine/TitlePositions.h"
+
+#include <array>
 
 namespace talvoren
 {
 namespace
 {
-int PsalterWeek(int week)
+constexpr int kDaysInWeek = 7;
+
+// Days from Easter Sunday (negative: before it).
+constexpr int kAshWednesday = -46;
+constexpr int kFirstSundayOfLent = kAshWednesday + 4;
+constexpr int kFourthSundayOfLent = kAshWednesday + 25;
+constexpr int kPalmSunday = -7;
+constexpr int kSecondSundayOfEaster = 7;
+constexpr int kSecondWeekOfEaster = 8;         // its Monday
+constexpr int kAscensionThursday = 39;
+constexpr int kAscensionSunday = 42;
+constexpr int kSeventhWeekTuesday = 44;
+constexpr int kPentecost = 49;
+constexpr int kTrinity = 56;
+constexpr int kCorpusChristiThursday = 60;
+constexpr int kCorpusChristiSunday = 63;
+constexpr int kSacredHeart = 68;
+constexpr int kImmaculateHeart = 69;
+
+// Day indexes of early January.
+constexpr int kJanuary2 = 1;
+constexpr int kJanuary5 = 4;
+constexpr int kJanuary6 = 5;
+constexpr int kJanuary7 = 6;
+constexpr int kJanuary13 = 12;
+
+constexpr int kChristTheKingBeforeAdvent = 7;
+constexpr int kThirdSundayOfAdvent = 14;
+constexpr int kLastOrdinaryWeek = 34;
+constexpr int kHolyFamilyWhenChristmasIsSunday = 5;   // 30 December
+
+int Weekday(const YEARTABLE& table, int index)
 {
-    return ((week - 1) % 4) + 1;
+    return table.days[index].nWeekday;
+}
+
+void SetDay(YEARTABLE& table, int index, const std::string& celebration, int rank, int colour, int season)
+{
+    DAYRECORD& day = table.days[index];
+    day.strCelebration = celebration;
+    day.nRank = rank;
+    day.nColour = colour;
+    day.nSeason = season;
 }
 
 // The weekdays from 17 to 24 December read the readings of their date, not
-// of their place in the week: 17 December position 17, 18 December position
-// 24, 19 to 24 December positions 18 to 23. Other Advent weekdays read
-// `byWeek` (6 (week - 1) + weekday - 1).
+// of their place in the week. Other Advent weekdays read `byWeek`.
 int AdventWeekdayPosition(const DAYRECORD& day, int byWeek)
 {
-    if (day.nMonth != 12 || day.nDay < 17 || day.nDay > 24)
+    constexpr int kDecember = 12;
+    if (day.nMonth != kDecember || day.nDay < 17 || day.nDay > 24)
         return byWeek;
     if (day.nDay == 17)
-        return 17;
-    return day.nDay == 18 ? 24 : day.nDay - 1;
+        return kWeekdayDecember17;
+    return day.nDay == 18 ? kWeekdayDecember18 : kWeekdayDecember19 + day.nDay - 19;
+}
+
+// Epiphany kept on a Sunday: the Sunday from 2 to 8 January.
+int EpiphanySunday(const SEASONANCHORS& anchors)
+{
+    return anchors.nFirstSunday != 0 ? anchors.nFirstSunday : kDaysInWeek;
 }
 } // namespace
 
-void CLiturgicalYear::ComputeEaster(int year, int* month, int* day)
+CIVILDATE EasterSunday(int year)
 {
-    // Oudin's method for the Gregorian calendar; all divisions truncate.
     const int g = year % 19;
     const int e = year / 100;
     const int h = (e - e / 4 - (e - (e - 17) / 25) / 3 + 19 * g + 15) % 30;
     const int i = h - (h / 28) * (1 - (h / 28) * (29 / (h + 1)) * ((21 - g) / 11));
     const int j = (year + year / 4 + i + 2 - e + e / 4) % 7;
     const int l = i - j;
-    *month = 3 + (l + 40) / 44;
-    *day = l + 28 - 31 * (*month / 4);
+    CIVILDATE easter;
+    easter.nYear = year;
+    easter.nMonth = 3 + (l + 40) / 44;
+    easter.nDay = l + 28 - 31 * (easter.nMonth / 4);
+    return easter;
 }
 
-std::string CLiturgicalYear::MakeTitle(int season, int week, int weekday) const
+SEASONANCHORS ComputeSeasonAnchors(int year, const CALENDARSETTINGS& settings)
 {
-    const std::string ordinal = TruncateUtf16(GetTitle(51 + week), 1023);
-    const std::string& seasonName = GetTitle(47 + season);
-    if (weekday == 0) {
-        if (m_bVietnameseOrder == 1)
-            return GetTitle(86) + " " + ordinal + " " + seasonName;
-        return ordinal + " " + GetTitle(86) + " " + seasonName;
-    }
-    std::string weekWord = GetTitle(93);
-    if (weekWord.find('*') != std::string::npos) {
-        std::string filled;
-        for (char ch : weekWord) {
-            if (ch == '*')
-                filled += ordinal;
-            else
-                filled += ch;
-        }
-        return GetTitle(86 + weekday) + " " + filled + " " + seasonName;
-    }
-    return GetTitle(86 + weekday) + " " + weekWord + " " + ordinal + " " + seasonName;
-}
+    SEASONANCHORS anchors;
+    const CIVILDATE easter = EasterSunday(year);
+    anchors.nEaster = DayOfYear(year, easter.nMonth, easter.nDay);
+    anchors.nChristmas = DayOfYear(year, 12, 25);
+    anchors.nFirstSunday = anchors.nEaster % kDaysInWeek;
+    anchors.nAshWednesday = anchors.nEaster + kAshWednesday;
+    anchors.nPentecost = anchors.nEaster + kPentecost;
 
-std::string CLiturgicalYear::MakeSundayReadings(int season, int week, int weekday) const
-{
-    if (weekday != 0)
-        return std::string();
-    switch (season) {
-    case kSeasonOrdinary:
-        return SundayEntry(week + 38) + PsalterMark(PsalterWeek(week));
-    case kSeasonAdvent:
-        return SundayEntry(week - 1) + PsalterMark(PsalterWeek(week));
-    case kSeasonChristmas:
-        // Week 2: the Second Sunday after Christmas, position 7 (position 1 is
-        // the Second Sunday of Advent).
-        return SundayEntry(week + 5);
-    case kSeasonEaster:
-        return SundayEntry(week + 23) + PsalterMark(PsalterWeek(week));
-    default:
-        return std::string();
-    }
-}
+    // Advent starts on the fourth Sunday before Christmas.
+    constexpr std::array<int, kDaysInWeek> kAdventBeforeChristmas = {28, 22, 23, 24, 25, 26, 27};
+    anchors.nAdventStart = anchors.nChristmas - kAdventBeforeChristmas[WeekdayOf(year, 12, 25)];
 
-void CLiturgicalYear::SetChristmasSeasonJanuary()
-{
-    const int s = m_nFirstSunday;
-    int baptism = 0;
-    if (m_bEpiphanyJan6) {
-        for (int d = 1; d <= 4; ++d) {   // 2 to 5 January
-            if (Weekday(d) == 0) {
-                m_days[d].strCelebration = MakeTitle(kSeasonChristmas, 2, 0);
-                m_days[d].strReadings = MakeSundayReadings(kSeasonChristmas, 2, 0);
-            } else {
-                m_days[d].strCelebration = GetTitle(Weekday(d) + 1);
-            }
-            m_days[d].nColour = kColourWhite;
-            m_days[d].nSeason = kSeasonChristmas;
-        }
-        SetDay(5, GetTitle(0), kRankSolemnity, kColourWhite, kSeasonChristmas);
-        m_days[5].strReadings = SundayEntry(9);
-        baptism = 12 - ((12 - s) % 7);   // the Sunday from 7 to 13 January
-        SetDay(baptism, GetTitle(1), kRankFeastOfLord, kColourWhite, kSeasonChristmas);
-        m_days[baptism].strReadings = SundayEntry(10);
-        for (int d = 6; d < baptism; ++d)
-            SetDay(d, GetTitle(Weekday(d) + 7), m_days[d].nRank, kColourWhite, kSeasonChristmas);
+    const int s = anchors.nFirstSunday;
+    if (settings.bEpiphanyJan6) {
+        anchors.nBaptism = kJanuary13 - ((kJanuary13 - s) % kDaysInWeek);   // the Sunday from 7 to 13 January
     } else {
-        const int epiphany = s != 0 ? s : 7;   // the Sunday from 2 to 8 January
-        const int q = (7 - s) % 7;
         // Epiphany on 7 or 8 January moves the Baptism to the Monday.
-        baptism = (q == 0 || q == 1) ? epiphany + 1 : epiphany + 7;
-        for (int d = 1; d <= baptism; ++d) {
-            DAYRECORD& day = m_days[d];
+        const int epiphany = EpiphanySunday(anchors);
+        const bool late = epiphany >= kJanuary7;
+        anchors.nBaptism = late ? epiphany + 1 : epiphany + kDaysInWeek;
+    }
+    return anchors;
+}
+
+int CorpusChristiDay(const SEASONANCHORS& anchors, const CALENDARSETTINGS& settings)
+{
+    return anchors.nEaster + (settings.bCorpusChristiThursday ? kCorpusChristiThursday : kCorpusChristiSunday);
+}
+
+int SacredHeartDay(const SEASONANCHORS& anchors)
+{
+    return anchors.nEaster + kSacredHeart;
+}
+
+void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,
+                               const CALENDARSETTINGS& settings)
+{
+    const int baptism = anchors.nBaptism;
+    if (settings.bEpiphanyJan6) {
+        for (int d = kJanuary2; d <= kJanuary5; ++d) {
+            DAYRECORD& day = table.days[d];
+            if (day.nWeekday == 0) {
+                day.strCelebration = texts.Titles().Compose(kSeasonChristmas, 2, 0);
+                day.strReadings = texts.SundayReadings(kSeasonChristmas, 2, 0);
+            } else {
+                day.strCelebration = texts.Title(kTitleBeforeEpiphany + day.nWeekday);
+            }
             day.nColour = kColourWhite;
             day.nSeason = kSeasonChristmas;
-            if (d < epiphany) {
-                day.strCelebration = GetTitle(Weekday(d) + 1);
-            } else if (d == epiphany) {
-                day.strCelebration = GetTitle(0);
-                day.nRank = kRankSolemnity;
-                day.strReadings = SundayEntry(9);
-            } else if (d < baptism) {
-                day.strCelebration = GetTitle(Weekday(d) + 7);
-            } else {
-                day.strCelebration = GetTitle(1);
-                day.nRank = kRankFeastOfLord;
-                day.strReadings = SundayEntry(10);
-            }
+        }
+        SetDay(table, kJanuary6, texts.Title(kTitleEpiphany), kRankSolemnity, kColourWhite, kSeasonChristmas);
+        table.days[kJanuary6].strReadings = texts.SundayEntry(kSundayEpiphany);
+        SetDay(table, baptism, texts.Title(kTitleBaptism), kRankFeastOfLord, kColourWhite, kSeasonChristmas);
+        table.days[baptism].strReadings = texts.SundayEntry(kSundayBaptism);
+        for (int d = kJanuary7; d < baptism; ++d)
+            SetDay(table, d, texts.Title(kTitleAfterEpiphany + Weekday(table, d)), table.days[d].nRank, kColourWhite,
+                   kSeasonChristmas);
+        return;
+    }
+    const int epiphany = EpiphanySunday(anchors);
+    for (int d = kJanuary2; d <= baptism; ++d) {
+        DAYRECORD& day = table.days[d];
+        day.nColour = kColourWhite;
+        day.nSeason = kSeasonChristmas;
+        if (d < epiphany) {
+            day.strCelebration = texts.Title(kTitleBeforeEpiphany + day.nWeekday);
+        } else if (d == epiphany) {
+            day.strCelebration = texts.Title(kTitleEpiphany);
+            day.nRank = kRankSolemnity;
+            day.strReadings = texts.SundayEntry(kSundayEpiphany);
+        } else if (d < baptism) {
+            day.strCelebration = texts.Title(kTitleAfterEpiphany + day.nWeekday);
+        } else {
+            day.strCelebration = texts.Title(kTitleBaptism);
+            day.nRank = kRankFeastOfLord;
+            day.strReadings = texts.SundayEntry(kSundayBaptism);
         }
     }
-    m_nBaptism = baptism;
 }
 
-void CLiturgicalYear::SetLent()
+void SetLent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
-    const int ashWednesday = m_nEaster - 46;
-    static const int kAshRanks[4] = {kRankAshWednesday, 0, 0, 0};
-    for (int k = 0; k < 4; ++k) {
-        SetDay(ashWednesday + k, GetTitle(14 + k), kAshRanks[k], kColourViolet, kSeasonLent);
-        m_days[ashWednesday + k].strReadings = WeekdayEntry(47 + k);
+    const int ash = anchors.nAshWednesday;
+    constexpr int kAshDays = 4;   // Ash Wednesday to the Saturday after it
+    for (int k = 0; k < kAshDays; ++k) {
+        SetDay(table, ash + k, texts.Title(kTitleAshWednesday + k), k == 0 ? kRankAshWednesday : kRankWeekday,
+               kColourViolet, kSeasonLent);
+        table.days[ash + k].strReadings = texts.WeekdayEntry(kWeekdayAshWednesday + k);
     }
-    m_days[ashWednesday].nSeason = kSeasonPrivileged;
+    table.days[ash].nSeason = kSeasonPrivileged;
 
+    const int easter = anchors.nEaster;
     int week = 1;
     int weekday = 0;
-    int weekdayPosition = 51;
-    for (int d = ashWednesday + 4; d <= m_nEaster - 8; ++d) {
-        DAYRECORD& day = m_days[d];
-        day.strCelebration = MakeTitle(kSeasonLent, week, weekday);
-        day.nColour = d == ashWednesday + 25 ? kColourRose : kColourViolet;   // fourth Sunday
+    int weekdayPosition = kWeekdayFirstLent;
+    for (int d = easter + kFirstSundayOfLent; d < easter + kPalmSunday; ++d) {
+        DAYRECORD& day = table.days[d];
+        day.strCelebration = texts.Titles().Compose(kSeasonLent, week, weekday);
+        day.nColour = d == easter + kFourthSundayOfLent ? kColourRose : kColourViolet;
         day.nSeason = kSeasonLent;
         if (weekday == 0)
-            day.strReadings = SundayEntry(week + 11) + PsalterMark(PsalterWeek(week));
+            day.strReadings = texts.SundayEntry(kSundayFirstLent + week - 1) + texts.Titles().PsalterMark(PsalterWeek(week));
         else
-            day.strReadings = WeekdayEntry(weekdayPosition++);
-        weekday = (weekday + 1) % 7;
+            day.strReadings = texts.WeekdayEntry(weekdayPosition++);
+        weekday = (weekday + 1) % kDaysInWeek;
         if (weekday == 0)
             ++week;
     }
 
-    static const int kHolyWeekRanks[7] = {kRankSunday, kRankHolyWeek, kRankHolyWeek, kRankHolyWeek,
-                                          kRankTriduum, kRankTriduum, kRankTriduum};
-    static const int kHolyWeekColours[7] = {kColourRed, kColourViolet, kColourViolet, kColourViolet,
-                                            kColourWhite, kColourRed, kColourWhite};
-    for (int k = 0; k < 7; ++k) {
-        const int d = m_nEaster - 7 + k;
-        SetDay(d, GetTitle(18 + k), kHolyWeekRanks[k], kHolyWeekColours[k], kSeasonPrivileged);
-        m_days[d].strReadings = k == 0 ? SundayEntry(17) + PsalterMark(2) : SundayEntry(17 + k);
+    // Palm Sunday to Holy Saturday.
+    constexpr std::array<int, kDaysInWeek> kHolyWeekRanks = {kRankSunday,   kRankHolyWeek, kRankHolyWeek, kRankHolyWeek,
+                                                             kRankTriduum,  kRankTriduum,  kRankTriduum};
+    constexpr std::array<int, kDaysInWeek> kHolyWeekColours = {kColourRed,   kColourViolet, kColourViolet, kColourViolet,
+                                                               kColourWhite, kColourRed,    kColourWhite};
+    constexpr int kPalmSundayPsalterWeek = 2;
+    for (int k = 0; k < kDaysInWeek; ++k) {
+        const int d = easter + kPalmSunday + k;
+        SetDay(table, d, texts.Title(kTitlePalmSunday + k), kHolyWeekRanks[k], kHolyWeekColours[k], kSeasonPrivileged);
+        table.days[d].strReadings = k == 0 ? texts.SundayEntry(kSundayPalmSunday) + texts.Titles().PsalterMark(kPalmSundayPsalterWeek)
+                                           : texts.SundayEntry(kSundayPalmSunday + k);
     }
-    m_nAshWednesday = ashWednesday;
 }
 
-void CLiturgicalYear::SetEasterSeason()
+void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,
+                     const CALENDARSETTINGS& settings)
 {
-    const int p = m_nEaster;
-    for (int k = 0; k <= 7; ++k) {
-        SetDay(p + k, GetTitle(25 + k), kRankSolemnity, kColourWhite, kSeasonPrivileged);
+    const int p = anchors.nEaster;
+    // Easter Sunday, its octave and the Second Sunday of Easter.
+    for (int k = 0; k <= kSecondSundayOfEaster; ++k) {
+        SetDay(table, p + k, texts.Title(kTitleEaster + k), kRankSolemnity, kColourWhite, kSeasonPrivileged);
         if (k == 0)
-            m_days[p].strReadings = SundayEntry(24);
-        else if (k == 7)
-            m_days[p + 7].strReadings = SundayEntry(25);
+            table.days[p].strReadings = texts.SundayEntry(kSundayEaster);
+        else if (k == kSecondSundayOfEaster)
+            table.days[p + k].strReadings = texts.SundayEntry(kSundayEaster + 1);
         else
-            m_days[p + k].strReadings = WeekdayEntry(86 + k);
+            table.days[p + k].strReadings = texts.WeekdayEntry(kWeekdayEasterOctave + k);
     }
-    SetDay(p + 49, GetTitle(34), kRankSolemnity, kColourRed, kSeasonEaster);
-    m_days[p + 49].strReadings = SundayEntry(32);
+    SetDay(table, p + kPentecost, texts.Title(kTitlePentecost), kRankSolemnity, kColourRed, kSeasonEaster);
+    table.days[p + kPentecost].strReadings = texts.SundayEntry(kSundayPentecost);
 
     int week = 2;
     int weekday = 1;
-    for (int d = p + 8; d <= p + 48; ++d) {
-        DAYRECORD& day = m_days[d];
-        day.strCelebration = MakeTitle(kSeasonEaster, week, weekday);
-        // Tuesday to Saturday of the seventh week read positions 333..337;
-        // 129..133 belong to the first week of Ordinary Time.
-        const int position = d - p >= 44 ? d - p + 289 : d - p + 85;
+    for (int d = p + kSecondWeekOfEaster; d < p + kPentecost; ++d) {
+        DAYRECORD& day = table.days[d];
+        day.strCelebration = texts.Titles().Compose(kSeasonEaster, week, weekday);
+        // Tuesday to Saturday of the seventh week read positions of their
+        // own; those that would follow belong to Ordinary Time.
+        const int position = d - p >= kSeventhWeekTuesday
+                                 ? kWeekdayEasterSeventhTuesday + d - p - kSeventhWeekTuesday
+                                 : kWeekdayEasterSeasonOffset + d - p;
         if (weekday == 0)
-            day.strReadings = MakeSundayReadings(kSeasonEaster, week, 0);
+            day.strReadings = texts.SundayReadings(kSeasonEaster, week, 0);
         else if (weekday == 1 && (week == 2 || week == 7))
-            day.strReadings = WeekdayEntry(position) + PsalterMark(week % 4);
+            day.strReadings = texts.WeekdayEntry(position) + texts.Titles().PsalterMark(PsalterWeek(week));
         else
-            day.strReadings = WeekdayEntry(position);
+            day.strReadings = texts.WeekdayEntry(position);
         day.nColour = kColourWhite;
         day.nSeason = kSeasonEaster;
-        weekday = (weekday + 1) % 7;
+        weekday = (weekday + 1) % kDaysInWeek;
         if (weekday == 0)
             ++week;
     }
 
-    const int ascension = m_bAscensionSunday ? p + 42 : p + 39;
-    SetDay(ascension, GetTitle(33), kRankSolemnity, kColourWhite, kSeasonEaster);
-    m_days[ascension].strReadings = SundayEntry(31);
+    const int ascension = p + (settings.bAscensionSunday ? kAscensionSunday : kAscensionThursday);
+    SetDay(table, ascension, texts.Title(kTitleAscension), kRankSolemnity, kColourWhite, kSeasonEaster);
+    table.days[ascension].strReadings = texts.SundayEntry(kSundayAscension);
 
-    SetDay(p + 56, GetTitle(35), kRankSolemnity, kColourWhite, kSeasonOrdinary);
-    m_days[p + 56].strReadings = SundayEntry(73);
+    SetDay(table, p + kTrinity, texts.Title(kTitleTrinity), kRankSolemnity, kColourWhite, kSeasonOrdinary);
+    table.days[p + kTrinity].strReadings = texts.SundayEntry(kSundayTrinity);
 
-    const int corpusChristi = m_bCorpusChristiThursday ? p + 60 : p + 63;
-    SetDay(corpusChristi, GetTitle(36), kRankSolemnity, kColourWhite, kSeasonOrdinary);
-    m_days[corpusChristi].strReadings = SundayEntry(74);
-    m_deferredDays.push_back(static_cast<unsigned>(corpusChristi));
-    m_deferredTexts.push_back(SundayEntry(74));
+    const int corpusChristi = CorpusChristiDay(anchors, settings);
+    SetDay(table, corpusChristi, texts.Title(kTitleCorpusChristi), kRankSolemnity, kColourWhite, kSeasonOrdinary);
+    table.days[corpusChristi].strReadings = texts.SundayEntry(kSundayCorpusChristi);
 
-    SetDay(p + 68, GetTitle(37), kRankSolemnity, kColourWhite, kSeasonOrdinary);
-    m_days[p + 68].strReadings = SundayEntry(75);
-    m_deferredDays.push_back(static_cast<unsigned>(p + 68));
-    m_deferredTexts.push_back(SundayEntry(75));
+    const int sacredHeart = SacredHeartDay(anchors);
+    SetDay(table, sacredHeart, texts.Title(kTitleSacredHeart), kRankSolemnity, kColourWhite, kSeasonOrdinary);
+    table.days[sacredHeart].strReadings = texts.SundayEntry(kSundaySacredHeart);
 
-    SetDay(p + 69, GetTitle(38), kRankMemorial, kColourWhite, kSeasonOrdinary);
-    m_nPentecost = p + 49;
+    SetDay(table, p + kImmaculateHeart, texts.Title(kTitleImmaculateHeart), kRankMemorial, kColourWhite,
+           kSeasonOrdinary);
 }
 
-void CLiturgicalYear::SetAdvent()
+void SetAdvent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
-    static const int kDaysBeforeChristmas[7] = {28, 22, 23, 24, 25, 26, 27};
-    const int first = m_nChristmas - kDaysBeforeChristmas[Weekday(m_nChristmas)];
+    const int first = anchors.nAdventStart;
     int week = 1;
     int weekday = 0;
-    int weekdayPosition = 0;
-    for (int d = first; d < m_nChristmas; ++d) {
-        DAYRECORD& day = m_days[d];
-        day.strCelebration = MakeTitle(kSeasonAdvent, week, weekday);
-        day.nColour = d == first + 14 ? kColourRose : kColourViolet;   // third Sunday
+    int weekdayPosition = kWeekdayFirstAdvent;
+    for (int d = first; d < anchors.nChristmas; ++d) {
+        DAYRECORD& day = table.days[d];
+        day.strCelebration = texts.Titles().Compose(kSeasonAdvent, week, weekday);
+        day.nColour = d == first + kThirdSundayOfAdvent ? kColourRose : kColourViolet;
         day.nSeason = kSeasonAdvent;
         if (day.nWeekday != 0)
-            day.strReadings = WeekdayEntry(AdventWeekdayPosition(day, weekdayPosition++));
+            day.strReadings = texts.WeekdayEntry(AdventWeekdayPosition(day, weekdayPosition++));
         else
-            day.strReadings = MakeSundayReadings(kSeasonAdvent, week, 0);
-        weekday = (weekday + 1) % 7;
+            day.strReadings = texts.SundayReadings(kSeasonAdvent, week, 0);
+        weekday = (weekday + 1) % kDaysInWeek;
         if (weekday == 0)
             ++week;
     }
-    m_nAdventStart = first;
 }
 
-void CLiturgicalYear::SetChristmasSeasonDecember()
+void SetChristmasSeasonDecember(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
-    for (int d = m_nChristmas + 1; d < m_nDaysInYear; ++d) {
-        DAYRECORD& day = m_days[d];
-        if (Weekday(d) == 0) {
-            day.strCelebration = GetTitle(39);
+    const int christmas = anchors.nChristmas;
+    for (int d = christmas + 1; d < table.nDaysInYear; ++d) {
+        DAYRECORD& day = table.days[d];
+        if (day.nWeekday == 0) {
+            day.strCelebration = texts.Title(kTitleHolyFamily);
             day.nRank = kRankFeastOfLord;
-            day.strReadings = SundayEntry(6);
+            day.strReadings = texts.SundayEntry(kSundayHolyFamily);
         } else {
-            day.strCelebration = GetTitle(40 + (d - m_nChristmas - 1));
+            day.strCelebration = texts.Title(kTitleDecember26 + (d - christmas - 1));
         }
         day.nColour = kColourWhite;
         day.nSeason = kSeasonChristmas;
     }
-    if (Weekday(m_nChristmas) == 0) {   // no Sunday within the octave: Holy Family on 30 December
-        const int d = m_nChristmas + 5;
-        SetDay(d, GetTitle(39), kRankFeastOfLord, kColourWhite, kSeasonChristmas);
-        m_days[d].strReadings = SundayEntry(6);
+    if (Weekday(table, christmas) == 0) {   // no Sunday within the octave
+        const int d = christmas + kHolyFamilyWhenChristmasIsSunday;
+        SetDay(table, d, texts.Title(kTitleHolyFamily), kRankFeastOfLord, kColourWhite, kSeasonChristmas);
+        table.days[d].strReadings = texts.SundayEntry(kSundayHolyFamily);
     }
 }
 
-void CLiturgicalYear::SetOrdinaryTimeBeforeLent()
+int SetOrdinaryTimeBeforeLent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
     int week = 1;
-    int weekday = Weekday(m_nBaptism) + 1;   // 1 or 2: the Baptism is a Sunday or a Monday
-    int weekdayPosition = 129;
-    for (int d = m_nBaptism + 1; d < m_nAshWednesday; ++d) {
-        DAYRECORD& day = m_days[d];
+    int weekday = Weekday(table, anchors.nBaptism) + 1;   // 1 or 2: the Baptism is a Sunday or a Monday
+    int weekdayPosition = kWeekdayFirstOrdinary;
+    for (int d = anchors.nBaptism + 1; d < anchors.nAshWednesday; ++d) {
+        DAYRECORD& day = table.days[d];
         if (day.nRank == kRankWeekday || (weekday == 0 && day.nRank < kRankFeastOfLord)) {
-            day.strCelebration = MakeTitle(kSeasonOrdinary, week, weekday);
-            day.strReadings = MakeSundayReadings(kSeasonOrdinary, week, weekday);
+            day.strCelebration = texts.Titles().Compose(kSeasonOrdinary, week, weekday);
+            day.strReadings = texts.SundayReadings(kSeasonOrdinary, week, weekday);
             day.nSeason = kSeasonOrdinary;
             day.nColour = kColourGreen;
         }
         if (day.nWeekday != 0)
-            day.strReadings = WeekdayEntry(weekdayPosition++);
-        weekday = (weekday + 1) % 7;
+            day.strReadings = texts.WeekdayEntry(weekdayPosition++);
+        weekday = (weekday + 1) % kDaysInWeek;
         if (weekday == 0)
             ++week;
     }
-    m_nWeekAtLent = week;
+    return week;
 }
 
-void CLiturgicalYear::SetOrdinaryTimeAfterPentecost()
+void SetOrdinaryTimeAfterPentecost(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
-    const int christTheKing = m_nAdventStart - 7;
-    SetDay(christTheKing, GetTitle(46), kRankSolemnity, kColourWhite, kSeasonOrdinary);
-    m_days[christTheKing].strReadings = SundayEntry(72);
+    const int christTheKing = anchors.nAdventStart - kChristTheKingBeforeAdvent;
+    SetDay(table, christTheKing, texts.Title(kTitleChristTheKing), kRankSolemnity, kColourWhite, kSeasonOrdinary);
+    table.days[christTheKing].strReadings = texts.SundayEntry(kSundayChristTheKing);
 
-    int week = 34;
-    int weekday = 6;
-    int weekdayPosition = 332;
-    for (int d = m_nAdventStart - 1; d > m_nPentecost; --d) {
-        DAYRECORD& day = m_days[d];
+    // Counted backwards from the Saturday before Advent.
+    constexpr int kPsalterWeekOfLastMonday = 2;
+    int week = kLastOrdinaryWeek;
+    int weekday = kDaysInWeek - 1;
+    int weekdayPosition = kWeekdayLastOrdinary;
+    for (int d = anchors.nAdventStart - 1; d > anchors.nPentecost; --d) {
+        DAYRECORD& day = table.days[d];
         if (day.nRank == kRankWeekday || (weekday == 0 && day.nRank < kRankFeastOfLord)) {
-            day.strCelebration = MakeTitle(kSeasonOrdinary, week, weekday);
-            day.strReadings = MakeSundayReadings(kSeasonOrdinary, week, weekday);
+            day.strCelebration = texts.Titles().Compose(kSeasonOrdinary, week, weekday);
+            day.strReadings = texts.SundayReadings(kSeasonOrdinary, week, weekday);
             day.nSeason = kSeasonOrdinary;
             day.nColour = kColourGreen;
         }
         if (--weekday == -1) {
-            weekday = 6;
+            weekday = kDaysInWeek - 1;
             --week;
         }
         if (day.nWeekday != 0) {
-            day.strReadings = WeekdayEntry(weekdayPosition);
-            if (week == 34 && day.nWeekday == 1)   // Monday of the thirty-fourth week
-                day.strReadings += " " + PsalterMark(2);
+            day.strReadings = texts.WeekdayEntry(weekdayPosition);
+            if (week == kLastOrdinaryWeek && day.nWeekday == 1)   // Monday of the thirty-fourth week
+                day.strReadings += " " + texts.Titles().PsalterMark(kPsalterWeekOfLastMonday);
             --weekdayPosition;
         }
     }

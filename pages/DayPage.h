@@ -9,26 +9,29 @@
 
 namespace talvoren
 {
-class CLiturgicalYear;
+class CTitleList;
+struct YEARTABLE;
 
 class CDayPage
 {
 public:
-    explicit CDayPage(CLiturgicalYear& year) : m_year(year) {}
+    // Both must outlive the page.
+    CDayPage(const YEARTABLE& year, const CTitleList& titles) : m_year(year), m_titles(titles) {}
 
-    // Given a civil date, has the engine compute its year (nothing to do
-    // when that year is held) and returns the day's fragment. A year the
-    // engine cannot compute (outside 1583..9999) gives a short fragment
-    // that says so instead of another year's day.
-    std::string Render(int year, int month, int day);
+    // Given a civil date of the table's year, the day's fragment. A date of
+    // another year (such as one the engine cannot compute, outside
+    // 1583..9999) gives a short fragment that says so instead of another
+    // year's day.
+    std::string Render(int year, int month, int day) const;
 
-    // Title entry of the devotion of `weekday`: Monday and Saturday 109,
-    // Tuesday and Friday 110, Sunday and Wednesday 111, Thursday (and any
-    // value outside 0..6) 112.
+    // Title position of the devotion of `weekday`: Monday and Saturday,
+    // Tuesday and Friday, Sunday and Wednesday, Thursday (and any value
+    // outside 0..6).
     static int DevotionTitle(int weekday);
 
 private:
-    CLiturgicalYear& m_year;
+    const YEARTABLE& m_year;
+    const CTitleList& m_titles;
 };
 
 } // namespace talvoren

@@ -1,6 +1,8 @@
 #include "pages/MonthListPage.h"
 
-#include "engine/LiturgicalYear.h"
+#include "engine/TitleList.h"
+#include "engine/TitlePositions.h"
+#include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
 
@@ -39,12 +41,10 @@ bool CMonthListPage::IsNoSaintCode(const std::string& code)
 
 std::string CMonthListPage::Render(int first, int end) const
 {
-    const int year = m_year.GetComputedYear();
-    const int month = m_year.GetDay(first).nMonth;
-    // A month outside 1..12 (an index outside the table) has no name; title
-    // 93 is the week word, not a month.
-    const std::string noName;
-    const std::string& monthName = month >= 1 && month <= 12 ? m_year.GetMonthNameOf(month) : noName;
+    const int year = m_year.nYear;
+    const int month = m_year.Day(first).nMonth;
+    // A month outside 1..12 (an index outside the table) has no name.
+    const std::string& monthName = m_titles.MonthName(month);
 
     std::string page;
     page.reserve(16384);
@@ -84,17 +84,17 @@ std::string CMonthListPage::Render(int first, int end) const
             AppendFormat(years, "<option value=\"%d\">%d</option>", y, y);
     }
     years += "</select>";
-    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>", m_year.GetTitle(107).c_str(), years.c_str());
+    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>", m_titles.Title(kTitleYearLabel).c_str(), years.c_str());
     AppendFormat(page, "<tr bgColor=Navy><td class=BORDER colspan=5 style=\"color:White;font-weight:bold\">%s</td></tr>",
                  header.c_str());
 
     // Only days of the held year have records that a page may read.
     const int from = std::max(first, 0);
-    const int to = std::min(end, m_year.GetDaysInYear());
+    const int to = std::min(end, m_year.nDaysInYear);
     std::string lunarText;
     std::string celebration;
     for (int i = from; i < to; ++i) {
-        const DAYRECORD& day = m_year.GetDay(i);
+        const DAYRECORD& day = m_year.Day(i);
 
         // A lunar month has at least 29 days: only a day whose count reaches
         // 29 may begin a new month, so only such days are converted.
@@ -118,7 +118,7 @@ std::string CMonthListPage::Render(int first, int end) const
             AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
             AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_year.GetTitle(106).c_str());
+                         m_titles.Title(kTitleRankSuffix).c_str());
         else
             celebration += day.strCelebration;
         if (!day.strReadings.empty())
@@ -147,7 +147,7 @@ std::string CMonthListPage::Render(int first, int end) const
                      "<tr %s bgColor=%s><td class=BORDER nowrap>%s</td><td class=BORDER>%02d</td>"
                      "<td class=BORDER>%s</td><td class=BORDER style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
                      "<td class=BORDER align=RIGHT nowrap>%s</td></tr>",
-                     saint.c_str(), background, m_year.GetWeekdayNameOf(day.nWeekday).c_str(), day.nDay,
+                     saint.c_str(), background, m_titles.WeekdayName(day.nWeekday).c_str(), day.nDay,
                      ColourAbbreviation(day.nColour), i, celebration.c_str(), lunarText.c_str());
     }
     page += "</table>";

@@ -9,7 +9,8 @@
 
 namespace talvoren
 {
-class CLiturgicalYear;
+class CTitleList;
+struct YEARTABLE;
 
 class CMonthListPage
 {
@@ -23,9 +24,10 @@ public:
         "3006,3106,1607,1907,0308,0508,0608,1508,2108,2208,2908,3008,3108,0509,0809,1209,1409,1509,2909,0210,"
         "2710,2910,0111,0211,0511,0911,2111,0212,0812,1012,1912,2512,2812,3112";
 
-    explicit CMonthListPage(const CLiturgicalYear& year) : m_year(year) {}
+    // Both must outlive the page.
+    CMonthListPage(const YEARTABLE& year, const CTitleList& titles) : m_year(year), m_titles(titles) {}
 
-    // Given the day indexes [first, end) of the year the engine holds, the
+    // Given the day indexes [first, end) of the year of the table, the
     // page as one HTML table: the header of the month of record `first`,
     // then a row per day (a range may cross month ends). An empty range gives
     // the header only; indexes outside the held year are left out.
@@ -40,7 +42,8 @@ public:
     static bool IsNoSaintCode(const std::string& code);
 
 private:
-    const CLiturgicalYear& m_year;
+    const YEARTABLE& m_year;
+    const CTitleList& m_titles;
 };
 
 } // namespace talvoren

@@ -1,6 +1,8 @@
 #include "pages/MonthTablePage.h"
 
-#include "engine/LiturgicalYear.h"
+#include "engine/TitleList.h"
+#include "engine/TitlePositions.h"
+#include "engine/YearTable.h"
 #include "pages/PageFormat.h"
 
 #include <algorithm>
@@ -22,6 +24,8 @@ const CELLCOLOURS kCellColours[] = {
 };
 static_assert(sizeof kCellColours / sizeof kCellColours[0] == kColourBlack + 1, "one pair per colour code 0..6");
 
+constexpr int kDaysInWeek = 7;
+
 const char kBlankCell[] = "<td width=100 bgColor=\"buttonFace\">&nbsp;</td>";
 } // namespace
 
@@ -37,11 +41,10 @@ const char* CMonthTablePage::CellTextColour(int colour)
 
 std::string CMonthTablePage::Render(int first, int end) const
 {
-    const int year = m_year.GetComputedYear();
-    const DAYRECORD& firstDay = m_year.GetDay(first);
+    const int year = m_year.nYear;
+    const DAYRECORD& firstDay = m_year.Day(first);
     const int month = firstDay.nMonth;
-    const std::string noName;
-    const std::string& monthName = month >= 1 && month <= 12 ? m_year.GetMonthNameOf(month) : noName;
+    const std::string& monthName = m_titles.MonthName(month);
 
     std::string page;
     page.reserve(12288);
@@ -59,10 +62,10 @@ std::string CMonthTablePage::Render(int first, int end) const
         else
             AppendFormat(page, "<td width=30 nowrap onclick=\"ViewTbl(%d);\">%d </td>", m, m);
     }
-    AppendFormat(page, "<td>&nbsp;%s %d</td></tr></table>", m_year.GetTitle(107).c_str(), year);
+    AppendFormat(page, "<td>&nbsp;%s %d</td></tr></table>", m_titles.Title(kTitleYearLabel).c_str(), year);
     page += "<table width=700 border=1 cellpadding=5 cellspacing=0><tr bgColor=\"#FFFFCC\">";
-    for (int w = 0; w < 7; ++w)
-        AppendFormat(page, "<td width=100>%s</td>", m_year.GetWeekdayNameOf(w).c_str());
+    for (int w = 0; w < kDaysInWeek; ++w)
+        AppendFormat(page, "<td width=100>%s</td>", m_titles.WeekdayName(w).c_str());
     page += "</tr><tr height=100>";
 
     // Blank cells up to the weekday of the first day (none for a Sunday).
@@ -70,17 +73,17 @@ std::string CMonthTablePage::Render(int first, int end) const
         page += kBlankCell;
 
     const int from = std::max(first, 0);
-    const int to = std::min(end, m_year.GetDaysInYear());
+    const int to = std::min(end, m_year.nDaysInYear);
     std::string text;
     for (int i = from; i < to; ++i) {
-        const DAYRECORD& day = m_year.GetDay(i);
+        const DAYRECORD& day = m_year.Day(i);
         // Every rank above a Sunday's gets the red form here.
         text.clear();
         if (day.nRank == kRankSunday)
             AppendFormat(text, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank > kRankSunday)
             AppendFormat(text, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_year.GetTitle(106).c_str());
+                         m_titles.Title(kTitleRankSuffix).c_str());
         else
             text = day.strCelebration;
 
@@ -97,7 +100,7 @@ std::string CMonthTablePage::Render(int first, int end) const
     }
 
     // Blank cells after the last day up to Saturday.
-    const int lastWeekday = to > from ? m_year.GetDay(to - 1).nWeekday : firstDay.nWeekday;
+    const int lastWeekday = to > from ? m_year.Day(to - 1).nWeekday : firstDay.nWeekday;
     for (int w = lastWeekday; w < 6; ++w)
         page += kBlankCell;
     page += "</tr></table></div>";

@@ -9,14 +9,16 @@
 
 namespace talvoren
 {
-class CLiturgicalYear;
+class CTitleList;
+struct YEARTABLE;
 
 class CMonthTablePage
 {
 public:
-    explicit CMonthTablePage(const CLiturgicalYear& year) : m_year(year) {}
+    // Both must outlive the page.
+    CMonthTablePage(const YEARTABLE& year, const CTitleList& titles) : m_year(year), m_titles(titles) {}
 
-    // Given the day indexes [first, end) of the year the engine holds, the
+    // Given the day indexes [first, end) of the year of the table, the
     // page: header, weekday row, blank cells before the weekday of record
     // `first`, a cell per day (a week's row ends after its Saturday), blank
     // cells after the last day up to Saturday. Indexes outside the held
@@ -29,7 +31,8 @@ public:
     static const char* CellTextColour(int colour);
 
 private:
-    const CLiturgicalYear& m_year;
+    const YEARTABLE& m_year;
+    const CTitleList& m_titles;
 };
 
 } // namespace talvoren

@@ -37,19 +37,18 @@ bool CCalendarCommands::Run(const COMMANDADDRESS& address)
         return true;   // an unknown word: only shown
 
     const int argument = address.nArgument;
-    int first = 0;
-    int end = 0;
+    MONTHRANGE range;
     switch (address.word) {
     case CommandWord::View:
     case CommandWord::ViewTable:
         if (argument < 1 || argument > 12)
             break;
         HoldSomeYear();
-        m_year.GetMonthRange(argument, &first, &end);
+        range = m_year.GetMonthRange(argument);
         if (address.word == CommandWord::View)
-            m_target.ShowMonthList(first, end);
+            m_target.ShowMonthList(range.nFirst, range.nEnd);
         else
-            m_target.ShowMonthTable(first, end);
+            m_target.ShowMonthTable(range.nFirst, range.nEnd);
         break;
     case CommandWord::ViewBible:
         HoldSomeYear();
@@ -60,8 +59,8 @@ bool CCalendarCommands::Run(const COMMANDADDRESS& address)
     case CommandWord::YearChange:
         if (!ComputeAndCheck(argument))
             break;
-        m_year.GetMonthRange(1, &first, &end);
-        m_target.ShowMonthList(first, end);
+        range = m_year.GetMonthRange(1);
+        m_target.ShowMonthList(range.nFirst, range.nEnd);
         break;
     case CommandWord::DeleteRef:   // recognised; nothing is done with it yet
     case CommandWord::Unknown:
@@ -75,13 +74,11 @@ void CCalendarCommands::ShowCurrentMonth(int kind, const CIVILDATE& today)
 {
     if (!ComputeAndCheck(today.nYear))
         return;
-    int first = 0;
-    int end = 0;
-    m_year.GetMonthRange(today.nMonth, &first, &end);
+    const MONTHRANGE range = m_year.GetMonthRange(today.nMonth);
     if (kind == 2)
-        m_target.ShowMonthTable(first, end);
+        m_target.ShowMonthTable(range.nFirst, range.nEnd);
     else
-        m_target.ShowMonthList(first, end);
+        m_target.ShowMonthList(range.nFirst, range.nEnd);
 }
 
 void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
@@ -91,7 +88,9 @@ void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
     int first = 0;
     int end = 0;
     if (selection.nMode == 0) {
-        m_year.GetMonthRange(selection.nMonth, &first, &end);
+        const MONTHRANGE range = m_year.GetMonthRange(selection.nMonth);
+        first = range.nFirst;
+        end = range.nEnd;
     } else {
         first = m_year.GetDayIndex(selection.nMonth, selection.nFromDay);
         end = m_year.GetDayIndex(selection.nToMonth, selection.nToDay);

@@ -9,14 +9,14 @@ namespace talvoren
 PAGERENDERERS DefaultPageRenderers()
 {
     PAGERENDERERS renderers;
-    renderers.monthList = [](CLiturgicalYear& year, int first, int end) {
-        return CMonthListPage(year).Render(first, end);
+    renderers.monthList = [](const YEARTABLE& year, const CTitleList& titles, int first, int end) {
+        return CMonthListPage(year, titles).Render(first, end);
     };
-    renderers.monthTable = [](CLiturgicalYear& year, int first, int end) {
-        return CMonthTablePage(year).Render(first, end);
+    renderers.monthTable = [](const YEARTABLE& year, const CTitleList& titles, int first, int end) {
+        return CMonthTablePage(year, titles).Render(first, end);
     };
-    renderers.dayPage = [](CLiturgicalYear& year, const CIVILDATE& date) {
-        return CDayPage(year).Render(date.nYear, date.nMonth, date.nDay);
+    renderers.dayPage = [](const YEARTABLE& year, const CTitleList& titles, const CIVILDATE& date) {
+        return CDayPage(year, titles).Render(date.nYear, date.nMonth, date.nDay);
     };
     return renderers;
 }

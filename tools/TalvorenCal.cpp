@@ -211,32 +211,32 @@ std::string LunarJson(const LUNARFIELDS& fields)
            ", \"lunar_year_name\": " + JsonString(lunar.GetYearName());
 }
 
-void PrintTsv(const CLiturgicalYear& engine, int first, int end)
+void PrintTsv(const YEARTABLE& table, int first, int end)
 {
     std::string out = "index\tdate\tweekday\tcolour\trank\tseason\tcelebration\treadings\tlunar\tlunar_year_name\n";
     for (int i = first; i < end; ++i) {
-        const DAYRECORD& day = engine.GetDay(i);
-        out += std::to_string(i) + '\t' + IsoDate(engine.GetComputedYear(), day) + '\t' +
+        const DAYRECORD& day = table.Day(i);
+        out += std::to_string(i) + '\t' + IsoDate(table.nYear, day) + '\t' +
                std::to_string(day.nWeekday) + '\t' + std::to_string(day.nColour) + '\t' +
                std::to_string(day.nRank) + '\t' + std::to_string(day.nSeason) + '\t' +
                TsvField(day.strCelebration) + '\t' + TsvField(day.strReadings) +
-               LunarTsv(LunarOf(engine.GetComputedYear(), day)) + '\n';
+               LunarTsv(LunarOf(table.nYear, day)) + '\n';
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-void PrintJson(const CLiturgicalYear& engine, int first, int end)
+void PrintJson(const YEARTABLE& table, int first, int end)
 {
     std::string out = "[";
     for (int i = first; i < end; ++i) {
-        const DAYRECORD& day = engine.GetDay(i);
+        const DAYRECORD& day = table.Day(i);
         out += i == first ? "\n" : ",\n";
-        out += "  {\"index\": " + std::to_string(i) + ", \"date\": \"" + IsoDate(engine.GetComputedYear(), day) +
+        out += "  {\"index\": " + std::to_string(i) + ", \"date\": \"" + IsoDate(table.nYear, day) +
                "\", \"weekday\": " + std::to_string(day.nWeekday) + ", \"colour\": " +
                std::to_string(day.nColour) + ", \"rank\": " + std::to_string(day.nRank) +
                ", \"season\": " + std::to_string(day.nSeason) + ", \"celebration\": " +
                JsonString(day.strCelebration) + ", \"readings\": " + JsonString(day.strReadings) +
-               LunarJson(LunarOf(engine.GetComputedYear(), day)) + "}";
+               LunarJson(LunarOf(table.nYear, day)) + "}";
     }
     out += "\n]\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
@@ -280,13 +280,11 @@ int main(int argc, char** argv)
     if (!engine.ComputeYear(args.year))
         return 1;
 
-    int first = 0;
-    int end = engine.GetDaysInYear();
-    if (args.month != 0)
-        engine.GetMonthRange(args.month, &first, &end);
+    const YEARTABLE& table = engine.Table();
+    const MONTHRANGE range = args.month != 0 ? table.MonthRange(args.month) : MONTHRANGE{0, table.nDaysInYear};
     if (args.json)
-        PrintJson(engine, first, end);
+        PrintJson(table, range.nFirst, range.nEnd);
     else
-        PrintTsv(engine, first, end);
+        PrintTsv(table, range.nFirst, range.nEnd);
     return 0;
 }

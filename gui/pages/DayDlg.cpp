@@ -18,8 +18,9 @@
 
 namespace talvoren
 {
-CDayDlg::CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const CAppContext& context, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_year(year), m_build(std::move(build))
+CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const CAppContext& context,
+                 QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint), m_year(languageData), m_build(std::move(build))
 {
     // Template 134: no caption bar, 250 x 309 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -104,7 +105,8 @@ void CDayDlg::BuildDayPage()
     std::string html;
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
-        html = m_build(m_year, m_date);
+        m_year.ComputeYear(m_date.nYear);
+        html = m_build(m_year.Table(), m_year.Titles(), m_date);
     }
     m_pPage->SetElementHtml(QStringLiteral("Content"), QString::fromStdString(html));
     emit DayPageBuilt();

@@ -1,8 +1,13 @@
 #pragma once
 // The day dialog: one day like a leaf of a tear-off calendar, in the page
 // day.htm, with buttons to close and to move to the next and previous day.
+// The dialog computes the years it shows with an engine of its own over the
+// shared language data, so that stepping across a year's end never changes
+// the year that the main view holds.
 
 #include "base/CivilDate.h"
+#include "engine/LiturgicalYear.h"
+#include "shell/PageRenderers.h"
 
 #include <QDialog>
 #include <QFont>
@@ -14,18 +19,17 @@ namespace talvoren
 class CAppContext;
 class CHtmlViewDlg;
 class CImageButton;
-class CLiturgicalYear;
 
 class CDayDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    using DayPageBuilder = std::function<std::string(CLiturgicalYear&, const CIVILDATE&)>;
+    using DayPageBuilder = decltype(PAGERENDERERS::dayPage);
 
-    // `year` is the main view's engine; `build` makes the day's fragment; the
-    // context's program folder holds Html/day.htm.
-    CDayDlg(CLiturgicalYear& year, DayPageBuilder build, const CAppContext& context, QWidget* parent);
+    // `languageData` is the main view's and must outlive the dialog; `build`
+    // makes the day's fragment; the context's program folder holds Html/day.htm.
+    CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const CAppContext& context, QWidget* parent);
 
     // Builds the fragment of the current date and puts it into "Content".
     void BuildDayPage();
@@ -37,6 +41,7 @@ public:
     void SetCurrentDate(const CIVILDATE& date) { m_date = date; }
     CHtmlViewDlg* PageView() const { return m_pPage; }
     CImageButton* Button(int id) const;
+    const CLiturgicalYear& Year() const { return m_year; }
 
 signals:
     // A day's page has been handed to the page view.
@@ -48,7 +53,7 @@ protected:
 private:
     void OnDocumentComplete();
 
-    CLiturgicalYear& m_year;
+    CLiturgicalYear m_year;
     DayPageBuilder m_build;
     CHtmlViewDlg* m_pPage = nullptr;
     CImageButton* m_pClose = nullptr;

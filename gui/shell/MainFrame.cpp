@@ -260,7 +260,7 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case ID_DAILY:
         if (view) {
-            CDayDlg dialog(view->Year(), view->Renderers().dayPage, m_context, this);
+            CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_context, this);
             dialog.exec();
         }
         break;

@@ -23,7 +23,8 @@ namespace talvoren
 {
 CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent)
     : QWebEngineView(parent),
-      m_year(language),
+      m_languageData(language),
+      m_year(m_languageData),
       m_strProgramFolder(programFolder),
       m_renderers(DefaultPageRenderers()),
       m_commands(m_year, *this),
@@ -126,14 +127,14 @@ void CTalvorenView::ShowMonthList(int first, int end)
 {
     if (!m_renderers.monthList)
         return;
-    ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year, first, end); });
+    ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year.Table(), m_year.Titles(), first, end); });
 }
 
 void CTalvorenView::ShowMonthTable(int first, int end)
 {
     if (!m_renderers.monthTable)
         return;
-    ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year, first, end); });
+    ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 
 void CTalvorenView::ShowReadings(const std::string& readings)

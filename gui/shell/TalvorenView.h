@@ -3,8 +3,11 @@
 // Html/Calendar.htm once and never navigates away; every calendar and
 // scripture page is built as an HTML fragment and written into an element of
 // that page. Pages talk back through their status text (command addresses).
-// The view owns the year engine and the scripture database for the whole run.
+// The view owns the language data, the year engine and the scripture
+// database for the whole run; other windows compute their own years over
+// its language data.
 
+#include "engine/LanguageDataLoader.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "scripture/ScriptureDb.h"
@@ -58,6 +61,7 @@ public:
     void ShowReadings(const std::string& readings) override;
 
     CLiturgicalYear& Year() { return m_year; }
+    CLanguageDataLoader& LanguageData() { return m_languageData; }
     CScriptureDb& Database() { return m_db; }
     bool IsDatabaseOpen() const { return m_bDatabaseOpen; }
     bool HasDocument() const { return m_bHasDocument; }
@@ -83,6 +87,7 @@ private:
     void ShowFragment(const char* elementId, const std::function<std::string()>& build);
     void EndBuilding();
 
+    CLanguageDataLoader m_languageData;
     CLiturgicalYear m_year;
     CScriptureDb m_db;
     bool m_bDatabaseOpen = false;

@@ -128,7 +128,7 @@ TEST(ConfigOptions, TheEngineReadsTheOptionsAtItsNextFreshComputation)
 {
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CEngineTestData data;   // its own settings folder and language data
-    CLiturgicalYear year(data.Language());
+    CLiturgicalYear year(data.State());
     auto celebration = [&year](int month, int day) {
         return year.GetDay(CEngineTestData::Index(2002, month, day)).strCelebration;
     };

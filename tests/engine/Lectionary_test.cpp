@@ -25,12 +25,11 @@ TEST(Lectionary, CyclesFollowTheCivilYear)
     struct Case { int year; const char* sunday; const char* weekday; };
     const Case cases[] = {{2002, "SA", "W2"}, {2003, "SB", "W1"}, {2004, "SC", "W2"}, {2005, "SA", "W1"}};
     CEngineTestData data;
-    auto engine = data.Engine();
     for (const Case& c : cases) {
-        ASSERT_TRUE(engine->ComputeYear(c.year));
-        const int advent = engine->GetAdventStart();
-        EXPECT_EQ(engine->GetDay(advent).strReadings.substr(0, 3), std::string(c.sunday) + "0") << c.year;
-        EXPECT_EQ(engine->GetDay(advent + 1).strReadings, std::string(c.weekday) + "-0") << c.year;
+        const YEARTABLE year = data.Year(c.year);
+        const int advent = year.anchors.nAdventStart;
+        EXPECT_EQ(year.Day(advent).strReadings.substr(0, 3), std::string(c.sunday) + "0") << c.year;
+        EXPECT_EQ(year.Day(advent + 1).strReadings, std::string(c.weekday) + "-0") << c.year;
     }
 }
 
@@ -50,31 +49,29 @@ TEST(Lectionary, DeferredReadingsRestoreCorpusChristiAndTheSacredHeart)
 {
     CEngineTestData data;
     data.WriteNotes("uLocal.txt", {"30\t5\tlocal note on Corpus Christi", "7\t6\tnote on the Sacred Heart"});
-    auto engine = data.Engine(0, 0, 0);
-    ASSERT_TRUE(engine->ComputeYear(2002));
+    const YEARTABLE year = data.Year(2002, 0, 0, 0);
     // The weekday step wrote over both days; the deferred texts put the Sunday
     // positions back, and the notes read after them are kept.
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(5, 30)).strReadings, "SA74<br>local note on Corpus Christi");
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(6, 7)).strReadings, "SA75<br>note on the Sacred Heart");
+    EXPECT_EQ(year.Day(year.DayIndex(5, 30)).strReadings, "SA74<br>local note on Corpus Christi");
+    EXPECT_EQ(year.Day(year.DayIndex(6, 7)).strReadings, "SA75<br>note on the Sacred Heart");
 }
 
 TEST(Lectionary, PsalterWeekMarks)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_EQ(engine->GetWeekAtLent(), 5);
+    const YEARTABLE year = data.Year(2002);
+    EXPECT_EQ(year.anchors.nWeekAtLent, 5);
     // The three Mondays after Pentecost continue the count from before Lent.
     struct Case { int month, day; const char* ending; };
     const Case cases[] = {{5, 20, "<br>T108 2"}, {5, 27, "<br>T108 3"}, {6, 3, "<br>T108 4"},
                           {1, 14, "<br>T108 1"}, {4, 8, "<br>T108 2"}, {5, 13, "<br>T108 3"}};
     for (const Case& c : cases) {
-        const std::string& readings = engine->GetDay(engine->GetDayIndex(c.month, c.day)).strReadings;
+        const std::string& readings = year.Day(year.DayIndex(c.month, c.day)).strReadings;
         const std::string ending = c.ending;
         ASSERT_GE(readings.size(), ending.size());
         EXPECT_EQ(readings.substr(readings.size() - ending.size()), ending) << c.month << "-" << c.day;
     }
-    const std::string& baptism = engine->GetDay(engine->GetBaptism()).strReadings;
+    const std::string& baptism = year.Day(year.anchors.nBaptism).strReadings;
     EXPECT_EQ(baptism, "SA10") << "the Sunday Baptism hands its mark on";
 }
 
@@ -83,15 +80,13 @@ TEST(Lectionary, DisplacedSundayMarkGoesToTheNextLowerDayWithinTheWeek)
     CEngineTestData data;
     // 6 August 2006 (Sunday) and 7 to 12 August: only Saturday the 12th is free.
     data.WriteFeasts({"6 8 L W Sunday feast", "7 8 S W a", "8 8 L W b", "9 8 L W c", "10 8 L W d", "11 8 L W e"});
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2006));
-    const std::string& saturday = engine->GetDay(engine->GetDayIndex(8, 12)).strReadings;
+    const YEARTABLE year = data.Year(2006);
+    const std::string& saturday = year.Day(year.DayIndex(8, 12)).strReadings;
     EXPECT_EQ(saturday.substr(saturday.size() - 10), "<br>T108 2");
     data.WriteFeasts({"6 8 L W Sunday feast", "7 8 S W a", "8 8 L W b", "9 8 L W c", "10 8 L W d", "11 8 L W e",
                       "12 8 L W f"});
-    engine->Invalidate();
-    ASSERT_TRUE(engine->ComputeYear(2006));
+    const YEARTABLE full = data.Year(2006);
     for (int day = 6; day <= 13; ++day)
-        EXPECT_EQ(engine->GetDay(engine->GetDayIndex(8, day)).strReadings.find("<br>T108 2"), std::string::npos)
+        EXPECT_EQ(full.Day(full.DayIndex(8, day)).strReadings.find("<br>T108 2"), std::string::npos)
             << "no free day in the week: the mark is dropped (" << day << ")";
 }

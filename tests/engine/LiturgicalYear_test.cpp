@@ -61,44 +61,37 @@ TEST(LiturgicalYear, EasterDates)
 TEST(LiturgicalYear, MonthRanges)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2003));
-    int first = -1, end = -1;
-    engine->GetMonthRange(12, &first, &end);
-    EXPECT_EQ(first, 334);
-    EXPECT_EQ(end, 365);
-    engine->GetMonthRange(2, &first, &end);
-    EXPECT_EQ(end - first, 28);
-    engine->GetMonthRange(0, &first, &end);
-    EXPECT_GE(first, end) << "month 0 gives no day";
-    ASSERT_TRUE(engine->ComputeYear(2004));
-    engine->GetMonthRange(12, &first, &end);
-    EXPECT_EQ(end, 366);
-    EXPECT_EQ(engine->GetDayIndex(2, 29), 59);
+    const YEARTABLE common = data.Year(2003);
+    EXPECT_EQ(common.MonthRange(12).nFirst, 334);
+    EXPECT_EQ(common.MonthRange(12).nEnd, 365);
+    EXPECT_EQ(common.MonthRange(2).nEnd - common.MonthRange(2).nFirst, 28);
+    EXPECT_GE(common.MonthRange(0).nFirst, common.MonthRange(0).nEnd) << "month 0 gives no day";
+    const YEARTABLE leap = data.Year(2004);
+    EXPECT_EQ(leap.MonthRange(12).nEnd, 366);
+    EXPECT_EQ(leap.DayIndex(2, 29), 59);
 }
 
 TEST(LiturgicalYear, TableOf2006StartsOnASunday)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2006));
-    EXPECT_EQ(engine->GetFirstSunday(), 0);
+    const YEARTABLE year = data.Year(2006);
+    EXPECT_EQ(year.anchors.nFirstSunday, 0);
     for (int i = 0; i < 365; ++i) {
-        const DAYRECORD& day = engine->GetDay(i);
+        const DAYRECORD& day = year.Day(i);
         EXPECT_EQ(day.nWeekday, i % 7);
         if (i % 7 == 0) {
             EXPECT_GE(day.nRank, kRankSunday) << i;
         }
     }
-    EXPECT_EQ(engine->GetDay(364).nMonth, 12);
-    EXPECT_EQ(engine->GetDay(364).nDay, 31);
-    EXPECT_EQ(engine->GetDay(365).nMonth, 0) << "no record past the year's end";
+    EXPECT_EQ(year.Day(364).nMonth, 12);
+    EXPECT_EQ(year.Day(364).nDay, 31);
+    EXPECT_EQ(year.Day(365).nMonth, 0) << "no record past the year's end";
 }
 
 TEST(LiturgicalYear, YearsOutsideTheGregorianRangeAreRefused)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));
     const std::string easter = engine->GetDay(89).strCelebration;
     for (int year : {0, -5, 1582, 10000}) {
@@ -113,7 +106,7 @@ TEST(LiturgicalYear, YearsOutsideTheGregorianRangeAreRefused)
 TEST(LiturgicalYear, HeldYearIsNotRecomputedUntilInvalidated)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));
     const int ascension = CEngineTestData::Index(2002, 5, 9);
     EXPECT_EQ(engine->GetDay(ascension).strCelebration, "T33");
@@ -170,21 +163,16 @@ TEST(LiturgicalYear, MissingTitlesGiveEmptyTextsWithoutFailing)
 TEST(LiturgicalYear, ShortTitlesListLeavesTheLaterEntriesEmpty)
 {
     CEngineTestData data;
-    std::vector<std::string> titles;
-    for (int n = 0; n < 100; ++n)
-        titles.push_back("T" + std::to_string(n));
-    data.Folder().WriteUtf16("utitles.txt", titles);
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_EQ(engine->GetTitle(99), "T99");
-    EXPECT_EQ(engine->GetTitle(108), "");
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 12, 8)).strReadings, "SA1<br> 2");
+    data.Language().Lines("utitles.txt").resize(100);
+    EXPECT_EQ(data.Language().Data()->Titles().Title(99), "T99");
+    EXPECT_EQ(data.Language().Data()->Titles().Title(108), "");
+    EXPECT_EQ(data.Year(2002).Day(CEngineTestData::Index(2002, 12, 8)).strReadings, "SA1<br> 2");
 }
 
 TEST(LiturgicalYear, NamesOfWeekdaysAndMonths)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
+    auto engine = data.EngineInMemory();
     ASSERT_TRUE(engine->ComputeYear(2002));   // 1 January 2002 was a Tuesday
     EXPECT_EQ(engine->GetWeekdayName(0), "T88");
     EXPECT_EQ(engine->GetMonthName(40), "T95");
@@ -205,60 +193,55 @@ protected:
         key.WriteDword("Ascension", static_cast<std::uint32_t>(ascension));
         key.WriteDword("CorpusChristi", static_cast<std::uint32_t>(corpus));
     }
-    std::unique_ptr<CLiturgicalYear> StoreEngine()
-    {
-        return std::make_unique<CLiturgicalYear>(m_data.Language());
-    }
     void SetUp() override { CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0"); }
+
+    static void ExpectSettings(const CALENDARSETTINGS& settings, bool epiphanyJan6, bool ascensionSunday,
+                               bool corpusThursday)
+    {
+        EXPECT_EQ(settings.bEpiphanyJan6, epiphanyJan6);
+        EXPECT_EQ(settings.bAscensionSunday, ascensionSunday);
+        EXPECT_EQ(settings.bCorpusChristiThursday, corpusThursday);
+    }
 
     CEngineTestData m_data;
 };
 
 TEST_F(SettingsStoreTest, NoKeyCreatesItAndUsesTheDefaults)
 {
-    auto engine = StoreEngine();
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_FALSE(engine->IsEpiphanyJan6());
-    EXPECT_FALSE(engine->IsAscensionSunday());
-    EXPECT_TRUE(engine->IsCorpusChristiThursday());
+    ExpectSettings(ReadCalendarSettings(), false, false, true);
     CSettingsKey key;
-    EXPECT_EQ(key.OpenForReading(SettingsRoot::LocalMachine), 0) << "the computation created the key";
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 30)).strCelebration, "T36");
+    EXPECT_EQ(key.OpenForReading(SettingsRoot::LocalMachine), 0) << "reading created the key";
 }
 
-TEST_F(SettingsStoreTest, StoredValuesMoveTheCelebrations)
+TEST_F(SettingsStoreTest, StoredValuesAndOptions)
 {
     WriteSettings(7, 1, 1);   // any non-zero number counts as 1
-    auto engine = StoreEngine();
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_TRUE(engine->IsEpiphanyJan6());
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 6, 2)).strCelebration, "T36");
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 12)).strCelebration, "T33");
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 1, 6)).strCelebration, "T0");
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 1, 13)).strCelebration, "T1");
+    ExpectSettings(ReadCalendarSettings(), true, true, false);
+    CALENDAROPTIONS some;
+    some.nAscension = 0;
+    ExpectSettings(CalendarSettingsFor(some), true, false, false);
 }
 
 TEST_F(SettingsStoreTest, UnreachableStorePutsCorpusChristiOnSunday)
 {
     m_data.Folder().WriteBytes("blocker", "");
     CScopedConfigFolder unreachable(m_data.Folder().File("blocker") + "/x");
-    auto engine = StoreEngine();
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_FALSE(engine->IsEpiphanyJan6());
-    EXPECT_FALSE(engine->IsAscensionSunday());
-    EXPECT_FALSE(engine->IsCorpusChristiThursday());
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 6, 2)).strCelebration, "T36");
+    ExpectSettings(ReadCalendarSettings(), false, false, false);
     EXPECT_TRUE(m_data.Messages().Messages().empty()) << "nothing is reported";
 }
 
+// The engine reads the store at each fresh computation, not for a held year.
 TEST_F(SettingsStoreTest, ChangedSettingsWaitForTheNextFreshComputation)
 {
     WriteSettings(0, 0, 0);
-    auto engine = StoreEngine();
+    auto engine = m_data.EngineInMemory();
+    engine->SetOptions(CALENDAROPTIONS());
+    const int thursday = CEngineTestData::Index(2002, 5, 9);
     ASSERT_TRUE(engine->ComputeYear(2002));
+    EXPECT_EQ(engine->GetDay(thursday).strCelebration, "T33");
     WriteSettings(0, 1, 0);
     ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_FALSE(engine->IsAscensionSunday());
-    ASSERT_TRUE(engine->ComputeYear(2003));
-    EXPECT_TRUE(engine->IsAscensionSunday());
+    EXPECT_EQ(engine->GetDay(thursday).strCelebration, "T33");
+    ASSERT_TRUE(engine->ComputeYear(2002, true));
+    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2002, 5, 12)).strCelebration, "T33");
 }

@@ -1,3 +1,5 @@
+#include "engine/TitleList.h"
+#include "engine/YearTexts.h"
 #include "tests/engine/EngineTestData.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +15,11 @@ struct DayCase {
     const char* readings;
 };
 
-void ExpectDays(const CLiturgicalYear& engine, int year, const std::vector<DayCase>& cases)
+void ExpectDays(const YEARTABLE& table, const std::vector<DayCase>& cases)
 {
+    const int year = table.nYear;
     for (const DayCase& c : cases) {
-        const DAYRECORD& day = engine.GetDay(CLiturgicalYear::DayOfYear(year, c.month, c.day));
+        const DAYRECORD& day = table.Day(table.DayIndex(c.month, c.day));
         const std::string where = std::to_string(year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day);
         EXPECT_EQ(day.strCelebration, c.celebration) << where;
         EXPECT_EQ(day.nRank, c.rank) << where;
@@ -32,15 +35,15 @@ void ExpectDays(const CLiturgicalYear& engine, int year, const std::vector<DayCa
 TEST(TemporalCycle, Year2002)
 {
     CEngineTestData data;
-    auto engine = data.Engine(0, 0, 0);
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_EQ(engine->GetFirstSunday(), 5);
-    EXPECT_EQ(engine->GetEaster(), 89);
-    EXPECT_EQ(engine->GetBaptism(), 12);
-    EXPECT_EQ(engine->GetAshWednesday(), CEngineTestData::Index(2002, 2, 13));
-    EXPECT_EQ(engine->GetPentecost(), CEngineTestData::Index(2002, 5, 19));
-    EXPECT_EQ(engine->GetAdventStart(), CEngineTestData::Index(2002, 12, 1));
-    ExpectDays(*engine, 2002, {
+    const YEARTABLE year = data.Year(2002, 0, 0, 0);
+    const SEASONANCHORS& anchors = year.anchors;
+    EXPECT_EQ(anchors.nFirstSunday, 5);
+    EXPECT_EQ(anchors.nEaster, 89);
+    EXPECT_EQ(anchors.nBaptism, 12);
+    EXPECT_EQ(anchors.nAshWednesday, CEngineTestData::Index(2002, 2, 13));
+    EXPECT_EQ(anchors.nPentecost, CEngineTestData::Index(2002, 5, 19));
+    EXPECT_EQ(anchors.nAdventStart, CEngineTestData::Index(2002, 12, 1));
+    ExpectDays(year, {
         {1, 1, "", 0, 1, 0, "W2-31"},
         {1, 2, "T4", 0, 2, 2, "W2-32"},                              // Wednesday before Epiphany
         {1, 6, "T0", 10, 2, 2, "SA9"},                               // Epiphany
@@ -91,7 +94,6 @@ TEST(TemporalCycle, Year2002)
 
 TEST(TemporalCycle, WeekWordTemplateAndEnglishOrder)
 {
-    CEngineTestData data;
     std::vector<std::string> titles;
     for (int n = 0; n <= 112; ++n)
         titles.push_back("T" + std::to_string(n));
@@ -100,45 +102,39 @@ TEST(TemporalCycle, WeekWordTemplateAndEnglishOrder)
     titles[87] = "Monday";
     titles[48] = "of Advent";
     titles[93] = "of the * Week";
-    data.Folder().WriteUtf16("utitles.txt", titles);
-    data.Language().nSyntax = 0;
-    auto engine = data.Engine();
-    EXPECT_EQ(engine->MakeTitle(1, 1, 0), "First Sunday of Advent");
-    EXPECT_EQ(engine->MakeTitle(1, 1, 1), "Monday of the First Week of Advent");
-    data.Language().nSyntax = 1;
-    engine->LoadTitles();
-    EXPECT_EQ(engine->MakeTitle(1, 1, 0), "Sunday First of Advent");
-    EXPECT_EQ(engine->MakeTitle(1, 1, 1), "Monday of the First Week of Advent") << "weekdays read the same in both orders";
+    const CTitleList english(titles, false);
+    EXPECT_EQ(english.Compose(kSeasonAdvent, 1, 0), "First Sunday of Advent");
+    EXPECT_EQ(english.Compose(kSeasonAdvent, 1, 1), "Monday of the First Week of Advent");
+    const CTitleList vietnamese(titles, true);
+    EXPECT_EQ(vietnamese.Compose(kSeasonAdvent, 1, 0), "Sunday First of Advent");
+    EXPECT_EQ(vietnamese.Compose(kSeasonAdvent, 1, 1), "Monday of the First Week of Advent")
+        << "weekdays read the same in both orders";
     titles[93] = "* and *";
-    data.Folder().WriteUtf16("utitles.txt", titles);
-    engine->LoadTitles();
-    EXPECT_EQ(engine->MakeTitle(1, 1, 1), "Monday First and First of Advent");
+    EXPECT_EQ(CTitleList(titles, true).Compose(kSeasonAdvent, 1, 1), "Monday First and First of Advent");
 }
 
 TEST(TemporalCycle, SundayReadingsBySeason)
 {
-    CEngineTestData data;
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2002));   // the lists are loaded and emptied again...
-    // ...so only the shape is left to check through MakeSundayReadings: entries read empty.
-    EXPECT_EQ(engine->MakeSundayReadings(0, 5, 0), "<br>T108 1");
-    EXPECT_EQ(engine->MakeSundayReadings(0, 5, 3), "");
-    EXPECT_EQ(engine->MakeSundayReadings(3, 2, 0), "");
-    EXPECT_EQ(engine->MakeSundayReadings(2, 2, 0), "");
-    EXPECT_EQ(engine->MakeSundayReadings(4, 6, 0), "<br>T108 2");
+    const CTitleList titles = CEngineTestData().Language().Data()->Titles();
+    const std::vector<std::string> none;
+    const CYearTexts texts(titles, none, none);   // entries read empty: only the marks are left
+    EXPECT_EQ(texts.SundayReadings(kSeasonOrdinary, 5, 0), "<br>T108 1");
+    EXPECT_EQ(texts.SundayReadings(kSeasonOrdinary, 5, 3), "");
+    EXPECT_EQ(texts.SundayReadings(kSeasonLent, 2, 0), "");
+    EXPECT_EQ(texts.SundayReadings(kSeasonChristmas, 2, 0), "");
+    EXPECT_EQ(texts.SundayReadings(kSeasonEaster, 6, 0), "<br>T108 2");
 }
 
 TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth)
 {
     CEngineTestData data;
-    auto engine = data.Engine(0, 0, 0);
     struct Case { int year, epiphanyDay, baptismDay, baptismWeekday; };
     const Case cases[] = {{2006, 8, 9, 1}, {2017, 8, 9, 1}, {2007, 7, 8, 1}, {2018, 7, 8, 1},
                           {2002, 6, 13, 0}, {2005, 2, 9, 0}, {2011, 2, 9, 0}};
     for (const Case& c : cases) {
-        ASSERT_TRUE(engine->ComputeYear(c.year));
-        const DAYRECORD& epiphany = engine->GetDay(c.epiphanyDay - 1);
-        const DAYRECORD& baptism = engine->GetDay(c.baptismDay - 1);
+        const YEARTABLE year = data.Year(c.year, 0, 0, 0);
+        const DAYRECORD& epiphany = year.Day(c.epiphanyDay - 1);
+        const DAYRECORD& baptism = year.Day(c.baptismDay - 1);
         EXPECT_EQ(epiphany.strCelebration, "T0") << c.year;
         EXPECT_EQ(epiphany.nRank, 10) << c.year;
         EXPECT_EQ(baptism.strCelebration, "T1") << c.year;
@@ -147,7 +143,7 @@ TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth
         if (c.baptismWeekday == 1) {   // the Monday Baptism keeps its week-1 mark
             EXPECT_NE(baptism.strReadings.find("<br>T108 1"), std::string::npos) << c.year;
             // and the Tuesday of week 1 reads the first Ordinary Time position
-            EXPECT_EQ(engine->GetDay(c.baptismDay).strReadings.substr(0, 6), std::string("W") +
+            EXPECT_EQ(year.Day(c.baptismDay).strReadings.substr(0, 6), std::string("W") +
                       (c.year % 2 ? "1" : "2") + "-129") << c.year;
         }
     }
@@ -156,43 +152,38 @@ TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth
 TEST(TemporalCycle, EpiphanyOnSixthJanuary)
 {
     CEngineTestData data;
-    auto engine = data.Engine(1, 0, 0);
-    ASSERT_TRUE(engine->ComputeYear(2011));   // 2 January 2011 is a Sunday
-    ExpectDays(*engine, 2011, {
+    ExpectDays(data.Year(2011, 1, 0, 0), {   // 2 January 2011 is a Sunday
         {1, 2, "T86 T53 T49", 5, 2, 2, "SA7"},   // Second Sunday after Christmas: position 7
         {1, 3, "T2", 0, 2, 2, "W1-33"},
         {1, 6, "T0", 10, 2, 2, "SA9"},
         {1, 7, "T12", 0, 2, 2, "W1-37"},
         {1, 9, "T1", 6, 2, 2, "SA10"},
     });
-    ASSERT_TRUE(engine->ComputeYear(2007));   // 7 January 2007 is a Sunday: the Baptism
-    EXPECT_EQ(engine->GetDay(6).strCelebration, "T1");
-    EXPECT_EQ(engine->GetDay(5).strCelebration, "T0");
-    ASSERT_TRUE(engine->ComputeYear(2002));   // no Sunday between 2 and 5 January
+    const YEARTABLE y2007 = data.Year(2007, 1, 0, 0);   // 7 January 2007 is a Sunday: the Baptism
+    EXPECT_EQ(y2007.Day(6).strCelebration, "T1");
+    EXPECT_EQ(y2007.Day(5).strCelebration, "T0");
+    const YEARTABLE y2002 = data.Year(2002, 1, 0, 0);   // no Sunday between 2 and 5 January
     for (int d = 1; d <= 4; ++d)
-        EXPECT_NE(engine->GetDay(d).nWeekday, 0);
+        EXPECT_NE(y2002.Day(d).nWeekday, 0);
 }
 
 TEST(TemporalCycle, ChristmasOnASunday)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
-    ASSERT_TRUE(engine->ComputeYear(2005));
-    EXPECT_EQ(engine->GetAdventStart(), CEngineTestData::Index(2005, 11, 27));
-    const DAYRECORD& holyFamily = engine->GetDay(CEngineTestData::Index(2005, 12, 30));
+    const YEARTABLE year = data.Year(2005);
+    EXPECT_EQ(year.anchors.nAdventStart, CEngineTestData::Index(2005, 11, 27));
+    const DAYRECORD& holyFamily = year.Day(CEngineTestData::Index(2005, 12, 30));
     EXPECT_EQ(holyFamily.nWeekday, 5);
     EXPECT_EQ(holyFamily.strCelebration, "T39");
     EXPECT_EQ(holyFamily.nRank, 6);
     EXPECT_EQ(holyFamily.strReadings, "SA6");
-    EXPECT_EQ(engine->GetDay(CEngineTestData::Index(2005, 11, 20)).strCelebration, "T46");
+    EXPECT_EQ(year.Day(CEngineTestData::Index(2005, 11, 20)).strCelebration, "T46");
 }
 
 TEST(TemporalCycle, AscensionAndCorpusChristiOnSunday)
 {
     CEngineTestData data;
-    auto engine = data.Engine(0, 1, 1);
-    ASSERT_TRUE(engine->ComputeYear(2002));
-    ExpectDays(*engine, 2002, {
+    ExpectDays(data.Year(2002, 0, 1, 1), {
         {5, 9, "T90 T93 T57 T51", 0, 2, 4, "W2-124"},   // Thursday of the sixth week
         {5, 12, "T33", 10, 2, 4, "SA31"},                // its Sunday title is lost
         {5, 30, "T90 T93 T59 T47", 0, 1, 0, "W2-174"},
@@ -203,7 +194,6 @@ TEST(TemporalCycle, AscensionAndCorpusChristiOnSunday)
 TEST(TemporalCycle, WeekdaysFrom17To24DecemberReadTheirDate)
 {
     CEngineTestData data;
-    auto engine = data.Engine();
     // 17 December at position 17, 18 December at 24, 19..24 December at 18..23,
     // whatever the weekday; the Sundays keep their Sunday readings.
     struct Case { int year, day; const char* readings; };
@@ -214,7 +204,7 @@ TEST(TemporalCycle, WeekdaysFrom17To24DecemberReadTheirDate)
         {2006, 17, "SB2<br>T108 3"}, {2006, 18, "W2-24"}, {2006, 23, "W2-22"},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(engine->ComputeYear(c.year));
-        EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, c.day)).strReadings, c.readings) << c.year << "-12-" << c.day;
+        const YEARTABLE year = data.Year(c.year);
+        EXPECT_EQ(year.Day(year.DayIndex(12, c.day)).strReadings, c.readings) << c.year << "-12-" << c.day;
     }
 }

@@ -1,9 +1,9 @@
 // The day dialog with the core: today's page once day.htm has loaded, Next
-// and Prev across year ends with the engine computing the new year, Escape
+// and Prev across year ends with the dialog's engine computing the new year, Escape
 // moving on, Enter closing, the captions, and the missing-page message.
 
 #include "base/CivilDate.h"
-#include "engine/LiturgicalYear.h"
+#include "engine/LanguageDataLoader.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
@@ -24,7 +24,7 @@ class DayDlgTest : public QObject
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;
     std::unique_ptr<CAppContext> m_context;
-    std::unique_ptr<CLiturgicalYear> m_year;
+    std::unique_ptr<CLanguageDataLoader> m_language;
 
     static QString DayText(CDayDlg& dialog)
     {
@@ -40,12 +40,12 @@ private slots:
     {
         m_folder = std::make_unique<CGuiTestFolder>();
         m_context = std::make_unique<CAppContext>(m_folder->ProgramFolder(), m_folder->Language(), false);
-        m_year = std::make_unique<CLiturgicalYear>(m_context->Language());
+        m_language = std::make_unique<CLanguageDataLoader>(m_context->Language());
     }
 
     void showsTodayThenWalksAcrossTheYearEnd()
     {
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, *m_context, nullptr);
+        CDayDlg dialog(*m_language, TestRenderers().dayPage, *m_context, nullptr);
         QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
         dialog.show();
         QVERIFY(dialog.PageView());
@@ -58,10 +58,11 @@ private slots:
         QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-31"));
         dialog.Button(IDC_NEXT)->click();
         QTRY_COMPARE(DayText(dialog), QStringLiteral("2004-1-1"));
-        QCOMPARE(m_year->GetComputedYear(), 2004);   // the engine computed the new year
+        QCOMPARE(dialog.Year().GetComputedYear(), 2004);   // the dialog computed the new year
+        QCOMPARE(ElementText(dialog.PageView()->page(), QStringLiteral("held")), QStringLiteral("2004"));
         dialog.Button(IDC_PREV)->click();
         QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-31"));
-        QCOMPARE(m_year->GetComputedYear(), 2003);
+        QCOMPARE(dialog.Year().GetComputedYear(), 2003);
         dialog.Button(IDC_PREV)->click();
         QTRY_COMPARE(DayText(dialog), QStringLiteral("2003-12-30"));
 
@@ -89,7 +90,7 @@ private slots:
 
     void buttonsCarryTheirIconsAndDecodedCaptions()
     {
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, *m_context, nullptr);
+        CDayDlg dialog(*m_language, TestRenderers().dayPage, *m_context, nullptr);
         QCOMPARE(dialog.Button(IDOK)->text(), QStringLiteral(" Ngưng "));
         QCOMPARE(dialog.Button(IDC_NEXT)->text(), QStringLiteral(" Ngày Mai "));
         QCOMPARE(dialog.Button(IDC_PREV)->text(), QStringLiteral(" Hôm Qua "));
@@ -107,7 +108,7 @@ private slots:
         CGuiTestFolder empty(false);
         CRecordingMessageSink messages;
         CAppContext context(empty.ProgramFolder(), empty.Language(), false);
-        CDayDlg dialog(*m_year, TestRenderers().dayPage, context, nullptr);
+        CDayDlg dialog(*m_language, TestRenderers().dayPage, context, nullptr);
         QCOMPARE(messages.Messages().size(), size_t(1));
         QCOMPARE(QString::fromStdString(messages.Messages()[0]),
                  QStringLiteral("File %1/Html/day.htm not found!").arg(QString::fromStdString(empty.ProgramFolder())));

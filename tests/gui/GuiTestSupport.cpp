@@ -111,9 +111,9 @@ bool SaveScreenshot(QWidget* widget, const QString& name)
 PAGERENDERERS TestRenderers()
 {
     PAGERENDERERS renderers;
-    auto page = [](const char* kind, CLiturgicalYear& year, int first, int end) {
-        const DAYRECORD& day = year.GetDay(first);
-        return std::string("<div id='page'>") + kind + " " + std::to_string(year.GetComputedYear()) + " " +
+    auto page = [](const char* kind, const YEARTABLE& year, int first, int end) {
+        const DAYRECORD& day = year.Day(first);
+        return std::string("<div id='page'>") + kind + " " + std::to_string(year.nYear) + " " +
                std::to_string(first) + " " + std::to_string(end) + "</div>" +
                "<p><a id='nextMonth' href='#' onclick='View(" + std::to_string(day.nMonth % 12 + 1) +
                ");return false;' style='font-size:20pt'>next month</a></p>"
@@ -122,14 +122,15 @@ PAGERENDERERS TestRenderers()
                "<table class='BORDER'><tr><td id='celebration' onclick='viewBible(" +
                std::to_string(first) + ")'>" + day.strCelebration + "</td></tr></table>";
     };
-    renderers.monthList = [page](CLiturgicalYear& year, int first, int end) { return page("list", year, first, end); };
-    renderers.monthTable = [page](CLiturgicalYear& year, int first, int end) {
+    renderers.monthList = [page](const YEARTABLE& year, const CTitleList&, int first, int end) {
+        return page("list", year, first, end);
+    };
+    renderers.monthTable = [page](const YEARTABLE& year, const CTitleList&, int first, int end) {
         return page("table", year, first, end);
     };
-    renderers.dayPage = [](CLiturgicalYear& year, const CIVILDATE& date) {
-        year.ComputeYear(date.nYear, false);
+    renderers.dayPage = [](const YEARTABLE& year, const CTitleList&, const CIVILDATE& date) {
         return "<p id='day'>" + std::to_string(date.nYear) + "-" + std::to_string(date.nMonth) + "-" +
-               std::to_string(date.nDay) + "</p><p id='held'>" + std::to_string(year.GetComputedYear()) + "</p>";
+               std::to_string(date.nDay) + "</p><p id='held'>" + std::to_string(year.nYear) + "</p>";
     };
     return renderers;
 }

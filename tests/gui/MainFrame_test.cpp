@@ -3,6 +3,7 @@
 // header and footer kept while the frame exists.
 
 #include "base/CivilDate.h"
+#include "gui/pages/DayDlg.h"
 #include "gui/platform/AppContext.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QWebEnginePage>
 #include <memory>
@@ -146,10 +148,10 @@ private slots:
     void monthAndTabularCommandsShowTheCurrentMonth()
     {
         const CIVILDATE today = TodayLocal();
-        int first = 0;
-        int end = 0;
         m_frame->Action(ID_MONTH)->trigger();
-        m_frame->ActiveView()->Year().GetMonthRange(today.nMonth, &first, &end);
+        const MONTHRANGE month = m_frame->ActiveView()->Year().GetMonthRange(today.nMonth);
+        const int first = month.nFirst;
+        const int end = month.nEnd;
         QTRY_COMPARE(ElementText(Page(), QStringLiteral("page")),
                      QStringLiteral("list %1 %2 %3").arg(today.nYear).arg(first).arg(end));
         m_frame->Action(ID_TABULAR)->trigger();
@@ -185,6 +187,34 @@ private slots:
         QTRY_COMPARE(Title(), QStringLiteral("opened ") + folder + QStringLiteral("/Html/print.htm"));
         m_frame->Action(ID_HELP_HOWTO)->trigger();
         QTRY_COMPARE(Title(), QStringLiteral("opened ") + folder + QStringLiteral("/Html/calendar.htm"));
+    }
+
+    // The daily page steps across the year's end with an engine of its own:
+    // the year of the month still on screen, whose celebrations lead to
+    // their readings by day number, stays the one the view holds.
+    void dailyPageLeavesTheViewsYearAlone()
+    {
+        CLiturgicalYear& year = m_frame->ActiveView()->Year();
+        QVERIFY(year.ComputeYear(2003));
+        const std::string readings = year.GetDay(364).strReadings;
+        bool stepped = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&stepped, &closer]() {
+            auto* dialog = qobject_cast<CDayDlg*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            closer.stop();
+            dialog->SetCurrentDate(CIVILDATE{2003, 12, 31});
+            dialog->OnNext();
+            stepped = dialog->CurrentDate() == CIVILDATE{2004, 1, 1} && dialog->Year().GetComputedYear() == 2004;
+            dialog->done(IDOK);
+        });
+        closer.start(50);
+        m_frame->OnCommand(ID_DAILY);
+        closer.stop();
+        QVERIFY(stepped);
+        QCOMPARE(year.GetComputedYear(), 2003);
+        QCOMPARE(year.GetDay(364).strReadings, readings);
     }
 
     void reloadLanguageDataForgetsTheHeldYear()

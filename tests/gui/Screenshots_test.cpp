@@ -79,9 +79,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 200, 10000);
         const int windows = QApplication::topLevelWidgets().size();
         // The page's own function for a day's celebration cell: the fifth day of the month.
-        int first = 0;
-        int end = 0;
-        m_frame->ActiveView()->Year().GetMonthRange(TodayLocal().nMonth, &first, &end);
+        const int first = m_frame->ActiveView()->Year().GetMonthRange(TodayLocal().nMonth).nFirst;
         RunJavaScript(Page(), QStringLiteral("viewBible(%1)").arg(first + 4));
         QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol2")).length() > 50 ||
                                      QApplication::topLevelWidgets().size() > windows,
@@ -100,7 +98,7 @@ private slots:
     void dayDialog()
     {
         CTalvorenView* view = m_frame->ActiveView();
-        CDayDlg dialog(view->Year(), view->Renderers().dayPage, *m_context, m_frame.get());
+        CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, *m_context, m_frame.get());
         QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
         dialog.show();
         QVERIFY(built.wait(30000));

@@ -81,10 +81,10 @@ private slots:
     void monthCommandShowsTheCurrentMonth()
     {
         const CIVILDATE today = TodayLocal();
-        int first = 0;
-        int end = 0;
         m_view->ShowCurrentMonth(1);
-        m_view->Year().GetMonthRange(today.nMonth, &first, &end);
+        const MONTHRANGE month = m_view->Year().GetMonthRange(today.nMonth);
+        const int first = month.nFirst;
+        const int end = month.nEnd;
         QTRY_COMPARE(PageText(), QStringLiteral("list %1 %2 %3").arg(today.nYear).arg(first).arg(end));
         m_view->ShowCurrentMonth(2);
         QTRY_COMPARE(PageText(), QStringLiteral("table %1 %2 %3").arg(today.nYear).arg(first).arg(end));

@@ -38,10 +38,10 @@ namespace
 // Month pages that list every day of the range: "[day/month] celebration | readings".
 PAGERENDERERS DayListRenderers()
 {
-    auto page = [](CLiturgicalYear& year, int first, int end) {
-        std::string html = "<p id='year'>" + std::to_string(year.GetComputedYear()) + "</p>";
+    auto page = [](const YEARTABLE& year, const CTitleList&, int first, int end) {
+        std::string html = "<p id='year'>" + std::to_string(year.nYear) + "</p>";
         for (int i = first; i < end; ++i) {
-            const DAYRECORD& day = year.GetDay(i);
+            const DAYRECORD& day = year.Day(i);
             html += "<p>[" + std::to_string(day.nDay) + "/" + std::to_string(day.nMonth) + "] " +
                     day.strCelebration + " | " + day.strReadings + "</p>";
         }

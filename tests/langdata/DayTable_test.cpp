@@ -14,14 +14,14 @@ using namespace talvoren;
 TEST(DayTable, EveryDayOfEveryYearShowsACelebration)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         CRecordingMessageSink messages;
         for (int settings = 0; settings < 2; ++settings) {
-            auto engine = data.Engine(settings, settings, settings);
             for (int year = 1583; year <= 2400; ++year) {
-                ASSERT_TRUE(engine->ComputeYear(year)) << folder.pszName << " " << year;
-                for (int i = 0; i < engine->GetDaysInYear(); ++i) {
-                    const DAYRECORD& day = engine->GetDay(i);
+                const YEARTABLE table = data.Year(year, settings, settings, settings);
+                ASSERT_TRUE(table.bComplete) << folder.pszName << " " << year;
+                for (int i = 0; i < table.nDaysInYear; ++i) {
+                    const DAYRECORD& day = table.Day(i);
                     ASSERT_FALSE(TrimWide(day.strCelebration).empty())
                         << folder.pszName << " " << year << "-" << day.nMonth << "-" << day.nDay;
                     ASSERT_GE(day.nColour, 1) << folder.pszName << " " << year << " " << i;

@@ -334,11 +334,10 @@ TEST(Feasts, PlacedInTheYearByPrecedence)
         {2026, 2, 23, 1, 4, "Thánh Pôlycarpô, giám mục, tử đạo"},   // a memorial in Lent stays violet
         {2026, 7, 22, 4, 2, "Thánh Maria Mađalêna"},
     };
-    const CCelebrationFolder data("Vietnam", 1);
+    const CCelebrationLanguage data("Vietnam", 1);
     for (const CASE& c : cases) {
-        auto engine = data.Engine();
-        ASSERT_TRUE(engine->ComputeYear(c.nYear));
-        const DAYRECORD& day = engine->GetDay(engine->GetDayIndex(c.nMonth, c.nDay));
+        const YEARTABLE year = data.Year(c.nYear);
+        const DAYRECORD& day = year.Day(year.DayIndex(c.nMonth, c.nDay));
         SCOPED_TRACE(std::to_string(c.nYear) + "-" + std::to_string(c.nMonth) + "-" + std::to_string(c.nDay));
         EXPECT_EQ(day.nRank, c.nRank);
         EXPECT_EQ(day.nColour, c.nColour);

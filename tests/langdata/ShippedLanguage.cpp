@@ -1,6 +1,7 @@
 #include "tests/langdata/ShippedLanguage.h"
 
 #include "engine/LanguageFile.h"
+#include "tests/support/TestLanguage.h"
 
 #include <fstream>
 #include <iterator>
@@ -54,14 +55,14 @@ std::unique_ptr<CLiturgicalYear> MakeEngine(const CLanguageState& language, int 
     return engine;
 }
 
-CCelebrationFolder::CCelebrationFolder(const std::string& folder, int syntax)
+CCelebrationLanguage::CCelebrationLanguage(const std::string& folder, int syntax)
 {
+    CTestLanguage language;
     for (const std::string& file : LanguageDataFiles())
-        m_folder.WriteBytes(file, ReadWholeFile(ShippedFolderPath(folder) + file));
+        language.SetFromFile(file, ShippedFolderPath(folder) + file);
     for (const char* cycle : {"A", "B", "C", "1", "2"})
-        m_folder.WriteBytes(std::string("uLectionary") + cycle + ".txt", "");
-    m_language.strFolder = m_folder.Path();
-    m_language.nSyntax = syntax;
+        language.Set(std::string("uLectionary") + cycle + ".txt", {});
+    m_data = language.Data(syntax == 1);
 }
 
 } // namespace talvoren

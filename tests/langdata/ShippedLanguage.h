@@ -4,6 +4,7 @@
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
+#include "engine/YearComputation.h"
 #include "tests/support/ScopedConfigFolder.h"
 #include "tests/support/TestFolder.h"
 
@@ -40,25 +41,23 @@ std::vector<std::string> KeptLines(const std::string& folder, const std::string&
 std::unique_ptr<CLiturgicalYear> MakeEngine(const CLanguageState& language, int epiphany, int ascension,
                                             int corpus);
 
-// A language folder made of the shipped titles, feasts and notes of one
-// folder with empty lectionaries, so that the celebrations of any year can be
+// The shipped titles, feasts and notes of one folder with empty
+// lectionaries, in memory, so that the celebrations of any year can be
 // checked apart from the lectionary data.
-class CCelebrationFolder
+class CCelebrationLanguage
 {
 public:
-    CCelebrationFolder(const std::string& folder, int syntax);
+    CCelebrationLanguage(const std::string& folder, int syntax);
 
-    std::unique_ptr<CLiturgicalYear> Engine(int epiphany = 0, int ascension = 0, int corpus = 0) const
+    // The table of `year` (settings as CALENDAROPTIONS, none from the store).
+    YEARTABLE Year(int year, int epiphany = 0, int ascension = 0, int corpus = 0) const
     {
-        return MakeEngine(m_language, epiphany, ascension, corpus);
+        return ComputeYearTable(year, CalendarSettingsFor(CALENDAROPTIONS{epiphany, ascension, corpus}), *m_data);
     }
-    const CLanguageState& Language() const { return m_language; }
+    const CLanguageData& Data() const { return *m_data; }
 
 private:
-    CTestFolder m_folder;
-    CTestFolder m_config;
-    CScopedConfigFolder m_scopedConfig{m_config.Path()};
-    CLanguageState m_language;
+    std::shared_ptr<const CLanguageData> m_data;
 };
 
 } // namespace talvoren

@@ -110,11 +110,10 @@ TEST(Titles, EnglishWordsInPlace)
 TEST(Titles, ComposedTitlesReadAsTheCalendarsPrintThem)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, folder.nSyntax);
+        const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         for (const TITLECASE& c : kTitleCases) {
-            auto engine = data.Engine(c.nEpiphany);
-            ASSERT_TRUE(engine->ComputeYear(c.nYear));
-            const DAYRECORD& day = engine->GetDay(engine->GetDayIndex(c.nMonth, c.nDay));
+            const YEARTABLE year = data.Year(c.nYear, c.nEpiphany);
+            const DAYRECORD& day = year.Day(year.DayIndex(c.nMonth, c.nDay));
             EXPECT_EQ(day.strCelebration, folder.nSyntax == 1 ? c.pszVietnamese : c.pszEnglish)
                 << folder.pszName << " " << c.nYear << "-" << c.nMonth << "-" << c.nDay;
         }
@@ -126,11 +125,11 @@ TEST(Titles, WeekdaysComposeTheSameWayInEitherWordOrder)
     // Only Sundays depend on the word order; a weekday reads the same with
     // the other order set.
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        const CCelebrationFolder data(folder.pszName, 1 - folder.nSyntax);
-        auto engine = data.Engine();
-        EXPECT_EQ(engine->MakeTitle(1, 1, 1), folder.nSyntax == 1 ? "Thứ Hai Tuần I Mùa Vọng"
+        const CCelebrationLanguage data(folder.pszName, 1 - folder.nSyntax);
+        const CTitleList& titles = data.Data().Titles();
+        EXPECT_EQ(titles.Compose(kSeasonAdvent, 1, 1), folder.nSyntax == 1 ? "Thứ Hai Tuần I Mùa Vọng"
                                                                   : "Monday of the First Week of Advent");
-        EXPECT_EQ(engine->MakeTitle(0, 17, 4), folder.nSyntax == 1 ? "Thứ Năm Tuần XVII Thường Niên"
+        EXPECT_EQ(titles.Compose(kSeasonOrdinary, 17, 4), folder.nSyntax == 1 ? "Thứ Năm Tuần XVII Thường Niên"
                                                                    : "Thursday of the Seventeenth Week in Ordinary Time");
     }
 }

@@ -2,12 +2,9 @@
 // and sample days of every season of 2025-2027 get the readings that the
 // Roman lectionary gives them.
 
-#include "engine/LanguageState.h"
-#include "engine/LiturgicalYear.h"
+#include "engine/YearComputation.h"
 #include "tests/lectionary/LectionaryData.h"
-#include "tests/support/RecordingMessageSink.h"
-#include "tests/support/ScopedConfigFolder.h"
-#include "tests/support/TestFolder.h"
+#include "tests/support/TestLanguage.h"
 
 #include <gtest/gtest.h>
 
@@ -19,59 +16,21 @@ using namespace talvoren;
 
 namespace
 {
-// A language folder with the built lectionaries of the Vietnam folder, titles
-// "T<n>" and empty feast and note files, so that every readings text comes
-// from the lectionaries alone.
-class CLectionaryFolder
+// The built lectionaries of the Vietnam folder with the symbolic titles and
+// empty feast and note files, so that every readings text comes from the
+// lectionaries alone.
+std::shared_ptr<const CLanguageData> LectionaryLanguage()
 {
-public:
-    CLectionaryFolder()
-    {
-        for (const LECTIONARYFILE& file : kLectionaryFiles) {
-            const std::string name = std::string("uLectionary") + file.chCycle + ".txt";
-            m_folder.WriteBytes(name, ReadFileBytes(LectionaryPath("Vietnam", file.chCycle)));
-        }
-        std::vector<std::string> titles;
-        for (int n = 0; n <= 112; ++n)
-            titles.push_back("T" + std::to_string(n));
-        m_folder.WriteUtf16("utitles.txt", titles);
-        for (const char* name : {"ufeast.txt", "uLocal.txt", "uOrdo.txt", "uNote.txt"})
-            m_folder.WriteBytes(name, "");
-        m_language.strFolder = m_folder.Path();
-    }
+    CTestLanguage language;
+    for (const LECTIONARYFILE& file : kLectionaryFiles)
+        language.SetFromFile(std::string("uLectionary") + file.chCycle + ".txt", LectionaryPath("Vietnam", file.chCycle));
+    return language.Data();
+}
 
-    std::unique_ptr<CLiturgicalYear> Engine(int epiphany, int ascension, int corpus)
-    {
-        auto engine = std::make_unique<CLiturgicalYear>(m_language);
-        CALENDAROPTIONS options;
-        options.nEpiphany = epiphany;
-        options.nAscension = ascension;
-        options.nCorpusChristi = corpus;
-        engine->SetOptions(options);
-        return engine;
-    }
-
-    const CRecordingMessageSink& Messages() const { return m_messages; }
-
-private:
-    static std::string ReadFileBytes(const std::string& path)
-    {
-        std::string bytes;
-        if (FILE* f = std::fopen(path.c_str(), "rb")) {
-            char buffer[4096];
-            for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-                bytes.append(buffer, n);
-            std::fclose(f);
-        }
-        return bytes;
-    }
-
-    CTestFolder m_folder;
-    CTestFolder m_config;
-    CScopedConfigFolder m_scopedConfig{m_config.Path()};
-    CLanguageState m_language;
-    CRecordingMessageSink m_messages;
-};
+YEARTABLE Year(const CLanguageData& language, int year, int epiphany, int ascension, int corpus)
+{
+    return ComputeYearTable(year, CalendarSettingsFor(CALENDAROPTIONS{epiphany, ascension, corpus}), language);
+}
 
 // The readings of a day without its psalter-week mark or other added lines.
 std::string FirstLine(const std::string& readings)
@@ -85,23 +44,22 @@ std::string FirstLine(const std::string& readings)
 
 TEST(LectionaryDays, EveryDayButChristmasGetsReadingsUnderEverySetting)
 {
-    CLectionaryFolder folder;
+    const auto language = LectionaryLanguage();
     for (int settings = 0; settings < 8; ++settings) {
-        auto engine = folder.Engine(settings & 1, (settings >> 1) & 1, (settings >> 2) & 1);
         for (int year = 1900; year <= 2199; ++year) {
-            ASSERT_TRUE(engine->ComputeYear(year)) << year;
-            const int christmas = CLiturgicalYear::DayOfYear(year, 12, 25);
-            for (int d = 0; d < engine->GetDaysInYear(); ++d) {
+            const YEARTABLE table = Year(*language, year, settings & 1, (settings >> 1) & 1, (settings >> 2) & 1);
+            ASSERT_TRUE(table.bComplete) << year;
+            const int christmas = table.DayIndex(12, 25);
+            for (int d = 0; d < table.nDaysInYear; ++d) {
                 if (d == christmas)   // its readings come from the feast file
                     continue;
-                const DAYRECORD& day = engine->GetDay(d);
+                const DAYRECORD& day = table.Day(d);
                 EXPECT_FALSE(FirstLine(day.strReadings).empty())
                     << year << "-" << day.nMonth << "-" << day.nDay << " settings " << settings
                     << " reads an empty position";
             }
         }
     }
-    EXPECT_TRUE(folder.Messages().Messages().empty());
 }
 
 TEST(LectionaryDays, SampleDaysOfEverySeasonReadTheirLectionary)
@@ -169,11 +127,10 @@ TEST(LectionaryDays, SampleDaysOfEverySeasonReadTheirLectionary)
         {2027, 12, 26, 0, 0, "1 Sm 1:20-22,24-28; Tv 84:2-3,5-6,9-10; 1 Ga 3:1-2,21-24; Lc 2:41-52"},
         {2027, 12, 28, 0, 0, "1 Ga 1:5-10; 2:1-2; Tv 124:2-5,7-8; Mt 2:13-18"},
     };
-    CLectionaryFolder folder;
+    const auto language = LectionaryLanguage();
     for (const Case& c : cases) {
-        auto engine = folder.Engine(c.epiphany, c.ascension, 1);
-        ASSERT_TRUE(engine->ComputeYear(c.year)) << c.year;
-        const DAYRECORD& day = engine->GetDay(engine->GetDayIndex(c.month, c.day));
+        const YEARTABLE year = Year(*language, c.year, c.epiphany, c.ascension, 1);
+        const DAYRECORD& day = year.Day(year.DayIndex(c.month, c.day));
         EXPECT_EQ(FirstLine(day.strReadings), c.readings) << c.year << "-" << c.month << "-" << c.day;
     }
 }

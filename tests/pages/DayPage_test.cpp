@@ -1,8 +1,9 @@
-// The day page against golden files, its devotions and lunar line, and the
-// year it makes the engine hold.
+// The day page against golden files, its devotions and lunar line, and a
+// date that the table's year does not hold.
 
 #include "pages/DayPage.h"
 
+#include "base/CivilDate.h"
 #include "tests/pages/PageTestData.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +21,10 @@ TEST(DayPage, GoldenPages)
         {"day-2002-12-25.html", 2002, 12, 25},   // a solemnity on a Wednesday: red weekday and the suffix
     };
     CPageTestData data;
-    auto year = data.Engine();
+    const YEARTABLE year = data.Year(2002);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        ExpectSamePage(CDayPage(*year).Render(c.year, c.month, c.day), CPageTestData::Golden(c.golden));
+        ExpectSamePage(CDayPage(year, data.Titles()).Render(c.year, c.month, c.day), CPageTestData::Golden(c.golden));
     }
     EXPECT_TRUE(data.Messages().Messages().empty());
 }
@@ -42,9 +43,9 @@ TEST(DayPage, DevotionsShownFromMondayToSaturday)
     // 4 to 9 February 2002, Monday to Saturday.
     const char* devotions[] = {"Sự Vui", "Sự Thương", "Sự Mừng", "Sự Sáng", "Sự Thương", "Sự Vui"};
     CPageTestData data;
-    auto year = data.Engine();
+    const YEARTABLE year = data.Year(2002);
     for (int n = 0; n < 6; ++n) {
-        const std::string page = CDayPage(*year).Render(2002, 2, 4 + n);
+        const std::string page = CDayPage(year, data.Titles()).Render(2002, 2, 4 + n);
         EXPECT_NE(page.find(std::string("<b><FONT COLOR=Blue>") + devotions[n] + "</FONT></b>"), std::string::npos)
             << 4 + n;
     }
@@ -53,41 +54,38 @@ TEST(DayPage, DevotionsShownFromMondayToSaturday)
 TEST(DayPage, LunarLineOnTheFirstDayOfTheLunarYear)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    const std::string page = CDayPage(*year).Render(2002, 2, 12);
+    const std::string page = CDayPage(data.Year(2002), data.Titles()).Render(2002, 2, 12);
     EXPECT_NE(page.find("<br><b> 1 Tháng Giêng Nh&#226;m Ng&#7885; <br><hr width=\"60%\"></b>"), std::string::npos);
     EXPECT_NE(page.find("<img src='Images/12.jpg'>"), std::string::npos);
 }
 
-TEST(DayPage, TheDateDecidesTheYearHeld)
+TEST(DayPage, NewYearsDayAndTheYearBefore)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2002));
     // The day after 31 December 2002, as the dialog's Next gives it.
-    const std::string page = CDayPage(*year).Render(2003, 1, 1);
-    EXPECT_EQ(year->GetComputedYear(), 2003);
+    const std::string page = CDayPage(data.Year(2003), data.Titles()).Render(2003, 1, 1);
     EXPECT_NE(page.find("<b>Tháng Giêng</b>"), std::string::npos);
     EXPECT_NE(page.find("<img src='Images/1.jpg'>"), std::string::npos);
     EXPECT_NE(page.find("color:Red\">Thứ Tư</td>"), std::string::npos);   // a solemnity on a Wednesday
     EXPECT_NE(page.find("<FONT COLOR=Navy>Thánh Maria, Mẹ Thiên Chúa. Đại Lễ</FONT>"), std::string::npos);
     // And back: 31 December 2002 (Tuesday, 28th of the eleventh lunar month).
-    const std::string back = CDayPage(*year).Render(2002, 12, 31);
-    EXPECT_EQ(year->GetComputedYear(), 2002);
+    const std::string back = CDayPage(data.Year(2002), data.Titles()).Render(2002, 12, 31);
     EXPECT_NE(back.find(" 28 Tháng Mười Một Nh&#226;m Ng&#7885; "), std::string::npos);
 }
 
-TEST(DayPage, YearOutsideTheCalendarSaysSoInsteadOfAnotherDay)
+// A date of another year than the table's (such as one the engine cannot
+// compute) says so instead of showing another year's day.
+TEST(DayPage, DateOfAnotherYearSaysSoInsteadOfAnotherDay)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(9999));
-    const std::string page = CDayPage(*year).Render(10000, 1, 1);
-    EXPECT_EQ(year->GetComputedYear(), 9999);
-    EXPECT_EQ(page.find("Images/"), std::string::npos);
-    EXPECT_NE(page.find("Ngày 1 tháng 1 năm 10000"), std::string::npos);
-    EXPECT_NE(page.find("1583"), std::string::npos);
-    EXPECT_NE(page.find("9999"), std::string::npos);
-    EXPECT_EQ(page.substr(0, 6), "<div a");
-    EXPECT_EQ(page.substr(page.size() - 6), "</div>");
+    const YEARTABLE last = data.Year(9999);
+    for (const CIVILDATE& date : {CIVILDATE{10000, 1, 1}, CIVILDATE{2003, 1, 1}}) {
+        const std::string page = CDayPage(last, data.Titles()).Render(date.nYear, date.nMonth, date.nDay);
+        EXPECT_EQ(page.find("Images/"), std::string::npos);
+        EXPECT_NE(page.find("Ngày 1 tháng 1 năm " + std::to_string(date.nYear)), std::string::npos);
+        EXPECT_NE(page.find("1583"), std::string::npos);
+        EXPECT_NE(page.find("9999"), std::string::npos);
+        EXPECT_EQ(page.substr(0, 6), "<div a");
+        EXPECT_EQ(page.substr(page.size() - 6), "</div>");
+    }
 }

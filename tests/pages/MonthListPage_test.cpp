@@ -3,6 +3,8 @@
 
 #include "pages/MonthListPage.h"
 
+#include "base/CivilDate.h"
+
 #include "tests/pages/PageTestData.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@ namespace
 {
 int Index(int year, int month, int day)
 {
-    return CLiturgicalYear::DayOfYear(year, month, day);
+    return DayOfYear(year, month, day);
 }
 
 std::size_t Count(const std::string& text, const std::string& what)
@@ -49,13 +51,12 @@ TEST(MonthListPage, GoldenPages)
         {"month-list-2002-02-20-to-24.html", 2002, 2, 20, 2, 25},
     };
     CPageTestData data;
-    auto year = data.Engine();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        ASSERT_TRUE(year->ComputeYear(c.year));
+        const YEARTABLE year = data.Year(c.year);
         // 1 January of the next year: the end of the year's table.
-        const int end = c.endMonth == 13 ? year->GetDaysInYear() : Index(c.year, c.endMonth, c.endDay);
-        ExpectSamePage(CMonthListPage(*year).Render(Index(c.year, c.firstMonth, c.firstDay), end),
+        const int end = c.endMonth == 13 ? year.nDaysInYear : Index(c.year, c.endMonth, c.endDay);
+        ExpectSamePage(CMonthListPage(year, data.Titles()).Render(Index(c.year, c.firstMonth, c.firstDay), end),
                        CPageTestData::Golden(c.golden));
     }
     EXPECT_TRUE(data.Messages().Messages().empty());
@@ -64,12 +65,9 @@ TEST(MonthListPage, GoldenPages)
 TEST(MonthListPage, YearListRunsFromTenBeforeToNineteenAfter)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2003));
-    int first = 0;
-    int end = 0;
-    year->GetMonthRange(5, &first, &end);
-    const std::string page = CMonthListPage(*year).Render(first, end);
+    const YEARTABLE year = data.Year(2003);
+    const MONTHRANGE may = year.MonthRange(5);
+    const std::string page = CMonthListPage(year, data.Titles()).Render(may.nFirst, may.nEnd);
     EXPECT_EQ(Count(page, "<option"), 30u);
     EXPECT_NE(page.find("<Select onchange=\"SelYear();\" id=cmbYear><option value=\"1993\">1993</option>"),
               std::string::npos);
@@ -84,10 +82,8 @@ TEST(MonthListPage, YearListRunsFromTenBeforeToNineteenAfter)
 TEST(MonthListPage, EmptyRangeGivesTheHeaderOnly)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2002));
     const int day = Index(2002, 3, 5);
-    const std::string page = CMonthListPage(*year).Render(day, day);
+    const std::string page = CMonthListPage(data.Year(2002), data.Titles()).Render(day, day);
     EXPECT_NE(page.find("<td width=\"50%\" align=left>Tháng Ba</td>"), std::string::npos);
     EXPECT_EQ(page.find("viewBible"), std::string::npos);
     EXPECT_EQ(page.substr(page.size() - 13), "</tr></table>");
@@ -97,9 +93,8 @@ TEST(MonthListPage, EmptyRangeGivesTheHeaderOnly)
 TEST(MonthListPage, IndexesOutsideTheYearAreLeftOut)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2004));   // a leap year: 366 rows
-    const std::string page = CMonthListPage(*year).Render(-3, CLiturgicalYear::kTableSize + 5);
+    const YEARTABLE year = data.Year(2004);   // a leap year: 366 rows
+    const std::string page = CMonthListPage(year, data.Titles()).Render(-3, YEARTABLE::kTableSize + 5);
     EXPECT_EQ(Count(page, "onclick=\"viewBible("), 366u);
     EXPECT_NE(page.find("onclick=\"viewBible(0);\""), std::string::npos);
     EXPECT_NE(page.find("onclick=\"viewBible(365);\""), std::string::npos);

@@ -3,6 +3,8 @@
 
 #include "pages/MonthTablePage.h"
 
+#include "base/CivilDate.h"
+
 #include "tests/pages/PageTestData.h"
 
 #include <gtest/gtest.h>
@@ -38,14 +40,12 @@ TEST(MonthTablePage, GoldenPages)
         {"month-table-2008-03.html", 2008, 3},
     };
     CPageTestData data;
-    auto year = data.Engine();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        ASSERT_TRUE(year->ComputeYear(c.year));
-        int first = 0;
-        int end = 0;
-        year->GetMonthRange(c.month, &first, &end);
-        ExpectSamePage(CMonthTablePage(*year).Render(first, end), CPageTestData::Golden(c.golden));
+        const YEARTABLE year = data.Year(c.year);
+        const MONTHRANGE month = year.MonthRange(c.month);
+        ExpectSamePage(CMonthTablePage(year, data.Titles()).Render(month.nFirst, month.nEnd),
+                       CPageTestData::Golden(c.golden));
     }
     EXPECT_TRUE(data.Messages().Messages().empty());
 }
@@ -53,12 +53,9 @@ TEST(MonthTablePage, GoldenPages)
 TEST(MonthTablePage, DecemberLinksEndWithElevenWithoutBar)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2002));
-    int first = 0;
-    int end = 0;
-    year->GetMonthRange(12, &first, &end);
-    const std::string page = CMonthTablePage(*year).Render(first, end);
+    const YEARTABLE year = data.Year(2002);
+    const MONTHRANGE december = year.MonthRange(12);
+    const std::string page = CMonthTablePage(year, data.Titles()).Render(december.nFirst, december.nEnd);
     EXPECT_NE(page.find("<td align=left>Tháng Mười Hai</td><td width=30 nowrap onclick=\"ViewTbl(1);\">1 |</td>"),
               std::string::npos);
     EXPECT_NE(page.find("<td width=30 nowrap onclick=\"ViewTbl(10);\">10 |</td>"
@@ -76,20 +73,18 @@ TEST(MonthTablePage, WeeksAreCompleteRowsOfSevenCells)
     // Every month of 2001..2030: blanks and days fill whole weeks, and each
     // week's row but the last ends with its Saturday.
     CPageTestData data;
-    auto year = data.Engine();
     for (int y = 2001; y <= 2030; ++y) {
-        ASSERT_TRUE(year->ComputeYear(y));
+        const YEARTABLE year = data.Year(y);
         for (int month = 1; month <= 12; ++month) {
-            int first = 0;
-            int end = 0;
-            year->GetMonthRange(month, &first, &end);
-            const std::string page = CMonthTablePage(*year).Render(first, end);
+            const int first = year.MonthRange(month).nFirst;
+            const int end = year.MonthRange(month).nEnd;
+            const std::string page = CMonthTablePage(year, data.Titles()).Render(first, end);
             const std::size_t blanks = Count(page, kBlank);
             const std::size_t days = Count(page, "<td valign=top");
             ASSERT_EQ(days, static_cast<std::size_t>(end - first)) << y << "-" << month;
             ASSERT_EQ((blanks + days) % 7, 0u) << y << "-" << month;
-            ASSERT_EQ(blanks, static_cast<std::size_t>(year->GetDay(first).nWeekday + 6 -
-                                                       year->GetDay(end - 1).nWeekday))
+            ASSERT_EQ(blanks, static_cast<std::size_t>(year.Day(first).nWeekday + 6 -
+                                                       year.Day(end - 1).nWeekday))
                 << y << "-" << month;
         }
     }
@@ -98,10 +93,8 @@ TEST(MonthTablePage, WeeksAreCompleteRowsOfSevenCells)
 TEST(MonthTablePage, EmptyRangeGivesOneWeekOfBlanks)
 {
     CPageTestData data;
-    auto year = data.Engine();
-    ASSERT_TRUE(year->ComputeYear(2002));
-    const int wednesday = CLiturgicalYear::DayOfYear(2002, 3, 6);
-    const std::string page = CMonthTablePage(*year).Render(wednesday, wednesday);
+    const int wednesday = DayOfYear(2002, 3, 6);
+    const std::string page = CMonthTablePage(data.Year(2002), data.Titles()).Render(wednesday, wednesday);
     EXPECT_EQ(Count(page, kBlank), 6u);   // three before the Wednesday, three after it
     EXPECT_EQ(Count(page, "<td valign=top"), 0u);
     EXPECT_EQ(page.substr(page.size() - 19), "</tr></table></div>");

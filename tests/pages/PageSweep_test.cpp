@@ -8,6 +8,7 @@
 #include "lunar/LunarCalendar.h"
 #include "pages/MonthListPage.h"
 
+#include "engine/YearComputation.h"
 #include "tests/pages/PageTestData.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +43,18 @@ std::string LunarText(const std::string& row)
 TEST(PageSweep, LunarDatesAndNewYearOfEveryMonth)
 {
     CPageTestData data;
-    auto year = data.Engine();
+    const auto language = data.Language();
     int leapFirstMonths = 0;
     for (int y = 1800; y <= 2199; ++y) {
-        ASSERT_TRUE(year->ComputeYear(y));
+        const YEARTABLE year = ComputeYearTable(y, CALENDARSETTINGS(), *language);
         int newYears = 0;
         for (int month = 1; month <= 12; ++month) {
-            int first = 0;
-            int end = 0;
-            year->GetMonthRange(month, &first, &end);
-            const std::vector<std::string> rows = Rows(CMonthListPage(*year).Render(first, end));
+            const int first = year.MonthRange(month).nFirst;
+            const int end = year.MonthRange(month).nEnd;
+            const std::vector<std::string> rows = Rows(CMonthListPage(year, language->Titles()).Render(first, end));
             ASSERT_EQ(rows.size(), static_cast<std::size_t>(end - first)) << y << "-" << month;
             for (int i = first; i < end; ++i) {
-                const DAYRECORD& day = year->GetDay(i);
+                const DAYRECORD& day = year.Day(i);
                 const std::string where =
                     std::to_string(y) + "-" + std::to_string(day.nMonth) + "-" + std::to_string(day.nDay);
                 CLunarCalendar lunar;

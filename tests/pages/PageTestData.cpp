@@ -19,16 +19,6 @@ std::string ReadText(const std::string& path)
     return text.str();
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
-}
-
 std::vector<std::string> Pieces(const std::string& page)
 {
     std::vector<std::string> pieces;
@@ -49,39 +39,13 @@ CPageTestData::CPageTestData()
     for (const char* name : {"utitles.txt", "ufeast.txt"}) {
         const std::string text = ReadText(source + name);
         EXPECT_FALSE(text.empty()) << source << name;
-        m_folder.WriteUtf16(name, Lines(text));
+        m_language.SetFromText(name, text);
     }
-    for (char cycle : std::string("ABC")) {
-        std::vector<std::string> lines;
-        for (int n = 0; n <= 75; ++n)
-            lines.push_back("sunday " + std::to_string(n) + " @ S" + std::string(1, cycle) + std::to_string(n));
-        m_folder.WriteUtf16(std::string("uLectionary") + cycle + ".txt", lines);
+    for (std::string& line : m_language.Lines("uLectionary2.txt")) {
+        if (line.rfind("weekday 150@", 0) == 0)
+            line = "weekday 150 has no readings";
     }
-    for (char cycle : std::string("12")) {
-        std::vector<std::string> lines;
-        for (int n = 0; n <= 337; ++n) {
-            if (cycle == '2' && n == 150)
-                lines.push_back("weekday 150 has no readings");
-            else
-                lines.push_back("weekday " + std::to_string(n) + " @ W" + std::string(1, cycle) + "-" +
-                                std::to_string(n));
-        }
-        m_folder.WriteUtf16(std::string("uLectionary") + cycle + ".txt", lines);
-    }
-    for (const char* name : {"uLocal.txt", "uOrdo.txt", "uNote.txt"})
-        m_folder.WriteBytes(name, "");
-    m_language.strFolder = m_folder.Path();
-}
-
-std::unique_ptr<CLiturgicalYear> CPageTestData::Engine()
-{
-    auto engine = std::make_unique<CLiturgicalYear>(m_language);
-    CALENDAROPTIONS options;
-    options.nEpiphany = 0;
-    options.nAscension = 0;
-    options.nCorpusChristi = 0;
-    engine->SetOptions(options);
-    return engine;
+    m_titles = m_language.Data()->Titles();
 }
 
 std::string CPageTestData::Golden(const std::string& name)

@@ -1,19 +1,19 @@
 #pragma once
-// The language folder of the page tests and their golden files.
+// The language of the page tests and their golden files.
 //
-// Titles and feasts come from tests/data/pages/lang (readable UTF-8, written
-// out as the UTF-16 files the engine reads). The lectionaries are made here:
+// Titles and feasts come from tests/data/pages/lang (readable UTF-8, kept as
+// the engine keeps the lines of its UTF-16 files). The lectionaries are the
+// symbolic ones of CTestLanguage:
 // Sunday position n of cycle C reads "S<C><n>", weekday position n of cycle
 // D reads "W<D>-<n>", except weekday position 150 of cycle 2, which is
 // empty (Thursday 7 February 2002 has no readings). Note files are empty.
 // Settings: Epiphany on a Sunday, Ascension on Thursday, Corpus Christi on
 // Sunday (all 0).
 
-#include "engine/LanguageState.h"
-#include "engine/LiturgicalYear.h"
+#include "engine/TitleList.h"
+#include "engine/YearTable.h"
 #include "tests/support/RecordingMessageSink.h"
-#include "tests/support/ScopedConfigFolder.h"
-#include "tests/support/TestFolder.h"
+#include "tests/support/TestLanguage.h"
 
 #include <memory>
 #include <string>
@@ -26,8 +26,10 @@ class CPageTestData
 public:
     CPageTestData();
 
-    // A fresh engine over the folder (settings all 0, no store).
-    std::unique_ptr<CLiturgicalYear> Engine();
+    // The table of `year` (settings all 0, no store) and the titles.
+    YEARTABLE Year(int year) const { return m_language.Year(year); }
+    const CTitleList& Titles() const { return m_titles; }
+    std::shared_ptr<const CLanguageData> Language() const { return m_language.Data(); }
 
     // The golden file `name` of tests/data/pages/golden with its line ends
     // taken out (they are there only to make the files readable); "" and a
@@ -37,10 +39,8 @@ public:
     CRecordingMessageSink& Messages() { return m_messages; }
 
 private:
-    CTestFolder m_folder;
-    CTestFolder m_config;
-    CScopedConfigFolder m_scopedConfig{m_config.Path()};
-    CLanguageState m_language;
+    CTestLanguage m_language;
+    CTitleList m_titles;
     CRecordingMessageSink m_messages;
 };
 

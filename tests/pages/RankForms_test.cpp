@@ -38,31 +38,29 @@ TEST(RankForms, InTheThreePages)
          "Thánh Basiliô và Thánh Grêgôriô", "Navy", "Thánh Basiliô và Thánh Grêgôriô. "},
     };
     CPageTestData data;
-    auto year = data.Engine();
+    const YEARTABLE year = data.Year(2008);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.month) + "-" + std::to_string(c.day));
-        ASSERT_TRUE(year->ComputeYear(2008));
-        const int index = CLiturgicalYear::DayOfYear(2008, c.month, c.day);
-        const DAYRECORD& record = year->GetDay(index);
+        const int index = year.DayIndex(c.month, c.day);
+        const DAYRECORD& record = year.Day(index);
         ASSERT_EQ(record.nRank, c.rank);   // the test data gives the day this rank
         ASSERT_EQ(record.strCelebration, c.celebration);
         ASSERT_FALSE(record.strReadings.empty());
 
-        int first = 0;
-        int end = 0;
-        year->GetMonthRange(c.month, &first, &end);
-        const std::string list = CMonthListPage(*year).Render(first, end);
+        const int first = year.MonthRange(c.month).nFirst;
+        const int end = year.MonthRange(c.month).nEnd;
+        const std::string list = CMonthListPage(year, data.Titles()).Render(first, end);
         EXPECT_NE(list.find("onclick=\"viewBible(" + std::to_string(index) + ");\">" + c.list + "<BR>" +
                             record.strReadings + "</td>"),
                   std::string::npos)
             << "month list";
 
-        const std::string table = CMonthTablePage(*year).Render(first, end);
+        const std::string table = CMonthTablePage(year, data.Titles()).Render(first, end);
         const std::string number = record.nWeekday == 0 ? "<font size=\"+1\" color=Red>" : "<font size=\"+1\">";
         EXPECT_NE(table.find(number + std::to_string(c.day) + "</font>" + c.table + "</td>"), std::string::npos)
             << "table";
 
-        const std::string day = CDayPage(*year).Render(2008, c.month, c.day);
+        const std::string day = CDayPage(year, data.Titles()).Render(2008, c.month, c.day);
         EXPECT_NE(day.find(std::string("style=\"font-size:16pt;color:") + c.weekday + "\">"), std::string::npos)
             << "day page weekday";
         EXPECT_NE(day.find(std::string("<b><FONT COLOR=Navy>") + c.dayLine + "</FONT></b>"), std::string::npos)

@@ -192,10 +192,9 @@ private:
     void ShowMonthList(int year, int month)
     {
         QVERIFY(m_year->ComputeYear(year));
-        int first = 0;
-        int end = 0;
-        m_year->GetMonthRange(month, &first, &end);
-        SetElement("rightCol", CMonthListPage(*m_year).Render(first, end));
+        const int first = m_year->GetMonthRange(month).nFirst;
+        const int end = m_year->GetMonthRange(month).nEnd;
+        SetElement("rightCol", CMonthListPage(m_year->Table(), m_year->Titles()).Render(first, end));
         QTRY_COMPARE_WITH_TIMEOUT(
             RunJavaScript(Page(), QStringLiteral("document.querySelectorAll('#rightCol td[onclick^=\"viewBible\"]').length"))
                 .toInt(),
@@ -304,10 +303,9 @@ private slots:
     void wallCalendarRendersAndItsLinksSendCommands()
     {
         QVERIFY(m_year->ComputeYear(2008));
-        int first = 0;
-        int end = 0;
-        m_year->GetMonthRange(3, &first, &end);
-        SetElement("rightCol", CMonthTablePage(*m_year).Render(first, end));
+        const int first = m_year->GetMonthRange(3).nFirst;
+        const int end = m_year->GetMonthRange(3).nEnd;
+        SetElement("rightCol", CMonthTablePage(m_year->Table(), m_year->Titles()).Render(first, end));
         QTRY_COMPARE_WITH_TIMEOUT(
             RunJavaScript(Page(), QStringLiteral("document.querySelectorAll('#rightCol td[valign=top]').length")).toInt(),
             31, 10000);
@@ -444,7 +442,8 @@ private slots:
         QSignalSpy loaded(&day, &QWebEngineView::loadFinished);
         day.load(QUrl::fromLocalFile(HtmlFolder() + QStringLiteral("/day.htm")));
         QVERIFY(loaded.wait(30000));
-        const std::string fragment = CDayPage(*m_year).Render(2002, 12, 25);
+        QVERIFY(m_year->ComputeYear(2002));
+        const std::string fragment = CDayPage(m_year->Table(), m_year->Titles()).Render(2002, 12, 25);
         RunJavaScript(day.page(), QString::fromStdString(MakeSetElementHtmlScript("Content", fragment)));
         QTRY_VERIFY_WITH_TIMEOUT(ElementText(day.page(), QStringLiteral("Content")).contains(QStringLiteral("Thứ Tư")), 10000);
         // The picture Images/25.jpg, relative to the page (painted by the build

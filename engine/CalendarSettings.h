@@ -1,0 +1,34 @@
+#pragma once
+// The three settings that move celebrations of the temporal cycle, as the
+// settings store keeps them under the program's key ("Epiphany",
+// "Ascension", "CorpusChristi").
+
+namespace talvoren
+{
+struct CALENDARSETTINGS
+{
+    bool bEpiphanyJan6 = false;            // Epiphany on 6 January, not the Sunday from 2 to 8 January
+    bool bAscensionSunday = false;         // Ascension on the Sunday, not the Thursday
+    bool bCorpusChristiThursday = false;   // Corpus Christi on the Thursday, not the Sunday
+};
+
+// Settings given by a caller in place of the settings store (for the
+// command-line tool); -1 = read the store.
+struct CALENDAROPTIONS
+{
+    int nEpiphany = -1;        // "Epiphany": 1 = 6 January
+    int nAscension = -1;       // "Ascension": 1 = Sunday
+    int nCorpusChristi = -1;   // "CorpusChristi": 1 = Sunday
+};
+
+// The settings in the store (the key is created when missing). A stored
+// value counts when it is not 0; "CorpusChristi" 0 (or none) means Thursday.
+// A store that cannot be opened gives all false (so Corpus Christi on
+// Sunday), and nothing is reported.
+CALENDARSETTINGS ReadCalendarSettings();
+
+// The settings with `options` laid over the store; the store is not opened
+// when all three are given.
+CALENDARSETTINGS CalendarSettingsFor(const CALENDAROPTIONS& options);
+
+} // namespace talvoren

@@ -1,0 +1,93 @@
+#pragma once
+// The data files of one language folder, read and parsed once: the titles,
+// the fixed feasts, the five lectionaries and the dated notes. This is the
+// only place where the engine reads files; a year's computation reads only
+// this value, which can be shared by every engine of the program.
+//
+// Given: a folder, or the kept lines of each file (for tests).
+// Returned: the parsed data, and a cheap check (size, modification time and
+// identity of each file) that tells whether the folder still holds what was
+// read.
+// Notes: a missing file is reported "File %s not found!" when the folder is
+// read and then holds nothing; a missing lectionary makes the years of its
+// cycle fail (see ComputeYearTable).
+
+#include "engine/DayNotes.h"
+#include "engine/FeastLine.h"
+#include "engine/TitleList.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace talvoren
+{
+class CLanguageData
+{
+public:
+    static constexpr const char* kTitlesFile = "utitles.txt";
+    static constexpr const char* kFeastsFile = "ufeast.txt";
+    // The files in the order they are read (and a missing one reported).
+    static constexpr std::array<const char*, 10> kFiles = {
+        "utitles.txt",      "uLectionaryA.txt", "uLectionaryB.txt", "uLectionaryC.txt", "uLectionary1.txt",
+        "uLectionary2.txt", "ufeast.txt",       "uLocal.txt",       "uOrdo.txt",        "uNote.txt"};
+
+    // Kept lines by file name, as CLanguageFile::Read gives them.
+    using FILELINES = std::map<std::string, std::vector<std::string>>;
+
+    // No file at all.
+    CLanguageData() = default;
+    // Data made in memory: a file that `files` does not name counts as
+    // missing (and is not reported). Never reloaded: always current.
+    explicit CLanguageData(const FILELINES& files, bool vietnameseOrder = true);
+
+    // Reads every file of `folder` (ending in a separator) and reports each
+    // missing one. A missing titles file keeps the titles of `previous` when
+    // one is given.
+    static std::shared_ptr<const CLanguageData> Load(const std::string& folder, bool vietnameseOrder,
+                                                     const CLanguageData* previous = nullptr);
+
+    // True when each file still has the size, modification time and identity
+    // it had when it was read (a missing one still missing).
+    bool IsCurrent() const;
+    // The folder it was read from; "" for data made in memory.
+    const std::string& Folder() const { return m_strFolder; }
+
+    const CTitleList& Titles() const { return m_titles; }
+    const std::vector<FEASTLINE>& Feasts() const { return m_feasts; }
+    // The entries of the Sunday list of `year`'s cycle (A, B, C by
+    // (year + 2) mod 3) and of its weekday list (1 in odd years, 2 in even
+    // ones); null when that file is missing.
+    const std::vector<std::string>* SundayLectionary(int year) const;
+    const std::vector<std::string>* WeekdayLectionary(int year) const;
+    // The notes of "uLocal.txt", "uOrdo.txt" and "uNote.txt", in that order.
+    const std::vector<DAYNOTE>& Notes() const { return m_notes; }
+
+private:
+    struct FILESIGNATURE
+    {
+        bool bExists = false;
+        long long nSize = 0;
+        long long nModified = 0;            // nanoseconds
+        unsigned long long nIdentity = 0;   // inode: a file replaced by rename is another file
+        bool operator==(const FILESIGNATURE& other) const;
+    };
+    static FILESIGNATURE SignatureOf(const std::string& path);
+
+    // Takes the kept lines of file `name`, or nullptr for a missing file.
+    void Take(const std::string& name, const std::vector<std::string>* lines);
+
+    std::string m_strFolder;
+    bool m_bFromFolder = false;
+    std::array<FILESIGNATURE, kFiles.size()> m_signatures{};
+    CTitleList m_titles;
+    std::vector<FEASTLINE> m_feasts;
+    std::array<std::vector<std::string>, 5> m_lectionaries;   // A, B, C, 1, 2
+    std::array<bool, 5> m_hasLectionary{};
+    std::vector<DAYNOTE> m_notes;
+    bool m_bVietnameseOrder = true;
+};
+
+} // namespace talvoren

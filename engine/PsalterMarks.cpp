@@ -1,0 +1,56 @@
+#include "engine/PsalterMarks.h"
+
+#include "engine/TitlePositions.h"
+#include "engine/YearTexts.h"
+
+namespace talvoren
+{
+namespace
+{
+constexpr int kDaysInWeek = 7;
+constexpr int kMondaysAfterPentecost = 3;
+
+bool IsUtf8Continuation(char ch)
+{
+    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+}
+} // namespace
+
+void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASONANCHORS& anchors)
+{
+    auto& days = table.days;
+    for (int k = 0; k < kMondaysAfterPentecost; ++k) {
+        const int d = anchors.nPentecost + 1 + kDaysInWeek * k;
+        if (table.InYear(d))
+            days[d].strReadings += titles.PsalterMark(PsalterWeek(k + anchors.nWeekAtLent + 1));
+    }
+    days[anchors.nBaptism].strReadings += titles.PsalterMark(1);
+
+    const std::string markPrefix = "<br>" + titles.Title(kTitlePsalterLabel) + " ";
+    for (int p = 0; p < table.nDaysInYear; ++p) {
+        std::string& readings = days[p].strReadings;
+        if (days[p].nWeekday != 0 || days[p].nRank <= kRankSunday)
+            continue;
+        const std::size_t at = readings.find(markPrefix);
+        if (at == std::string::npos)
+            continue;
+        // The mark is the prefix and the one character after it (the digit).
+        std::size_t end = at + markPrefix.size();
+        if (end < readings.size()) {
+            ++end;
+            while (end < readings.size() && IsUtf8Continuation(readings[end]))
+                ++end;
+        }
+        const std::string mark = readings.substr(at, end - at);
+        for (std::size_t found; (found = readings.find(mark)) != std::string::npos;)
+            readings.erase(found, mark.size());
+        for (int k = 1; k < kDaysInWeek && p + k < table.nDaysInYear; ++k) {
+            if (days[p + k].nRank < kRankSunday) {
+                days[p + k].strReadings += mark;
+                break;
+            }
+        }
+    }
+}
+
+} // namespace talvoren

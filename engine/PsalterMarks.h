@@ -1,0 +1,16 @@
+#pragma once
+// The psalter-week marks that the seasons do not write themselves, and the
+// marks that a Sunday with a higher celebration hands on.
+
+#include "engine/TitleList.h"
+#include "engine/YearTable.h"
+
+namespace talvoren
+{
+// Marks the three Mondays after Pentecost (continuing the count from before
+// Lent) and the Baptism (week 1). Then a Sunday that carries a higher
+// celebration hands its mark to the next day of lower rank within its week;
+// with no such day the mark is dropped. Runs last.
+void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASONANCHORS& anchors);
+
+} // namespace talvoren

@@ -1,0 +1,44 @@
+#pragma once
+// The titles of a language ("utitles.txt", see TitlePositions.h) and the
+// word order its composed titles are written in.
+
+#include <string>
+#include <vector>
+
+namespace talvoren
+{
+class CTitleList
+{
+public:
+    CTitleList() = default;
+    // `vietnameseOrder`: a Sunday reads "Sunday <ordinal> <season>"; else
+    // "<ordinal> Sunday <season>". Weekdays read the same in both orders.
+    CTitleList(std::vector<std::string> titles, bool vietnameseOrder);
+
+    // "" for a position outside the list.
+    const std::string& Title(int n) const;
+    // "" for a weekday outside 0..6 (0 = Sunday) or a month outside 1..12.
+    const std::string& WeekdayName(int weekday) const;
+    const std::string& MonthName(int month) const;
+    bool IsVietnameseOrder() const { return m_bVietnameseOrder; }
+    // The same titles in another word order.
+    CTitleList WithOrder(bool vietnameseOrder) const { return CTitleList(m_titles, vietnameseOrder); }
+
+    // The title of a day of the temporal cycle: `season` a season code
+    // (kSeasonOrdinary .. kSeasonEaster), `week` 1..34, `weekday` 0..6. A
+    // weekday reads "<weekday> <week word> <ordinal> <season>", or, when the
+    // week word holds "*", "<weekday> <week word with each * replaced by the
+    // ordinal> <season>". The ordinal counts only its first 1023 UTF-16 code
+    // units.
+    std::string Compose(int season, int week, int weekday) const;
+
+    // "<br>" + psalter label + " " + the week's number: the psalter-week mark
+    // at the end of a day's readings.
+    std::string PsalterMark(int week) const;
+
+private:
+    std::vector<std::string> m_titles;
+    bool m_bVietnameseOrder = true;
+};
+
+} // namespace talvoren

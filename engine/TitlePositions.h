@@ -1,0 +1,39 @@
+#pragma once
+// Positions in the titles list "utitles.txt" (kept lines, 0-based). A
+// position past the end of a short list reads as an empty title.
+
+namespace talvoren
+{
+enum : int {
+    kTitleEpiphany = 0,
+    kTitleBaptism = 1,
+    kTitleBeforeEpiphany = 1,       // + weekday (1..6): the weekdays before Epiphany, 2..7
+    kTitleAfterEpiphany = 7,        // + weekday (1..6): the weekdays after Epiphany, 8..13
+    kTitleAshWednesday = 14,        // 14..17: Ash Wednesday to the Saturday after it
+    kTitlePalmSunday = 18,          // 18..24: Palm Sunday to Holy Saturday
+    kTitleEaster = 25,              // 25..32: Easter Sunday to the Second Sunday of Easter
+    kTitleAscension = 33,
+    kTitlePentecost = 34,
+    kTitleTrinity = 35,
+    kTitleCorpusChristi = 36,
+    kTitleSacredHeart = 37,
+    kTitleImmaculateHeart = 38,
+    kTitleHolyFamily = 39,
+    kTitleDecember26 = 40,          // 40..45: 26 to 31 December
+    kTitleChristTheKing = 46,
+    kTitleSeasonName = 47,          // + season code (kSeasonOrdinary .. kSeasonEaster): 47..51
+    kTitleFirstOrdinal = 52,        // 52..85: the ordinals of weeks 1..34
+    kTitleWeekdayName = 86,         // + weekday (0 = Sunday .. 6): 86..92
+    kTitleWeekWord = 93,            // "week", or a pattern where "*" stands for the ordinal
+    kTitleFirstMonthName = 94,      // 94..105: January .. December
+    kTitleRankSuffix = 106,         // after the celebration of a great feast
+    kTitleYearLabel = 107,
+    kTitlePsalterLabel = 108,
+    kTitleDevotionMondaySaturday = 109,
+    kTitleDevotionTuesdayFriday = 110,
+    kTitleDevotionSundayWednesday = 111,
+    kTitleDevotionThursday = 112,
+    kTitleCount = 113,
+};
+
+} // namespace talvoren
