@@ -1,5 +1,6 @@
 #include "gui/shell/TalvorenApp.h"
 
+#include "gui/pages/HtmlProfile.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
@@ -40,8 +41,9 @@ std::string ExecutablePath()
 
 CTalvorenApp::CTalvorenApp(int& argc, char** argv)
 {
-    // Hosting the browser control: Qt WebEngine wants shared OpenGL contexts
-    // before the application exists.
+    // Hosting the browser control: Qt WebEngine wants the program's address
+    // scheme and shared OpenGL contexts before the application exists.
+    CHtmlProfile::RegisterScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     m_application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvoren"));

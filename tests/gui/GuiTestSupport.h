@@ -4,6 +4,7 @@
 // and runtime folders, synchronous script runs, and screenshots.
 
 #include "engine/LanguageState.h"
+#include "gui/pages/HtmlProfile.h"
 #include "shell/PageRenderers.h"
 
 #include <QApplication>
@@ -57,12 +58,13 @@ void PrepareWebEngineEnvironment();
 
 } // namespace talvoren
 
-// main() of a GUI test: the web engine wants its environment and shared
-// OpenGL contexts before the application exists.
+// main() of a GUI test: the web engine wants its environment, the program's
+// address scheme and shared OpenGL contexts before the application exists.
 #define TALVOREN_GUI_TEST_MAIN(TestClass)                                  \
     int main(int argc, char** argv)                                        \
     {                                                                      \
         talvoren::PrepareWebEngineEnvironment();                           \
+        talvoren::CHtmlProfile::RegisterScheme();                          \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);        \
         QApplication app(argc, argv);                                      \
         TestClass test;                                                    \
