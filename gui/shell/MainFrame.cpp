@@ -53,11 +53,6 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     setWindowTitle(Text(LoadResourceString(AFX_IDS_APP_TITLE)));
     CreateBars();
 
-    // The printed pages carry the program's header and footer while the
-    // frame exists; the user's own come back when it goes.
-    ReadPageSetup(&m_savedPageSetup);
-    WritePageSetup(kProgramPageHeader, kProgramPageFooter);
-
     m_pView = new CTalvorenView(m_context.Language(), m_context.ProgramFolder(), this);
     setCentralWidget(m_pView);
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
@@ -71,11 +66,8 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    // The view goes first (closing the database), then the user's page
-    // header and footer are put back.
-    delete m_pView;
+    delete m_pView;   // the view goes first, closing the database
     m_pView = nullptr;
-    WritePageSetup(m_savedPageSetup.strHeader, m_savedPageSetup.strFooter);
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text, bool withIcon)

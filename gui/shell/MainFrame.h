@@ -1,11 +1,8 @@
 #pragma once
 // The program's only top-level window: toolbar and dialog bar at the top,
 // status bar at the bottom, the main view in between. It routes the
-// commands of the toolbar, menu and accelerators, opens the dialogs over
-// itself with the context of the run, and keeps the printed pages' header
-// and footer while it exists.
-
-#include "shell/PageSetup.h"
+// commands of the toolbar, menu and accelerators, and opens the dialogs over
+// itself with the context of the run.
 
 #include <QHash>
 #include <QMainWindow>
@@ -25,9 +22,9 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 
 public:
-    // Builds the bars, replaces the page header and footer, creates the view
-    // over the context's language state and program folder. From a CD-ROM
-    // the Note command is disabled. `context` must outlive the frame.
+    // Builds the bars, creates the view over the context's language state
+    // and program folder. From a CD-ROM the Note command is disabled.
+    // `context` must outlive the frame.
     explicit CMainFrame(CAppContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -46,8 +43,6 @@ public:
     // reloads its titles.
     void ReloadLanguageData();
 
-    // The page header and footer as they were before the program replaced them.
-    const PAGESETUP& SavedPageSetup() const { return m_savedPageSetup; }
     QPrinter* Printer() { return &m_printer; }
 
 protected:
@@ -69,7 +64,6 @@ private:
     QToolBar* m_pDialogBar = nullptr;
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
-    PAGESETUP m_savedPageSetup;
     QPrinter m_printer{QPrinter::HighResolution};
 };
 
