@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -68,6 +69,17 @@ CMainFrame::~CMainFrame()
     qApp->removeEventFilter(this);
     delete m_pView;   // the view goes first, closing the database
     m_pView = nullptr;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    // The reading, print and help windows go with the frame, so that no
+    // window is left and the program ends.
+    if (event->isAccepted() && m_pView) {
+        for (QWebEngineView* window : m_pView->OpenedWindows())
+            window->close();
+    }
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text, bool withIcon)

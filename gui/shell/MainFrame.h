@@ -2,7 +2,8 @@
 // The program's only top-level window: toolbar and dialog bar at the top,
 // status bar at the bottom, the main view in between. It routes the
 // commands of the toolbar, menu and accelerators, and opens the dialogs over
-// itself with the context of the run.
+// itself with the context of the run. Closing it (File > Exit) closes the
+// windows the pages opened too, and so ends the program.
 
 #include <QHash>
 #include <QMainWindow>
@@ -47,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAction* MakeAction(int id, const QString& text, bool withIcon);

@@ -1,6 +1,6 @@
 // The main frame with its view and the core: bars, menus, prompts, the
-// commands that reach the page, the Note command on a CD-ROM, and the user's
-// page header and footer left alone.
+// commands that reach the page, the Note command on a CD-ROM, the user's page
+// header and footer left alone, and Exit with a window of the pages open.
 
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
@@ -21,7 +21,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QPointer>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 #include <memory>
 
 using namespace talvoren;
@@ -230,6 +232,24 @@ private slots:
         m_messages->Clear();
         onCd.OnCommand(ID_NOTE);   // does nothing, not even the dialog's message
         QVERIFY(m_messages->Messages().empty());
+    }
+
+    // File > Exit with the help window open: the frame and the window close,
+    // and no window is left to keep the program's event loop running.
+    void exitWithTheHelpWindowOpenEndsTheProgram()
+    {
+        RunJavaScript(Page(), QStringLiteral("window.open('noscript.htm', '_blank');"));
+        QTRY_COMPARE(m_frame->ActiveView()->OpenedWindows().size(), 1);
+        QPointer<QWebEngineView> help = m_frame->ActiveView()->OpenedWindows().front();
+        QTRY_VERIFY(help->isVisible());
+        QTimer::singleShot(0, m_frame.get(), [this]() { m_frame->OnCommand(ID_APP_EXIT); });
+        QTimer watchdog;   // still running after 20 s: a failure
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(1); });
+        watchdog.start(20000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!m_frame->isVisible());
+        QVERIFY(!help || !help->isVisible());
     }
 
     void theUsersPageSetupIsLeftAloneAfterTheFrame()
