@@ -252,6 +252,14 @@ void CMainFrame::ChangeLanguage()
         m_pView->Year().Invalidate();
 }
 
+void CMainFrame::BringToFront()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void CMainFrame::ReloadLanguageData()
 {
     if (m_pView)

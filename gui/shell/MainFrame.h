@@ -44,6 +44,10 @@ public:
     // reloads its titles.
     void ReloadLanguageData();
 
+    // Shows the window in front of the others, restored to its size before
+    // it was minimised (a later start of the program asks for this).
+    void BringToFront();
+
     QPrinter* Printer() { return &m_printer; }
 
 protected:

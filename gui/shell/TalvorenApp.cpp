@@ -70,8 +70,12 @@ bool CTalvorenApp::InitInstance()
     }
 
     m_instance = std::make_unique<CSingleInstance>();
-    if (!m_instance->Acquire())
-        return false;   // another instance runs: end at once, silently
+    if (!m_instance->Acquire()) {
+        // Another instance runs: it brings its window to the front; this
+        // one ends at once, silently.
+        m_instance->AskToShow();
+        return false;
+    }
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
 
@@ -96,6 +100,7 @@ bool CTalvorenApp::InitInstance()
         m_pFrame->setGeometry(screen->availableGeometry());
     m_pFrame->showMaximized();
     m_pFrame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
+    QObject::connect(m_instance.get(), &CSingleInstance::ShowRequested, m_pFrame.get(), &CMainFrame::BringToFront);
 
     // For measuring the start: with TALVOREN_QUIT_WHEN_LOADED set, the
     // program reports the time until the main page has loaded and ends.

@@ -1,6 +1,7 @@
 // The main frame with its view and the core: bars, menus, prompts, the
 // commands that reach the page, the Note command on a CD-ROM, the user's page
-// header and footer left alone, and Exit with a window of the pages open.
+// header and footer left alone, bringing the window to the front, and Exit
+// with a window of the pages open.
 
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
@@ -232,6 +233,17 @@ private slots:
         m_messages->Clear();
         onCd.OnCommand(ID_NOTE);   // does nothing, not even the dialog's message
         QVERIFY(m_messages->Messages().empty());
+    }
+
+    void aMinimisedWindowIsBroughtBackToTheFront()
+    {
+        m_frame->showMaximized();
+        m_frame->showMinimized();
+        QTRY_VERIFY(m_frame->isMinimized());
+        m_frame->BringToFront();
+        QTRY_VERIFY(!m_frame->isMinimized());
+        QVERIFY(m_frame->isVisible());
+        QVERIFY(m_frame->windowState() & Qt::WindowMaximized);
     }
 
     // File > Exit with the help window open: the frame and the window close,

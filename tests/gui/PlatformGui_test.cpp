@@ -1,11 +1,13 @@
 // The GUI half of the platform layer: dialog units, fonts by cell height,
-// the single-instance lock and the message-box sink's icons.
+// the single-instance lock and its socket, and the message-box sink's icons.
 
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/SingleInstance.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QFontMetrics>
+#include <QLocalSocket>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
@@ -51,7 +53,28 @@ private slots:
         QVERIFY(!second.Acquire());
     }
 
-    void aLockLeftByAGoneProcessIsTakenOver()
+    void aLaterStartAsksTheRunningOneForItsWindow()
+    {
+        QTemporaryDir folder;
+        CSingleInstance first(folder.path());
+        QVERIFY(first.Acquire());
+        QSignalSpy asked(&first, &CSingleInstance::ShowRequested);
+        QCOMPARE(first.SocketPath(), first.LockPath() + QStringLiteral(".socket"));
+        CSingleInstance second(folder.path());
+        QVERIFY(!second.Acquire());
+        QVERIFY(second.AskToShow());
+        QTRY_COMPARE(asked.size(), 1);
+        // Anything else on the socket is not a request.
+        QLocalSocket other;
+        other.connectToServer(first.SocketPath());
+        QVERIFY(other.waitForConnected(2000));
+        other.write("raise everything\n");
+        QVERIFY(other.waitForBytesWritten(2000));
+        QTest::qWait(200);
+        QCOMPARE(asked.size(), 1);
+    }
+
+    void aLockAndSocketLeftByAGoneProcessAreTakenOver()
     {
         QTemporaryDir folder;
         QFile stale(folder.filePath(QStringLiteral("Talvoren")));
@@ -59,8 +82,17 @@ private slots:
         // A process id that does not run, on this machine.
         stale.write("999999\ntalvoren\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         stale.close();
+        // The socket's file, left behind (bind refuses a path that exists).
+        QFile socketFile(folder.filePath(QStringLiteral("Talvoren.socket")));
+        QVERIFY(socketFile.open(QIODevice::WriteOnly));
+        socketFile.close();
+        CSingleInstance later(folder.path());
+        QVERIFY(!later.AskToShow(500));   // nobody answers
         CSingleInstance instance(folder.path());
         QVERIFY(instance.Acquire());
+        QSignalSpy asked(&instance, &CSingleInstance::ShowRequested);
+        QVERIFY(later.AskToShow());
+        QTRY_COMPARE(asked.size(), 1);
     }
 };
 

@@ -80,6 +80,7 @@ private slots:
         QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
         QVERIFY(second.readAllStandardOutput().isEmpty());
         QCOMPARE(first.state(), QProcess::Running);   // the first one runs on, untouched
+        QVERIFY(QFile::exists(LockFile() + QStringLiteral(".socket")));   // where it hears later starts
 
         first.kill();
         QVERIFY(first.waitForFinished(10000));
