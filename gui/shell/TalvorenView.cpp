@@ -62,6 +62,7 @@ void CTalvorenView::OnInitialUpdate()
     const std::string pagePath = JoinPath(m_strProgramFolder, "Html/Calendar.htm");
     if (!PathExists(pagePath))
         ShowFileNotFound(pagePath);   // the view still runs, with an empty page
+    m_commands.StartAfresh();
     load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
 
     const std::string databasePath = JoinPath(m_strProgramFolder, "Bible.db");

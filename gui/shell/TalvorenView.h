@@ -39,7 +39,8 @@ public:
 
     void SetRenderers(const PAGERENDERERS& renderers) { m_renderers = renderers; }
 
-    // Starts loading the main page and opens the scripture database.
+    // Starts loading the main page afresh (the year held is let go, see
+    // CCalendarCommands::StartAfresh) and opens the scripture database.
     void OnInitialUpdate();
 
     // The month of today as a month list (kind 1) or a tabular page (2).

@@ -218,6 +218,19 @@ private slots:
         QCOMPARE(year.GetDay(364).strReadings, readings);
     }
 
+    // File > New: the start page's "this month" is the month of today's
+    // year, not of the year last shown.
+    void fileNewStartsOnTodaysYear()
+    {
+        const CIVILDATE today = TodayLocal();
+        QVERIFY(m_frame->ActiveView()->Year().ComputeYear(today.nYear - 3));
+        QSignalSpy loaded(m_frame->ActiveView(), &CTalvorenView::DocumentComplete);
+        m_frame->OnCommand(ID_FILE_NEW);
+        QVERIFY(loaded.wait(30000));
+        RunJavaScript(Page(), QStringLiteral("View(%1)").arg(today.nMonth));
+        QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("list %1 ").arg(today.nYear)));
+    }
+
     void reloadLanguageDataForgetsTheHeldYear()
     {
         QVERIFY(m_frame->ActiveView()->Year().ComputeYear(2003));
