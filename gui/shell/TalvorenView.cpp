@@ -65,10 +65,9 @@ void CTalvorenView::OnInitialUpdate()
     m_commands.StartAfresh();
     load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
 
-    const std::string databasePath = JoinPath(m_strProgramFolder, "Bible.db");
-    const std::string connection = "Data Source=" + databasePath;
-    m_db.Close();
-    m_bDatabaseOpen = m_db.Open(connection, "", "");
+    // The path apart from any connection text: a folder may hold ";", quotes
+    // or a leading blank.
+    m_bDatabaseOpen = m_db.OpenFile(JoinPath(m_strProgramFolder, "Bible.db"));
 }
 
 void CTalvorenView::OnLoadFinished(bool ok)

@@ -22,8 +22,9 @@ namespace talvoren
 class CGuiTestFolder
 {
 public:
-    // With `withPages` false the folder has no Html/ at all.
-    explicit CGuiTestFolder(bool withPages = true);
+    // With `withPages` false the folder has no Html/ at all. The program
+    // folder is named `programName` (any name the file system takes).
+    explicit CGuiTestFolder(bool withPages = true, const QString& programName = QStringLiteral("program"));
     std::string ProgramFolder() const { return m_strProgram; }
     QString Path(const QString& relative) const;
     CLanguageState& Language() { return m_language; }
