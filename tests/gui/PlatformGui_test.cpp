@@ -2,12 +2,16 @@
 // the single-instance lock and its socket, and the message-box sink's icons.
 
 #include "gui/platform/DialogUnits.h"
+#include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
+#include "platform/MessageSink.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QFontMetrics>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
@@ -51,6 +55,24 @@ private slots:
         QVERIFY(first.LockPath().endsWith(QStringLiteral("/Talvoren")));
         CSingleInstance second(folder.path());
         QVERIFY(!second.Acquire());
+    }
+
+    void messagesShowTheirTextAsWritten()
+    {
+        CQtMessageSink sink;
+        const std::string text = "/home/a<b>c</b>&amp;/Bible.db: unable to open database file";
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&]() {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        ShowMessage(text, MessageIcon::Error);
+        QCOMPARE(shown, QString::fromStdString(text));
+        QCOMPARE(format, Qt::PlainText);
     }
 
     void aLaterStartAsksTheRunningOneForItsWindow()
