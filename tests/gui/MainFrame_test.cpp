@@ -1,7 +1,7 @@
 // The main frame with its view and the core: bars, menus, prompts, the
-// commands that reach the page, the Note command on a CD-ROM, the user's page
-// header and footer left alone, bringing the window to the front, and Exit
-// with a window of the pages open.
+// commands that reach the page, the Note command on a CD-ROM, File > New, and
+// the user's page header and footer left alone. (Exit with a window of the
+// pages open and a second start: gui_talvoren_app_run_test.)
 
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
@@ -22,9 +22,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QPointer>
 #include <QWebEnginePage>
-#include <QWebEngineView>
 #include <memory>
 
 using namespace talvoren;
@@ -246,35 +244,6 @@ private slots:
         m_messages->Clear();
         onCd.OnCommand(ID_NOTE);   // does nothing, not even the dialog's message
         QVERIFY(m_messages->Messages().empty());
-    }
-
-    void aMinimisedWindowIsBroughtBackToTheFront()
-    {
-        m_frame->showMaximized();
-        m_frame->showMinimized();
-        QTRY_VERIFY(m_frame->isMinimized());
-        m_frame->BringToFront();
-        QTRY_VERIFY(!m_frame->isMinimized());
-        QVERIFY(m_frame->isVisible());
-        QVERIFY(m_frame->windowState() & Qt::WindowMaximized);
-    }
-
-    // File > Exit with the help window open: the frame and the window close,
-    // and no window is left to keep the program's event loop running.
-    void exitWithTheHelpWindowOpenEndsTheProgram()
-    {
-        RunJavaScript(Page(), QStringLiteral("window.open('noscript.htm', '_blank');"));
-        QTRY_COMPARE(m_frame->ActiveView()->OpenedWindows().size(), 1);
-        QPointer<QWebEngineView> help = m_frame->ActiveView()->OpenedWindows().front();
-        QTRY_VERIFY(help->isVisible());
-        QTimer::singleShot(0, m_frame.get(), [this]() { m_frame->OnCommand(ID_APP_EXIT); });
-        QTimer watchdog;   // still running after 20 s: a failure
-        watchdog.setSingleShot(true);
-        connect(&watchdog, &QTimer::timeout, qApp, []() { QCoreApplication::exit(1); });
-        watchdog.start(20000);
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!m_frame->isVisible());
-        QVERIFY(!help || !help->isVisible());
     }
 
     void theUsersPageSetupIsLeftAloneAfterTheFrame()

@@ -2,8 +2,7 @@
 // program's own pages: a note of a language file, a user's note and a
 // Bible.db row (built with talvoren-biblebuild --csv) that carry onerror,
 // onload and javascript: run nothing; a page reaches no file outside Html/
-// (file:// addresses, "..", a symbolic link) and no remote address; the
-// command channel offers the page nothing but the status text.
+// (file:// addresses, "..", a symbolic link) and no remote address.
 
 #include "gui/pages/HtmlProfile.h"
 #include "gui/shell/TalvorenView.h"
@@ -13,9 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -178,7 +174,7 @@ private slots:
 
     void pagesReachNoFileOutsideHtml_data()
     {
-        QTest::addColumn<QString>("kind");       // fetch, xhr, iframe, img, open
+        QTest::addColumn<QString>("kind");       // fetch, iframe, img, open
         QTest::addColumn<QString>("address");    // "{program}" is the program folder
         QTest::addColumn<QString>("reached");    // what comes back when it succeeds
         QTest::addColumn<bool>("allowed");
@@ -188,11 +184,9 @@ private slots:
         QTest::newRow("img inside Html") << "img" << "inside.png" << "loaded" << true;
         // File addresses.
         QTest::newRow("fetch file") << "fetch" << "file://{program}/secret.txt" << secret << false;
-        QTest::newRow("xhr file") << "xhr" << "file://{program}/secret.txt" << secret << false;
         QTest::newRow("iframe file") << "iframe" << "file://{program}/secret.txt" << secret << false;
         QTest::newRow("img file") << "img" << "file://{program}/secret.png" << "loaded" << false;
         QTest::newRow("window file") << "open" << "file://{program}/secret.txt" << secret << false;
-        QTest::newRow("iframe /etc/passwd") << "iframe" << "file:///etc/passwd" << "root:" << false;
         // The program's scheme, out of its folder.
         QTest::newRow("iframe ..") << "iframe" << "talvoren://html/../secret.txt" << secret << false;
         QTest::newRow("iframe %2e%2e") << "iframe" << "talvoren://html/%2e%2e/secret.txt" << secret << false;
@@ -200,7 +194,6 @@ private slots:
         QTest::newRow("iframe link out") << "iframe" << "talvoren://html/leak.txt" << secret << false;
         QTest::newRow("img link out") << "img" << "leak.png" << "loaded" << false;
         QTest::newRow("iframe other host") << "iframe" << "talvoren://other/secret.txt" << secret << false;
-        QTest::newRow("fetch scheme") << "fetch" << "talvoren://html/inside.txt" << "INSIDE-7" << false;
         // Remote addresses: nothing leaves (the test's server sees no connection).
         QTest::newRow("fetch http") << "fetch" << "http://127.0.0.1:{port}/" << "HTTP" << false;
         QTest::newRow("img http") << "img" << "http://127.0.0.1:{port}/x.png" << "loaded" << false;
@@ -224,12 +217,6 @@ private slots:
   try {
     if (kind === 'fetch') {
       fetch(url).then(function (r) { return r.text(); }).then(report, function () { report('refused'); });
-    } else if (kind === 'xhr') {
-      var x = new XMLHttpRequest();
-      x.onload = function () { report(x.responseText); };
-      x.onerror = function () { report('refused'); };
-      x.open('GET', url);
-      x.send();
     } else if (kind === 'img') {
       var i = new Image();
       i.onload = function () { report('loaded'); };
@@ -281,37 +268,6 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(m_view->url(), CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
         QVERIFY(!Eval(QStringLiteral("document.documentElement.innerText")).contains(QString::fromLatin1(kSecret)));
-    }
-
-    // What a page script finds on the channel, talking its protocol itself:
-    // the status text and QObject's own members. Calling every method (the
-    // channel refuses to delete an object it did not make) changes nothing
-    // but what a status text changes.
-    void theChannelOffersOnlyTheStatusText()
-    {
-        RunJavaScript(Page(), QStringLiteral("window.replies = [];"
-                                             "qt.webChannelTransport.onmessage = function (m) { replies.push(m.data); };"
-                                             "qt.webChannelTransport.send(JSON.stringify({type: 3, id: 1}));"));
-        QTRY_VERIFY_WITH_TIMEOUT(RunJavaScript(Page(), QStringLiteral("replies.length")).toInt() > 0, 5000);
-        const QJsonObject objects =
-            QJsonDocument::fromJson(Eval(QStringLiteral("replies[0]")).toUtf8()).object().value(QStringLiteral("data")).toObject();
-        QCOMPARE(objects.keys(), QStringList{QStringLiteral("talvorenHost")});
-        QStringList methods;
-        for (const QJsonValue& method : objects.value(QStringLiteral("talvorenHost")).toObject().value(QStringLiteral("methods")).toArray())
-            methods << method.toArray().at(0).toString();
-        QCOMPARE(methods, (QStringList{"deleteLater", "deleteLater()", "StatusTextChange", "StatusTextChange(QString)"}));
-
-        QVERIFY(m_view->Year().ComputeYear(2003));
-        Send(QStringLiteral("talvorencommand|view|2"));
-        RunJavaScript(Page(), QStringLiteral(
-            "for (var i = 0; i < 8; ++i)"
-            "  qt.webChannelTransport.send(JSON.stringify({type: 6, id: 10 + i, object: 'talvorenHost', method: i,"
-            "                                              args: ['talvorencommand|view|4']}));"));
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Tháng Tư")), 10000);
-        QTest::qWait(300);
-        Send(QStringLiteral("talvorencommand|view|5"));   // the bridge is still there
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Tháng Năm")), 10000);
-        QCOMPARE(m_view->Year().GetComputedYear(), 2003);
     }
 
     void cleanupTestCase()
