@@ -1,5 +1,6 @@
 #include "pages/DayPage.h"
 
+#include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
@@ -34,32 +35,32 @@ std::string CDayPage::Render(int year, int month, int day) const
                      day, month, year, YEARTABLE::kFirstYear, YEARTABLE::kLastYear);
         return page;
     }
-    const DAYRECORD& record = m_year.Day(m_year.DayIndex(month, day));
+    const DAYRECORD record = WhitelistedDay(m_year.Day(m_year.DayIndex(month, day)));
 
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"font-size:12pt;color:Navy\"><b>%s</b><hr width=\"60%%\" "
                  "style=\"color:Red\"></td></tr>",
-                 m_titles.MonthName(record.nMonth).c_str());
+                 SanitizeHtml(m_titles.MonthName(record.nMonth)).c_str());
     AppendFormat(page, "<tr height=150><td align=CENTER><img src='Images/%d.jpg'></td></tr>", record.nDay);
     AppendFormat(page, "<tr><td align=CENTER style=\"font-size:16pt;color:%s\">%s</td></tr>",
-                 record.nRank >= kRankSunday ? "Red" : "Navy", m_titles.WeekdayName(record.nWeekday).c_str());
+                 record.nRank >= kRankSunday ? "Red" : "Navy",
+                 SanitizeHtml(m_titles.WeekdayName(record.nWeekday)).c_str());
 
     // A leap month shows like the regular month of its number.
     CLunarCalendar lunar;
     lunar.SetSolarDate(m_year.nYear, record.nMonth, record.nDay);
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"color:black\"><br><b> %d %s %s <br><hr width=\"60%%\"></b></td></tr>",
-                 lunar.GetLunarDay(), m_titles.MonthName(lunar.GetLunarMonth()).c_str(),
+                 lunar.GetLunarDay(), SanitizeHtml(m_titles.MonthName(lunar.GetLunarMonth())).c_str(),
                  lunar.GetYearName().c_str());
 
     const bool great = record.nRank == kRankFeastOfLord || record.nRank == kRankSolemnity;
-    const std::string noSuffix;
-    const std::string& suffix = great ? m_titles.Title(kTitleRankSuffix) : noSuffix;
+    const std::string suffix = great ? SanitizeHtml(m_titles.Title(kTitleRankSuffix)) : std::string();
     AppendFormat(page,
                  "<tr><td align=CENTER><b><FONT COLOR=Navy>%s. %s</FONT></b><br><br><FONT size='1' COLOR=Red>%s</FONT>"
                  "<br><br><b><FONT COLOR=Blue>%s</FONT></b></td></tr>",
                  record.strCelebration.c_str(), suffix.c_str(), record.strReadings.c_str(),
-                 m_titles.Title(DevotionTitle(record.nWeekday)).c_str());
+                 SanitizeHtml(m_titles.Title(DevotionTitle(record.nWeekday))).c_str());
     page += "</tr></table></div>";
     return page;
 }

@@ -1,5 +1,6 @@
 #include "pages/MonthListPage.h"
 
+#include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
@@ -44,7 +45,7 @@ std::string CMonthListPage::Render(int first, int end) const
     const int year = m_year.nYear;
     const int month = m_year.Day(first).nMonth;
     // A month outside 1..12 (an index outside the table) has no name.
-    const std::string& monthName = m_titles.MonthName(month);
+    const std::string monthName = SanitizeHtml(m_titles.MonthName(month));
 
     std::string page;
     page.reserve(16384);
@@ -84,7 +85,8 @@ std::string CMonthListPage::Render(int first, int end) const
             AppendFormat(years, "<option value=\"%d\">%d</option>", y, y);
     }
     years += "</select>";
-    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>", m_titles.Title(kTitleYearLabel).c_str(), years.c_str());
+    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>",
+                 SanitizeHtml(m_titles.Title(kTitleYearLabel)).c_str(), years.c_str());
     AppendFormat(page, "<tr bgColor=Navy><td class=BORDER colspan=5 style=\"color:White;font-weight:bold\">%s</td></tr>",
                  header.c_str());
 
@@ -94,7 +96,7 @@ std::string CMonthListPage::Render(int first, int end) const
     std::string lunarText;
     std::string celebration;
     for (int i = from; i < to; ++i) {
-        const DAYRECORD& day = m_year.Day(i);
+        const DAYRECORD day = WhitelistedDay(m_year.Day(i));
 
         // A lunar month has at least 29 days: only a day whose count reaches
         // 29 may begin a new month, so only such days are converted.
@@ -118,7 +120,7 @@ std::string CMonthListPage::Render(int first, int end) const
             AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
             AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_titles.Title(kTitleRankSuffix).c_str());
+                         SanitizeHtml(m_titles.Title(kTitleRankSuffix)).c_str());
         else
             celebration += day.strCelebration;
         if (!day.strReadings.empty())
@@ -147,8 +149,8 @@ std::string CMonthListPage::Render(int first, int end) const
                      "<tr %s bgColor=%s><td class=BORDER nowrap>%s</td><td class=BORDER>%02d</td>"
                      "<td class=BORDER>%s</td><td class=BORDER style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
                      "<td class=BORDER align=RIGHT nowrap>%s</td></tr>",
-                     saint.c_str(), background, m_titles.WeekdayName(day.nWeekday).c_str(), day.nDay,
-                     ColourAbbreviation(day.nColour), i, celebration.c_str(), lunarText.c_str());
+                     saint.c_str(), background, SanitizeHtml(m_titles.WeekdayName(day.nWeekday)).c_str(),
+                     day.nDay, ColourAbbreviation(day.nColour), i, celebration.c_str(), lunarText.c_str());
     }
     page += "</table>";
     return page;

@@ -1,5 +1,6 @@
 #include "pages/MonthTablePage.h"
 
+#include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
@@ -44,7 +45,7 @@ std::string CMonthTablePage::Render(int first, int end) const
     const int year = m_year.nYear;
     const DAYRECORD& firstDay = m_year.Day(first);
     const int month = firstDay.nMonth;
-    const std::string& monthName = m_titles.MonthName(month);
+    const std::string monthName = SanitizeHtml(m_titles.MonthName(month));
 
     std::string page;
     page.reserve(12288);
@@ -62,10 +63,11 @@ std::string CMonthTablePage::Render(int first, int end) const
         else
             AppendFormat(page, "<td width=30 nowrap onclick=\"ViewTbl(%d);\">%d </td>", m, m);
     }
-    AppendFormat(page, "<td>&nbsp;%s %d</td></tr></table>", m_titles.Title(kTitleYearLabel).c_str(), year);
+    AppendFormat(page, "<td>&nbsp;%s %d</td></tr></table>", SanitizeHtml(m_titles.Title(kTitleYearLabel)).c_str(),
+                 year);
     page += "<table width=700 border=1 cellpadding=5 cellspacing=0><tr bgColor=\"#FFFFCC\">";
     for (int w = 0; w < kDaysInWeek; ++w)
-        AppendFormat(page, "<td width=100>%s</td>", m_titles.WeekdayName(w).c_str());
+        AppendFormat(page, "<td width=100>%s</td>", SanitizeHtml(m_titles.WeekdayName(w)).c_str());
     page += "</tr><tr height=100>";
 
     // Blank cells up to the weekday of the first day (none for a Sunday).
@@ -76,14 +78,14 @@ std::string CMonthTablePage::Render(int first, int end) const
     const int to = std::min(end, m_year.nDaysInYear);
     std::string text;
     for (int i = from; i < to; ++i) {
-        const DAYRECORD& day = m_year.Day(i);
+        const DAYRECORD day = WhitelistedDay(m_year.Day(i));
         // Every rank above a Sunday's gets the red form here.
         text.clear();
         if (day.nRank == kRankSunday)
             AppendFormat(text, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank > kRankSunday)
             AppendFormat(text, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_titles.Title(kTitleRankSuffix).c_str());
+                         SanitizeHtml(m_titles.Title(kTitleRankSuffix)).c_str());
         else
             text = day.strCelebration;
 

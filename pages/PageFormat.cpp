@@ -1,5 +1,7 @@
 #include "pages/PageFormat.h"
 
+#include "base/HtmlWhitelist.h"
+
 #include <cstdarg>
 #include <cstdio>
 
@@ -29,6 +31,14 @@ void AppendFormat(std::string& out, const char* format, ...)
         out.resize(start + static_cast<std::size_t>(length));
     }
     va_end(again);
+}
+
+DAYRECORD WhitelistedDay(const DAYRECORD& day)
+{
+    DAYRECORD copy = day;
+    copy.strCelebration = SanitizeHtml(day.strCelebration);
+    copy.strReadings = SanitizeHtml(day.strReadings);
+    return copy;
 }
 
 } // namespace talvoren

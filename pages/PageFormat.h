@@ -1,7 +1,10 @@
 #pragma once
 // printf-style formatting for the page templates: "%%" yields "%", "%d" a
-// decimal number, "%s" a string inserted as it stands (record texts and
-// titles are HTML already).
+// decimal number, "%s" a string inserted as it stands. Record texts and
+// titles come from the language files: the pages pass them through the HTML
+// whitelist (base/HtmlWhitelist.h) before they are inserted.
+
+#include "engine/DayRecord.h"
 
 #include <string>
 
@@ -15,5 +18,8 @@ void AppendFormat(std::string& out, const char* format, ...)
     __attribute__((format(printf, 2, 3)))
 #endif
     ;
+
+// `day` with its celebration and readings passed through the HTML whitelist.
+DAYRECORD WhitelistedDay(const DAYRECORD& day);
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "pages/SaintTable.h"
 
+#include "base/HtmlWhitelist.h"
 #include "engine/FeastLine.h"
 
 #include <cstdio>
@@ -59,7 +60,8 @@ std::string SaintTableScript(const std::vector<std::string>& feastLines)
             if (n > 0)
                 script += ", ";
             script += "[" + std::to_string(feasts[n].nRank) + ", " + std::to_string(feasts[n].nColour) + ", " +
-                      Literal(feasts[n].strCelebration) + ", " + Literal(feasts[n].strReadings) + "]";
+                      Literal(SanitizeHtml(feasts[n].strCelebration)) + ", " +
+                      Literal(SanitizeHtml(feasts[n].strReadings)) + "]";
         }
         script += "]";
     }

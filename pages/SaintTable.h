@@ -13,7 +13,7 @@ namespace talvoren
 // with one entry per line that the engine would use (lines it skips are left
 // out), keyed by the line's day and month, in calendar order and within a
 // date in file order. Ranks and colours are the engine's codes; the texts
-// are JavaScript string literals of the HTML as it stands in the file.
+// are JavaScript string literals of the file's HTML after the HTML whitelist.
 std::string SaintTableScript(const std::vector<std::string>& feastLines);
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "pages/ScripturePage.h"
 
+#include "base/HtmlWhitelist.h"
 #include "base/PageScripts.h"
 #include "scripture/BookAbbreviations.h"
 #include "scripture/ScriptureDb.h"
@@ -78,6 +79,7 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
             // nothing instead of the previous row's text again.
             std::string contents;
             db.GetFieldWide(2, contents);
+            contents = SanitizeHtml(contents);   // the database's HTML runs no script
             if (type == 0 && EndsWith(contents, '>'))
                 contents += "<br>";
             else if (type == 1 || type == 2)

@@ -37,7 +37,8 @@ std::string PassageTitle(const PASSAGE& passage);
 // Given the passages, the scripture database and whether it is open: when it
 // is open and there are passages, appends each passage whose query gives
 // rows to `html` (title, then each row: "<sub>n</sub> " and the text for a
-// verse, "<br>" and an <h2>/<h3> heading otherwise) and returns true; the
+// verse, "<br>" and an <h2>/<h3> heading otherwise; the texts of the rows
+// after the HTML whitelist of base/HtmlWhitelist.h) and returns true; the
 // passage list is emptied. Returns false, leaving `html` alone, otherwise.
 bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html);
 

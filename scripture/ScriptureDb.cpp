@@ -62,10 +62,19 @@ bool CScriptureDb::FindConnectionValue(const std::string& connection, const std:
         std::string found;
         std::size_t next;
         if (valueStart < connection.size() && (connection[valueStart] == '"' || connection[valueStart] == '\'')) {
+            // A quote of the same kind inside the value is written twice.
             const char quote = connection[valueStart];
-            const std::size_t close = connection.find(quote, valueStart + 1);
-            const std::size_t end = close == std::string::npos ? connection.size() : close;
-            found = connection.substr(valueStart + 1, end - valueStart - 1);
+            std::size_t end = valueStart + 1;
+            for (; end < connection.size(); ++end) {
+                if (connection[end] != quote) {
+                    found += connection[end];
+                } else if (end + 1 < connection.size() && connection[end + 1] == quote) {
+                    found += quote;
+                    ++end;
+                } else {
+                    break;
+                }
+            }
             next = connection.find(';', end);
         } else {
             next = connection.find(';', valueStart);
@@ -87,30 +96,42 @@ std::string CScriptureDb::ConnectionText(const std::string& path)
     const bool quote = path.find_first_of(";\"'") != std::string::npos ||
                        (!path.empty() && (std::isspace(static_cast<unsigned char>(path.front())) ||
                                           std::isspace(static_cast<unsigned char>(path.back()))));
-    // A path holding a double quote is quoted with single quotes.
     if (!quote)
         return "Data Source=" + path;
-    const char mark = path.find('"') == std::string::npos ? '"' : '\'';
-    return "Data Source=" + std::string(1, mark) + path + std::string(1, mark);
+    // In double quotes, each double quote of the path written twice.
+    std::string quoted = "\"";
+    for (const char ch : path) {
+        quoted += ch;
+        if (ch == '"')
+            quoted += '"';
+    }
+    return "Data Source=" + quoted + "\"";
 }
 
 bool CScriptureDb::Open(const std::string& connection, const std::string&, const std::string&)
 {
+    std::string path;
+    if (!FindConnectionValue(connection, "Data Source", path) || path.empty()) {
+        if (!Close())
+            return false;
+        ShowMessage(kNoDataSource);
+        return false;
+    }
+    return OpenFile(path);
+}
+
+bool CScriptureDb::OpenFile(const std::string& path)
+{
     if (!Close())
         return false;
     try {
-        std::string path;
-        if (!FindConnectionValue(connection, "Data Source", path) || path.empty()) {
-            ShowMessage(kNoDataSource);
-            return false;
-        }
         CSqliteDatabase db;
         std::string error;
         if (!db.Open(path, CSqliteDatabase::Mode::ReadOnly, error) ||
             // SQLite reads the file lazily: reading the schema now tells a
             // file that is not a database at once, as the connection is made.
             !db.Exec("SELECT count(*) FROM sqlite_master", error)) {
-            ShowMessage(error);
+            ShowMessage(path + ": " + error);
             return false;
         }
         // A database without the table of verses and its columns (an empty
@@ -119,7 +140,7 @@ bool CScriptureDb::Open(const std::string& connection, const std::string&, const
         // SQLite's text ("no such table: Sentences").
         CSqliteStatement probe;
         if (!probe.Prepare(db, kSentencesProbe, error)) {
-            ShowMessage(error);
+            ShowMessage(path + ": " + error);
             return false;
         }
         probe.Finalize();

@@ -5,9 +5,9 @@
 // "Data Source=<path>" (other keys, such as Provider, are ignored).
 //
 // Failures are told through the message sink (platform/MessageSink.h): the
-// database's own error text for database errors, "Unknown error on
-// connecting to datasource." for any other failure. Callers get a success
-// flag.
+// database's own error text for database errors (after the file's path when
+// the file cannot be opened), "Unknown error on connecting to datasource."
+// for any other failure. Callers get a success flag.
 
 #include "base/SqliteDatabase.h"
 #include "base/SqliteStatement.h"
@@ -33,6 +33,11 @@ public:
     // Sentence, Type and Contents (an empty file), or when the connection
     // text names no data source.
     bool Open(const std::string& connection, const std::string& user, const std::string& password);
+
+    // As Open, for the file `path` given as it is, apart from any connection
+    // text (a path may hold ";", quotes or blanks at either end). The
+    // messages of a failed open begin with the path.
+    bool OpenFile(const std::string& path);
 
     // Drops the record set and closes the connection. True when nothing was
     // open; false (with the error text shown) when the close fails.
@@ -72,13 +77,14 @@ public:
     bool IsOpen() const { return m_db.IsOpen(); }
 
     // The connection text that names the database file `path`:
-    // "Data Source=<path>", the path in double quotes when it holds a ";",
-    // a quote or blanks at either end.
+    // "Data Source=<path>", the path in double quotes (a double quote of it
+    // written twice) when it holds a ";", a quote or blanks at either end.
     static std::string ConnectionText(const std::string& path);
 
 private:
     // The value of `key` (compared without regard to case) in a connection
-    // text of "key=value" pairs separated by ";"; false when it is absent.
+    // text of "key=value" pairs separated by ";"; false when it is absent. A
+    // value in quotes (" or ') may hold ";" and its quote written twice.
     static bool FindConnectionValue(const std::string& connection, const std::string& key,
                                     std::string& value);
     void DropRecordset();

@@ -81,6 +81,11 @@ void CCalendarCommands::ShowCurrentMonth(int kind, const CIVILDATE& today)
         m_target.ShowMonthList(range.nFirst, range.nEnd);
 }
 
+void CCalendarCommands::StartAfresh()
+{
+    m_year.Invalidate();
+}
+
 void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
 {
     if (!ComputeAndCheck(selection.nYear))

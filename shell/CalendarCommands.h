@@ -41,6 +41,11 @@ public:
     // The month of `today` as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind, const CIVILDATE& today);
 
+    // The main page starts afresh (File > New): the year held is let go, so
+    // that the start page's commands (this month, today's readings) work on
+    // the year of today, not on the year last shown.
+    void StartAfresh();
+
     // The range chosen in the select-date dialog: a whole month, or the days
     // from the earlier date up to (not including) the later one.
     void ShowSelection(const DATESELECTION& selection);

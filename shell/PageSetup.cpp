@@ -1,46 +1,7 @@
 #include "shell/PageSetup.h"
 
-#include "platform/SettingsKey.h"
-
 namespace talvoren
 {
-namespace
-{
-constexpr std::size_t kBufferBytes = 512;   // 256 UTF-16 code units with the terminating zero
-constexpr std::size_t kWholeValue = static_cast<std::size_t>(-1);
-}
-
-PAGESETUP ReadPageSetup(PAGESETUP* restorable)
-{
-    PAGESETUP setup;
-    if (restorable)
-        *restorable = setup;
-    CSettingsKey key;
-    if (key.OpenForReading(SettingsRoot::CurrentUser, kPageSetupKey) != CSettingsKey::kSuccess &&
-        key.OpenForReading(SettingsRoot::LocalMachine, kPageSetupKey) != CSettingsKey::kSuccess)
-        return setup;
-    key.ReadString("header", &setup.strHeader, kBufferBytes);
-    key.ReadString("footer", &setup.strFooter, kBufferBytes);
-    if (restorable) {
-        *restorable = setup;
-        key.ReadString("header", &restorable->strHeader, kWholeValue);
-        key.ReadString("footer", &restorable->strFooter, kWholeValue);
-    }
-    key.Close();
-    return setup;
-}
-
-bool WritePageSetup(const std::string& header, const std::string& footer)
-{
-    CSettingsKey key;
-    if (key.Open(SettingsRoot::CurrentUser, kPageSetupKey) != CSettingsKey::kSuccess)
-        return false;
-    const bool written = key.WriteString("header", header) == CSettingsKey::kSuccess &&
-                         key.WriteString("footer", footer) == CSettingsKey::kSuccess;
-    key.Close();
-    return written;
-}
-
 PAGESETUPLINE ExpandPageSetupText(const std::string& format, const PAGESETUPFIELDS& fields)
 {
     std::string parts[3];

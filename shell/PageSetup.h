@@ -1,34 +1,25 @@
 #pragma once
-// The page header and footer that printed pages carry, kept as the text
-// values "header" and "footer" under the page-setup key of the user's
-// settings (falling back to the machine's when the user has none).
+// The page header and footer that the program's printed pages carry, and the
+// codes they are written in. The program keeps them to itself: the user's own
+// header and footer under the page-setup key of the settings store are never
+// read or written, so that nothing (not a crash, not a kill) can leave them
+// changed.
 
 #include <string>
 
 namespace talvoren
 {
+// Where the user's own page header and footer lie in the settings store.
 inline constexpr const char kPageSetupKey[] = "Software\\Microsoft\\Internet Explorer\\PageSetup";
-inline constexpr const char kDefaultPageHeader[] = "&w&bPage &p of &P";
-inline constexpr const char kDefaultPageFooter[] = "&u&b&d";
 inline constexpr const char kProgramPageHeader[] = "Sorvane Liturgical Calendar";
 inline constexpr const char kProgramPageFooter[] = "Page &p of &P";
 
+// A header and a footer; by default the program's.
 struct PAGESETUP
 {
-    std::string strHeader = kDefaultPageHeader;
-    std::string strFooter = kDefaultPageFooter;
+    std::string strHeader = kProgramPageHeader;
+    std::string strFooter = kProgramPageFooter;
 };
-
-// Reads the header and footer: the defaults, replaced by each value of the
-// user's key (or, when the user has no key, the machine's) that is present
-// and fits a 512-byte buffer. `restorable`, when given, receives the values
-// as they must be put back at exit: a value too long for the buffer is taken
-// whole there, so that the user's own text is never replaced by the default.
-PAGESETUP ReadPageSetup(PAGESETUP* restorable = nullptr);
-
-// Writes both values into the user's key, "header" first; stops at the first
-// failure without a message. Returns true when both were written.
-bool WritePageSetup(const std::string& header, const std::string& footer);
 
 // One header or footer line, laid out: "&b" splits the text into a left and a
 // right part (a second "&b" makes the middle part centred).

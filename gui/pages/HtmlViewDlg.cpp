@@ -1,8 +1,11 @@
 #include "gui/pages/HtmlViewDlg.h"
 
 #include "base/PageScripts.h"
+#include "gui/pages/HtmlProfile.h"
 
+#include <QFileInfo>
 #include <QUrl>
+#include <QWebEnginePage>
 
 namespace talvoren
 {
@@ -11,9 +14,21 @@ CHtmlViewDlg::CHtmlViewDlg(QWidget* parent) : QWebEngineView(parent)
     connect(this, &QWebEngineView::loadFinished, this, &CHtmlViewDlg::OnLoadFinished);
 }
 
+CHtmlViewDlg::~CHtmlViewDlg()
+{
+    delete m_pPage;
+    delete m_pProfile;
+}
+
 void CHtmlViewDlg::OnInitialUpdate()
 {
-    load(QUrl::fromLocalFile(m_strUrl));
+    const QFileInfo file(m_strUrl);
+    if (!m_pProfile) {
+        m_pProfile = new CHtmlProfile(file.absolutePath(), this);
+        m_pPage = new QWebEnginePage(m_pProfile, this);
+        setPage(m_pPage);
+    }
+    load(CHtmlProfile::PageUrl(file.fileName()));
 }
 
 void CHtmlViewDlg::OnLoadFinished(bool ok)

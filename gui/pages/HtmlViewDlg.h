@@ -1,26 +1,32 @@
 #pragma once
-// A browser view that lives inside a dialog: it loads one fixed local file,
-// tells its dialog when that page has finished loading, and replaces the
-// inner HTML of a named element of the loaded page.
+// A browser view that lives inside a dialog: it loads one fixed page of the
+// program's Html/ folder, tells its dialog when that page has finished
+// loading, and replaces the inner HTML of a named element of the loaded page.
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWebEngineView>
 
 namespace talvoren
 {
+class CHtmlProfile;
+
 class CHtmlViewDlg : public QWebEngineView
 {
     Q_OBJECT
 
 public:
     explicit CHtmlViewDlg(QWidget* parent = nullptr);
+    // The page goes before its profile.
+    ~CHtmlViewDlg() override;
 
     // Remembers the local file to show (an absolute path).
     void SetUrl(const QString& path) { m_strUrl = path; }
     const QString& Url() const { return m_strUrl; }
 
-    // Loads the remembered file.
+    // Loads the remembered file through a profile (gui/pages/HtmlProfile.h)
+    // that serves the file's folder and nothing else.
     void OnInitialUpdate();
 
     // Replaces the inner HTML of the first element whose id or name is
@@ -38,6 +44,8 @@ private:
     void OnLoadFinished(bool ok);
 
     QString m_strUrl;
+    QPointer<CHtmlProfile> m_pProfile;
+    QPointer<QWebEnginePage> m_pPage;
     bool m_bHasDocument = false;
 };
 

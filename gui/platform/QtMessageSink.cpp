@@ -25,6 +25,8 @@ void CQtMessageSink::ShowMessage(const std::string& text, MessageIcon icon, cons
     }
     QMessageBox box(boxIcon, QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    // Messages name files and quote data: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,11 +54,6 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     setWindowTitle(Text(LoadResourceString(AFX_IDS_APP_TITLE)));
     CreateBars();
 
-    // The printed pages carry the program's header and footer while the
-    // frame exists; the user's own come back when it goes.
-    ReadPageSetup(&m_savedPageSetup);
-    WritePageSetup(kProgramPageHeader, kProgramPageFooter);
-
     m_pView = new CTalvorenView(m_context.Language(), m_context.ProgramFolder(), this);
     setCentralWidget(m_pView);
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
@@ -71,11 +67,19 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
 CMainFrame::~CMainFrame()
 {
     qApp->removeEventFilter(this);
-    // The view goes first (closing the database), then the user's page
-    // header and footer are put back.
-    delete m_pView;
+    delete m_pView;   // the view goes first, closing the database
     m_pView = nullptr;
-    WritePageSetup(m_savedPageSetup.strHeader, m_savedPageSetup.strFooter);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    // The reading, print and help windows go with the frame, so that no
+    // window is left and the program ends.
+    if (event->isAccepted() && m_pView) {
+        for (QWebEngineView* window : m_pView->OpenedWindows())
+            window->close();
+    }
 }
 
 QAction* CMainFrame::MakeAction(int id, const QString& text, bool withIcon)
@@ -246,6 +250,14 @@ void CMainFrame::ChangeLanguage()
     dialog.SetReloadHandler([this]() { ReloadLanguageData(); });
     if (dialog.exec() == IDOK && m_pView)
         m_pView->Year().Invalidate();
+}
+
+void CMainFrame::BringToFront()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 void CMainFrame::ReloadLanguageData()

@@ -1,11 +1,9 @@
 #pragma once
 // The program's only top-level window: toolbar and dialog bar at the top,
 // status bar at the bottom, the main view in between. It routes the
-// commands of the toolbar, menu and accelerators, opens the dialogs over
-// itself with the context of the run, and keeps the printed pages' header
-// and footer while it exists.
-
-#include "shell/PageSetup.h"
+// commands of the toolbar, menu and accelerators, and opens the dialogs over
+// itself with the context of the run. Closing it (File > Exit) closes the
+// windows the pages opened too, and so ends the program.
 
 #include <QHash>
 #include <QMainWindow>
@@ -25,9 +23,9 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 
 public:
-    // Builds the bars, replaces the page header and footer, creates the view
-    // over the context's language state and program folder. From a CD-ROM
-    // the Note command is disabled. `context` must outlive the frame.
+    // Builds the bars, creates the view over the context's language state
+    // and program folder. From a CD-ROM the Note command is disabled.
+    // `context` must outlive the frame.
     explicit CMainFrame(CAppContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -46,12 +44,15 @@ public:
     // reloads its titles.
     void ReloadLanguageData();
 
-    // The page header and footer as they were before the program replaced them.
-    const PAGESETUP& SavedPageSetup() const { return m_savedPageSetup; }
+    // Shows the window in front of the others, restored to its size before
+    // it was minimised (a later start of the program asks for this).
+    void BringToFront();
+
     QPrinter* Printer() { return &m_printer; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QAction* MakeAction(int id, const QString& text, bool withIcon);
@@ -69,7 +70,6 @@ private:
     QToolBar* m_pDialogBar = nullptr;
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
-    PAGESETUP m_savedPageSetup;
     QPrinter m_printer{QPrinter::HighResolution};
 };
 

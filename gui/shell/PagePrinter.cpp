@@ -87,7 +87,7 @@ void CPagePrinter::Finish(const QByteArray& pdf)
         document.load(&buffer);
     const int pages = document.pageCount();
     if (pages > 0) {
-        const PAGESETUP setup = ReadPageSetup();
+        const PAGESETUP setup;   // the program's header and footer
         PAGESETUPFIELDS fields;
         fields.strTitle = m_strTitle.toStdString();
         fields.strUrl = m_strUrl.toStdString();

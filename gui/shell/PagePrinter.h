@@ -1,7 +1,7 @@
 #pragma once
 // Prints a loaded page the way the program's pages print: the page as the
-// browser lays it out for paper, each sheet with the header and footer of
-// the page set-up store ("&p", "&P" and the other codes expanded).
+// browser lays it out for paper, each sheet with the program's header and
+// footer (shell/PageSetup.h; "&p", "&P" and the other codes expanded).
 
 #include <QObject>
 #include <QPointer>

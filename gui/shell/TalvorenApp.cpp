@@ -1,5 +1,6 @@
 #include "gui/shell/TalvorenApp.h"
 
+#include "gui/pages/HtmlProfile.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
@@ -40,8 +41,9 @@ std::string ExecutablePath()
 
 CTalvorenApp::CTalvorenApp(int& argc, char** argv)
 {
-    // Hosting the browser control: Qt WebEngine wants shared OpenGL contexts
-    // before the application exists.
+    // Hosting the browser control: Qt WebEngine wants the program's address
+    // scheme and shared OpenGL contexts before the application exists.
+    CHtmlProfile::RegisterScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     m_application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvoren"));
@@ -68,8 +70,12 @@ bool CTalvorenApp::InitInstance()
     }
 
     m_instance = std::make_unique<CSingleInstance>();
-    if (!m_instance->Acquire())
-        return false;   // another instance runs: end at once, silently
+    if (!m_instance->Acquire()) {
+        // Another instance runs: it brings its window to the front; this
+        // one ends at once, silently.
+        m_instance->AskToShow();
+        return false;
+    }
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
 
@@ -94,6 +100,7 @@ bool CTalvorenApp::InitInstance()
         m_pFrame->setGeometry(screen->availableGeometry());
     m_pFrame->showMaximized();
     m_pFrame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
+    QObject::connect(m_instance.get(), &CSingleInstance::ShowRequested, m_pFrame.get(), &CMainFrame::BringToFront);
 
     // For measuring the start: with TALVOREN_QUIT_WHEN_LOADED set, the
     // program reports the time until the main page has loaded and ends.

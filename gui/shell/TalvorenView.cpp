@@ -2,6 +2,7 @@
 
 #include "base/PageScripts.h"
 #include "gui/controls/BusyNotice.h"
+#include "gui/pages/HtmlProfile.h"
 #include "gui/resources/IconResources.h"
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/StatusBridge.h"
@@ -28,8 +29,11 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_strProgramFolder(programFolder),
       m_renderers(DefaultPageRenderers()),
       m_commands(m_year, *this),
+      m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this)),
+      m_pPage(new QWebEnginePage(m_pProfile, this)),
       m_pBridge(new CStatusBridge(this))
 {
+    setPage(m_pPage);
     m_pBridge->Install(page());
     // The page's CopyToClipboard() writes the shown text to the clipboard.
     settings()->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
@@ -43,6 +47,14 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
 CTalvorenView::~CTalvorenView()
 {
     m_db.Close();
+    qDeleteAll(OpenedWindows());
+    delete m_pPage;
+    delete m_pProfile;
+}
+
+QList<QWebEngineView*> CTalvorenView::OpenedWindows() const
+{
+    return findChildren<QWebEngineView*>(Qt::FindDirectChildrenOnly);
 }
 
 void CTalvorenView::OnInitialUpdate()
@@ -50,12 +62,12 @@ void CTalvorenView::OnInitialUpdate()
     const std::string pagePath = JoinPath(m_strProgramFolder, "Html/Calendar.htm");
     if (!PathExists(pagePath))
         ShowFileNotFound(pagePath);   // the view still runs, with an empty page
-    load(QUrl::fromLocalFile(QString::fromStdString(pagePath)));
+    m_commands.StartAfresh();
+    load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
 
-    const std::string databasePath = JoinPath(m_strProgramFolder, "Bible.db");
-    const std::string connection = "Data Source=" + databasePath;
-    m_db.Close();
-    m_bDatabaseOpen = m_db.Open(connection, "", "");
+    // The path apart from any connection text: a folder may hold ";", quotes
+    // or a leading blank.
+    m_bDatabaseOpen = m_db.OpenFile(JoinPath(m_strProgramFolder, "Bible.db"));
 }
 
 void CTalvorenView::OnLoadFinished(bool ok)
@@ -176,7 +188,8 @@ void CTalvorenView::Print(QPrinter* printer)
 
 QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)
 {
-    auto* window = new QWebEngineView;
+    auto* window = new QWebEngineView(m_pProfile, this);
+    window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(LoadIconResource(IDI_PROGRAM));
     window->resize(width() * 3 / 4 > 640 ? width() * 3 / 4 : 640, height() * 3 / 4 > 480 ? height() * 3 / 4 : 480);

@@ -22,6 +22,7 @@ class QPrinter;
 
 namespace talvoren
 {
+class CHtmlProfile;
 class CStatusBridge;
 
 class CTalvorenView : public QWebEngineView, public CPageTarget
@@ -30,13 +31,16 @@ class CTalvorenView : public QWebEngineView, public CPageTarget
 
 public:
     // `language` must outlive the view; `programFolder` is where Html/ and
-    // Bible.db lie.
+    // Bible.db lie. The pages come from Html/ through a profile of their own
+    // (gui/pages/HtmlProfile.h), the windows they open too.
     CTalvorenView(const CLanguageState& language, const std::string& programFolder, QWidget* parent = nullptr);
+    // The windows the page opened and the page go before their profile.
     ~CTalvorenView() override;
 
     void SetRenderers(const PAGERENDERERS& renderers) { m_renderers = renderers; }
 
-    // Starts loading the main page and opens the scripture database.
+    // Starts loading the main page afresh (the year held is let go, see
+    // CCalendarCommands::StartAfresh) and opens the scripture database.
     void OnInitialUpdate();
 
     // The month of today as a month list (kind 1) or a tabular page (2).
@@ -78,8 +82,12 @@ public slots:
     // The command channel: a page's new status text.
     void OnStatusTextChange(const QString& text);
 
+    // The windows that the page has opened and that are still there.
+    QList<QWebEngineView*> OpenedWindows() const;
+
 protected:
-    // Windows that the page opens (the reading, print and help windows).
+    // Windows that the page opens (the reading, print and help windows):
+    // windows of their own that belong to the view and go with it.
     QWebEngineView* createWindow(QWebEnginePage::WebWindowType type) override;
 
 private:
@@ -96,6 +104,8 @@ private:
     std::string m_strProgramFolder;
     PAGERENDERERS m_renderers;
     CCalendarCommands m_commands;
+    CHtmlProfile* m_pProfile;
+    QWebEnginePage* m_pPage;
     CStatusBridge* m_pBridge;
     int m_nBuilding = 0;                     // > 0 while a page is being built
     QStringList m_pendingStatus;             // status texts that arrived meanwhile

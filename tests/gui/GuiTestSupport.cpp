@@ -45,9 +45,9 @@ bool CopyFolder(const QString& from, const QString& to)
     return ok;
 }
 
-CGuiTestFolder::CGuiTestFolder(bool withPages)
+CGuiTestFolder::CGuiTestFolder(bool withPages, const QString& programName)
 {
-    const QString program = m_dir.filePath(QStringLiteral("program"));
+    const QString program = m_dir.path() + QLatin1Char('/') + programName;
     QDir().mkpath(program);
     if (withPages)
         CopyFolder(QStringLiteral(TALVOREN_GUI_TEST_DATA "/Html"), program + QStringLiteral("/Html"));

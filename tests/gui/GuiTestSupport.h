@@ -4,6 +4,7 @@
 // and runtime folders, synchronous script runs, and screenshots.
 
 #include "engine/LanguageState.h"
+#include "gui/pages/HtmlProfile.h"
 #include "shell/PageRenderers.h"
 
 #include <QApplication>
@@ -21,8 +22,9 @@ namespace talvoren
 class CGuiTestFolder
 {
 public:
-    // With `withPages` false the folder has no Html/ at all.
-    explicit CGuiTestFolder(bool withPages = true);
+    // With `withPages` false the folder has no Html/ at all. The program
+    // folder is named `programName` (any name the file system takes).
+    explicit CGuiTestFolder(bool withPages = true, const QString& programName = QStringLiteral("program"));
     std::string ProgramFolder() const { return m_strProgram; }
     QString Path(const QString& relative) const;
     CLanguageState& Language() { return m_language; }
@@ -57,12 +59,13 @@ void PrepareWebEngineEnvironment();
 
 } // namespace talvoren
 
-// main() of a GUI test: the web engine wants its environment and shared
-// OpenGL contexts before the application exists.
+// main() of a GUI test: the web engine wants its environment, the program's
+// address scheme and shared OpenGL contexts before the application exists.
 #define TALVOREN_GUI_TEST_MAIN(TestClass)                                  \
     int main(int argc, char** argv)                                        \
     {                                                                      \
         talvoren::PrepareWebEngineEnvironment();                           \
+        talvoren::CHtmlProfile::RegisterScheme();                          \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);        \
         QApplication app(argc, argv);                                      \
         TestClass test;                                                    \

@@ -1,6 +1,7 @@
 // The main frame with its view and the core: bars, menus, prompts, the
-// commands that reach the page, the Note command on a CD-ROM, and the page
-// header and footer kept while the frame exists.
+// commands that reach the page, the Note command on a CD-ROM, File > New, and
+// the user's page header and footer left alone. (Exit with a window of the
+// pages open and a second start: gui_talvoren_app_run_test.)
 
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
@@ -56,7 +57,7 @@ private slots:
     {
         m_folder = std::make_unique<CGuiTestFolder>();
         m_messages = std::make_unique<CRecordingMessageSink>();
-        // The user's own page set-up, to be put back when the frame goes.
+        // The user's own page set-up, which the program leaves alone.
         CSettingsKey key;
         QCOMPARE(key.Open(SettingsRoot::CurrentUser, kPageSetupKey), CSettingsKey::kSuccess);
         key.WriteString("header", "my header &p");
@@ -137,12 +138,10 @@ private slots:
         QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
     }
 
-    void pageHeaderAndFooterWhileRunning()
+    void theUsersPageSetupIsLeftAloneWhileRunning()
     {
-        QCOMPARE(m_frame->SavedPageSetup().strHeader, std::string("my header &p"));
-        QCOMPARE(m_frame->SavedPageSetup().strFooter, std::string("&u&b&d"));   // none stored: the default
-        QCOMPARE(StoredUserValue("header"), std::string("Sorvane Liturgical Calendar"));
-        QCOMPARE(StoredUserValue("footer"), std::string("Page &p of &P"));
+        QCOMPARE(StoredUserValue("header"), std::string("my header &p"));
+        QCOMPARE(StoredUserValue("footer"), std::string("<none>"));
     }
 
     void monthAndTabularCommandsShowTheCurrentMonth()
@@ -217,6 +216,19 @@ private slots:
         QCOMPARE(year.GetDay(364).strReadings, readings);
     }
 
+    // File > New: the start page's "this month" is the month of today's
+    // year, not of the year last shown.
+    void fileNewStartsOnTodaysYear()
+    {
+        const CIVILDATE today = TodayLocal();
+        QVERIFY(m_frame->ActiveView()->Year().ComputeYear(today.nYear - 3));
+        QSignalSpy loaded(m_frame->ActiveView(), &CTalvorenView::DocumentComplete);
+        m_frame->OnCommand(ID_FILE_NEW);
+        QVERIFY(loaded.wait(30000));
+        RunJavaScript(Page(), QStringLiteral("View(%1)").arg(today.nMonth));
+        QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("list %1 ").arg(today.nYear)));
+    }
+
     void reloadLanguageDataForgetsTheHeldYear()
     {
         QVERIFY(m_frame->ActiveView()->Year().ComputeYear(2003));
@@ -234,11 +246,11 @@ private slots:
         QVERIFY(m_messages->Messages().empty());
     }
 
-    void theUsersHeaderComesBackAfterTheFrame()
+    void theUsersPageSetupIsLeftAloneAfterTheFrame()
     {
         m_frame.reset();
         QCOMPARE(StoredUserValue("header"), std::string("my header &p"));
-        QCOMPARE(StoredUserValue("footer"), std::string("&u&b&d"));
+        QCOMPARE(StoredUserValue("footer"), std::string("<none>"));
     }
 };
 

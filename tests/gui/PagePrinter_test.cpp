@@ -1,8 +1,10 @@
 // Printing a page to a PDF file: every sheet carries the program's header
-// and the footer with its page number and the number of pages; a printer
-// handed over to the job goes when the job ends.
+// and the footer with its page number and the number of pages, whatever the
+// user's own page set-up holds; a printer handed over to the job goes when
+// the job ends.
 
 #include "gui/shell/PagePrinter.h"
+#include "platform/SettingsKey.h"
 #include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -38,7 +40,10 @@ private slots:
     void printsHeaderAndFooterOnEverySheet()
     {
         CGuiTestFolder folder;
-        QVERIFY(WritePageSetup(kProgramPageHeader, kProgramPageFooter));
+        CSettingsKey key;
+        QCOMPARE(key.Open(SettingsRoot::CurrentUser, kPageSetupKey), CSettingsKey::kSuccess);
+        QCOMPARE(key.WriteString("header", "my header"), CSettingsKey::kSuccess);
+        key.Close();
 
         QWebEngineView view;
         view.resize(800, 600);
@@ -71,6 +76,7 @@ private slots:
         for (int page = 0; page < pages; ++page) {
             const QString text = document.getAllText(page).text();
             QVERIFY2(text.contains(QStringLiteral("Sorvane Liturgical Calendar")), qPrintable(text.left(200)));
+            QVERIFY(!text.contains(QStringLiteral("my header")));
             QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages)), qPrintable(text.right(200)));
         }
         const QImage first = document.render(0, QSize(600, 850));

@@ -1,11 +1,16 @@
 // The GUI half of the platform layer: dialog units, fonts by cell height,
-// the single-instance lock and the message-box sink's icons.
+// the single-instance lock and its socket, and the message-box sink's icons.
 
 #include "gui/platform/DialogUnits.h"
+#include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
+#include "platform/MessageSink.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QFontMetrics>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QSysInfo>
 #include <QTemporaryDir>
 
@@ -51,7 +56,25 @@ private slots:
         QVERIFY(!second.Acquire());
     }
 
-    void aLockLeftByAGoneProcessIsTakenOver()
+    void messagesShowTheirTextAsWritten()
+    {
+        CQtMessageSink sink;
+        const std::string text = "/home/a<b>c</b>&amp;/Bible.db: unable to open database file";
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&]() {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        ShowMessage(text, MessageIcon::Error);
+        QCOMPARE(shown, QString::fromStdString(text));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void aLockAndSocketLeftByAGoneProcessAreTakenOver()
     {
         QTemporaryDir folder;
         QFile stale(folder.filePath(QStringLiteral("Talvoren")));
@@ -59,8 +82,18 @@ private slots:
         // A process id that does not run, on this machine.
         stale.write("999999\ntalvoren\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         stale.close();
+        // The socket's file, left behind (bind refuses a path that exists).
+        QFile socketFile(folder.filePath(QStringLiteral("Talvoren.socket")));
+        QVERIFY(socketFile.open(QIODevice::WriteOnly));
+        socketFile.close();
+        CSingleInstance later(folder.path());
+        QVERIFY(!later.AskToShow(500));   // nobody answers
         CSingleInstance instance(folder.path());
         QVERIFY(instance.Acquire());
+        QSignalSpy asked(&instance, &CSingleInstance::ShowRequested);
+        QCOMPARE(instance.SocketPath(), instance.LockPath() + QStringLiteral(".socket"));
+        QVERIFY(later.AskToShow());
+        QTRY_COMPARE(asked.size(), 1);
     }
 };
 

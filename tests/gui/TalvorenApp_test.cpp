@@ -1,6 +1,9 @@
 // The program itself, as a process: it starts and loads its main page, a
-// second instance ends at once, and the desktop launcher rules.
+// second instance ends at once, and a kill leaves the user's files (the
+// desktop launcher, the page set-up) as they were.
 
+#include "platform/SettingsKey.h"
+#include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QDir>
@@ -77,14 +80,20 @@ private slots:
         QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
         QVERIFY(second.readAllStandardOutput().isEmpty());
         QCOMPARE(first.state(), QProcess::Running);   // the first one runs on, untouched
+        QVERIFY(QFile::exists(LockFile() + QStringLiteral(".socket")));   // where it hears later starts
 
         first.kill();
         QVERIFY(first.waitForFinished(10000));
     }
 
-    void anExistingLauncherIsLeftUntouched()
+    void aKillLeavesTheUsersLauncherAndPageSetupUntouched()
     {
         CGuiTestFolder folder;
+        CSettingsKey key;
+        QCOMPARE(key.Open(SettingsRoot::CurrentUser, kPageSetupKey), CSettingsKey::kSuccess);
+        QCOMPARE(key.WriteString("header", "my header"), CSettingsKey::kSuccess);
+        QCOMPARE(key.WriteString("footer", "my footer"), CSettingsKey::kSuccess);
+        key.Close();
         QDir().mkpath(folder.Home() + QStringLiteral("/Desktop"));
         const QString path = folder.Home() + QStringLiteral("/Desktop/talvoren.desktop");
         QFile mine(path);
@@ -103,6 +112,13 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
         QVERIFY(mine.open(QIODevice::ReadOnly));
         QCOMPARE(mine.readAll(), QByteArray("my own launcher"));
+        std::string header;
+        std::string footer;
+        QCOMPARE(key.OpenForReading(SettingsRoot::CurrentUser, kPageSetupKey), CSettingsKey::kSuccess);
+        key.ReadString("header", &header, 1000);
+        key.ReadString("footer", &footer, 1000);
+        QCOMPARE(header, std::string("my header"));
+        QCOMPARE(footer, std::string("my footer"));
     }
 };
 

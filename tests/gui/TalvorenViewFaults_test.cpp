@@ -1,6 +1,7 @@
 // The main view when things go wrong: a scripture database that is missing,
-// empty, not a database or cut short gives one message at start and the
-// program runs on without passages; command addresses a megabyte long, with
+// empty, not a database or cut short gives one message at start, naming the
+// file, and the program runs on without passages; a program folder of any
+// name opens its pages and database; command addresses a megabyte long, with
 // non-ASCII text or with numbers beyond 32 bits arrive through the real
 // status-text channel and are ignored or shown, never run out of range.
 
@@ -21,6 +22,8 @@ namespace
 // A view over its own program folder, started and with its main page loaded.
 struct STARTEDVIEW
 {
+    explicit STARTEDVIEW(const QString& programName = QStringLiteral("program")) : folder(true, programName) {}
+
     CGuiTestFolder folder;
     CRecordingMessageSink messages;
     std::unique_ptr<CTalvorenView> view;
@@ -117,7 +120,9 @@ private slots:
             file.close();
         }));
         QCOMPARE(started.messages.Messages().size(), std::size_t(1));
-        QVERIFY(!started.messages.Messages()[0].empty());
+        // The message names the file.
+        QVERIFY2(QString::fromStdString(started.messages.Messages()[0]).startsWith(started.folder.Path(QStringLiteral("Bible.db"))),
+                 started.messages.Messages()[0].c_str());
         QVERIFY(!started.view->IsDatabaseOpen());
 
         // The calendar works; a click on a day's readings shows nothing and
@@ -132,6 +137,19 @@ private slots:
         QVERIFY(started.Send(QStringLiteral("talvorencommand|view|4")));
         QTRY_COMPARE(started.Text("page"), QStringLiteral("list 2003 90 120"));
         QCOMPARE(started.messages.Messages().size(), std::size_t(1));
+    }
+
+    // A program folder whose name holds ";", quotes and a leading blank: the
+    // pages and the scripture database open all the same.
+    void aProgramFolderOfAnyName()
+    {
+        STARTEDVIEW started(QStringLiteral(" Lịch; it's \"mine\""));
+        QVERIFY(started.Start([](CGuiTestFolder&) {}));
+        QCOMPARE(started.view->IsDatabaseOpen(), QFile::exists(started.folder.Path(QStringLiteral("Bible.db"))));
+        QVERIFY(started.messages.Messages().empty());
+        QVERIFY(started.view->Year().ComputeYear(2003));
+        QVERIFY(started.Send(QStringLiteral("talvorencommand|view|3")));
+        QTRY_COMPARE(started.Text("page"), QStringLiteral("list 2003 59 90"));
     }
 
     void hostileAddressesThroughTheChannel_data()

@@ -74,7 +74,7 @@ private slots:
     void mainPageLoads()
     {
         QCOMPARE(ElementText(m_view->page(), QStringLiteral("rightCol")), QStringLiteral("welcome"));
-        QVERIFY(m_view->url().toLocalFile().endsWith(QStringLiteral("/Html/Calendar.htm")));
+        QCOMPARE(m_view->url(), QUrl(QStringLiteral("talvoren://html/Calendar.htm")));
         QCOMPARE(m_view->IsDatabaseOpen(), QFile::exists(m_folder->Path(QStringLiteral("Bible.db"))));
     }
 
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(fresh.SetElementHtml("rightCol", "x"), 0);
 
         QSignalSpy loaded(&fresh, &CTalvorenView::DocumentComplete);
-        fresh.load(QUrl::fromLocalFile(m_folder->Path(QStringLiteral("Html/noscript.htm"))));
+        fresh.load(CHtmlProfile::PageUrl(QStringLiteral("noscript.htm")));
         QVERIFY(loaded.wait(30000));
         QCOMPARE(fresh.RunScript("document.title='ran'"), 1);
         QTest::qWait(300);

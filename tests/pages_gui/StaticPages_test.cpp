@@ -3,7 +3,8 @@
 // bridge the program uses, the month and wall-calendar pages written into
 // "rightCol", the reading window, the print and help windows, copying, and
 // day.htm with a day's fragment and picture. Screenshots of each land in
-// <build>/screenshots (pages-*.png).
+// <build>/screenshots (pages-*.png). The pages come through the program's
+// address scheme and profile, as the program shows them.
 
 #include "base/PageScripts.h"
 #include "engine/LiturgicalYear.h"
@@ -37,12 +38,13 @@ QString HtmlFolder()
     return QStringLiteral(TALVOREN_PROGRAM_DIR "/Html");
 }
 
-// A browser view with the program's status bridge; the windows its page
-// opens are kept (or refused, to try the pages' fallbacks).
+// A browser view with the program's status bridge and the profile of its
+// pages; the windows its page opens are kept (or refused, to try the pages'
+// fallbacks).
 class CPageView : public QWebEngineView
 {
 public:
-    CPageView()
+    explicit CPageView(CHtmlProfile* profile) : QWebEngineView(profile), m_pProfile(profile)
     {
         m_pBridge = new CStatusBridge(this);
         m_pBridge->Install(page());
@@ -58,7 +60,8 @@ protected:
     {
         if (m_bRefuseWindows)
             return nullptr;
-        auto* window = new QWebEngineView;
+        auto* window = new QWebEngineView(m_pProfile, this);
+        window->setWindowFlag(Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->resize(1000, 760);
         QObject::connect(window, &QWebEngineView::printRequested, window, [this]() { ++m_nPrintRequests; });
@@ -68,6 +71,7 @@ protected:
     }
 
 private:
+    CHtmlProfile* m_pProfile;
     CStatusBridge* m_pBridge = nullptr;
 };
 
@@ -109,6 +113,7 @@ private:
     std::unique_ptr<CGuiTestFolder> m_folder;   // private settings, home and runtime folders
     std::unique_ptr<CRecordingMessageSink> m_messages;
     std::unique_ptr<CLiturgicalYear> m_year;
+    std::unique_ptr<CHtmlProfile> m_profile;   // outlives the views
     std::unique_ptr<CPageView> m_view;
     std::unique_ptr<QSignalSpy> m_status;
 
@@ -184,7 +189,7 @@ private:
     void LoadMainPage()
     {
         QSignalSpy loaded(m_view.get(), &QWebEngineView::loadFinished);
-        m_view->load(QUrl::fromLocalFile(HtmlFolder() + QStringLiteral("/Calendar.htm")));
+        m_view->load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
         QVERIFY(loaded.wait(30000));
         QVERIFY(loaded.last().at(0).toBool());
     }
@@ -209,7 +214,8 @@ private slots:
         m_folder = std::make_unique<CGuiTestFolder>(false);
         m_messages = std::make_unique<CRecordingMessageSink>();
         m_year = std::make_unique<CLiturgicalYear>(m_folder->Language());
-        m_view = std::make_unique<CPageView>();
+        m_profile = std::make_unique<CHtmlProfile>(HtmlFolder());
+        m_view = std::make_unique<CPageView>(m_profile.get());
         m_status = std::make_unique<QSignalSpy>(m_view->Bridge(), &CStatusBridge::StatusTextChanged);
         // The copy command needs script access to the clipboard.
         m_view->page()->settings()->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
@@ -435,12 +441,12 @@ private slots:
 
     void dayPageShowsTheFragmentAndItsPicture()
     {
-        QWebEngineView day;
+        QWebEngineView day(m_profile.get());
         day.resize(372, 462);   // the day dialog's page area
         day.show();
         QVERIFY(QTest::qWaitForWindowExposed(&day));
         QSignalSpy loaded(&day, &QWebEngineView::loadFinished);
-        day.load(QUrl::fromLocalFile(HtmlFolder() + QStringLiteral("/day.htm")));
+        day.load(CHtmlProfile::PageUrl(QStringLiteral("day.htm")));
         QVERIFY(loaded.wait(30000));
         QVERIFY(m_year->ComputeYear(2002));
         const std::string fragment = CDayPage(m_year->Table(), m_year->Titles()).Render(2002, 12, 25);
@@ -473,12 +479,12 @@ private slots:
 
     void aboutPageFitsItsBox()
     {
-        QWebEngineView about;
+        QWebEngineView about(m_profile.get());
         about.resize(332, 246);   // the About box's page area
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QSignalSpy loaded(&about, &QWebEngineView::loadFinished);
-        about.load(QUrl::fromLocalFile(HtmlFolder() + QStringLiteral("/about.htm")));
+        about.load(CHtmlProfile::PageUrl(QStringLiteral("about.htm")));
         QVERIFY(loaded.wait(30000));
         QVERIFY(loaded.last().at(0).toBool());
         QVERIFY(ElementText(about.page(), QStringLiteral("none")) == QStringLiteral("<none>"));
@@ -494,6 +500,7 @@ private slots:
                 widget->close();
         }
         m_view.reset();
+        m_profile.reset();
     }
 };
 

@@ -76,14 +76,24 @@ TEST_F(ScriptureDbTest, ConnectionTextKeysAreFoundWithoutRegardToCaseAndOthersIg
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 
-TEST_F(ScriptureDbTest, ConnectionTextQuotesAPathThatHoldsASemicolon)
+// Program folders whose names hold what a connection text uses: the path
+// given apart (as the program opens Bible.db) and the connection text of
+// ConnectionText both reach the file.
+TEST_F(ScriptureDbTest, BibleDbOpensFromAFolderOfAnyName)
 {
-    const std::string path = m_folder.File("a;b 'c'.db");
-    CreateSentencesDb(path, PassageRows());
     EXPECT_EQ(CScriptureDb::ConnectionText("/opt/x/Bible.db"), "Data Source=/opt/x/Bible.db");
-    CScriptureDb db;
-    ASSERT_TRUE(db.Open(CScriptureDb::ConnectionText(path), "", ""));
-    EXPECT_TRUE(db.Execute("Select Contents From Sentences Where Book = 45"));
+    for (const char* name : {"a;b", "it's", "say \"hi\"", " leading blank", "trailing blank ", "a;'b\"c d",
+                             "\"\"", "Data Source=x;"}) {
+        const std::string path = m_folder.File(std::string(name) + "/Bible.db");
+        m_folder.WriteBytes(std::string(name) + "/placeholder", "");
+        CreateSentencesDb(path, PassageRows());
+        CScriptureDb apart;
+        EXPECT_TRUE(apart.OpenFile(path)) << name;
+        EXPECT_TRUE(apart.Execute("Select Contents From Sentences Where Book = 45")) << name;
+        CScriptureDb quoted;
+        EXPECT_TRUE(quoted.Open(CScriptureDb::ConnectionText(path), "", "")) << CScriptureDb::ConnectionText(path);
+    }
+    EXPECT_TRUE(m_messages.Messages().empty());
 }
 
 TEST_F(ScriptureDbTest, OpenFailuresShowOneMessageAndLeaveTheObjectClosed)
@@ -95,9 +105,9 @@ TEST_F(ScriptureDbTest, OpenFailuresShowOneMessageAndLeaveTheObjectClosed)
         std::string message;
     };
     const std::vector<CASE> cases = {
-        {"Data Source=" + m_folder.File("missing.db"), "unable to open database file"},
-        {"Data Source=" + m_folder.File("notadb.db"), "file is not a database"},
-        {"Data Source=" + m_folder.File("folder"), "disk I/O error"},
+        {"Data Source=" + m_folder.File("missing.db"), m_folder.File("missing.db") + ": unable to open database file"},
+        {"Data Source=" + m_folder.File("notadb.db"), m_folder.File("notadb.db") + ": file is not a database"},
+        {"Data Source=" + m_folder.File("folder"), m_folder.File("folder") + ": disk I/O error"},
         {"Provider=Microsoft.Jet.OLEDB.4.0", "The connection text names no Data Source."},
         {"Data Source=", "The connection text names no Data Source."},
         {"", "The connection text names no Data Source."},
@@ -148,10 +158,12 @@ TEST_F(ScriptureDbTest, ADatabaseWithoutTheVersesIsRefusedWithOneMessage)
         EXPECT_FALSE(db.Open(Connection(m_folder.File(test.pszFile)), "", "")) << test.pszFile;
         EXPECT_FALSE(db.IsOpen()) << test.pszFile;
         ASSERT_EQ(m_messages.Messages().size(), 1u) << test.pszFile;
-        if (test.pszMessage)
-            EXPECT_EQ(m_messages.Messages()[0], test.pszMessage);
-        else
-            EXPECT_FALSE(m_messages.Messages()[0].empty());
+        // The message names the file.
+        const std::string named = m_folder.File(test.pszFile) + ": ";
+        EXPECT_EQ(m_messages.Messages()[0].compare(0, named.size(), named), 0) << m_messages.Messages()[0];
+        if (test.pszMessage) {
+            EXPECT_EQ(m_messages.Messages()[0].substr(named.size()), test.pszMessage);
+        }
         EXPECT_FALSE(db.Execute("Select Contents From Sentences Where Book = 29"));
         EXPECT_EQ(m_messages.Messages().size(), 1u) << test.pszFile;
     }

@@ -187,6 +187,19 @@ TEST_F(ScripturePageTest, RowsWithNullValues)
     EXPECT_EQ(m_messages.Messages().size(), 1u);
 }
 
+TEST_F(ScripturePageTest, RowsThatTryToRunScriptKeepOnlyTheirText)
+{
+    RunSql(m_path, "INSERT INTO Sentences VALUES (600, 1, 2, 1, 0, "
+                   "'In <i>the</i> beginning<img src=x onerror=\"alert(1)\">.');"
+                   "INSERT INTO Sentences VALUES (601, 1, 2, 2, 3, '<b onload=\"alert(2)\">Heading</b>');"
+                   "INSERT INTO Sentences VALUES (602, 1, 2, 2, 0, "
+                   "'<a href=\"javascript:alert(3)\">Light</a><script>alert(4)</script>');");
+    EXPECT_EQ(Show("St 2:1-2").strHtml, "<H2><b>St  2:1-2</b></H2>"
+                                        "<sub>1</sub> In <i>the</i> beginning."
+                                        "<br><h3><b>Heading</b></h3>"
+                                        "<sub>2</sub> Light");
+}
+
 TEST_F(ScripturePageTest, RenderPassagesEmptiesTheListAndOnlyWhenItRenders)
 {
     std::vector<PASSAGE> passages = {{29, 7, "14"}};

@@ -255,3 +255,14 @@ TEST(CivilDate, WalkingAWholeYearVisitsEveryDayOnce)
     }
     EXPECT_TRUE(date == (CIVILDATE{2005, 1, 1}));
 }
+
+TEST_F(CalendarCommandsTest, AfterStartingAfreshThePageCommandsWorkOnTodaysYear)
+{
+    const int today = TodayLocal().nYear;
+    for (const char* text : {"talvorencommand|view|3", "talvorencommand|viewtbl|3", "talvorencommand|viewBible|59"}) {
+        ASSERT_TRUE(m_year->ComputeYear(today - 3));
+        m_commands.StartAfresh();
+        EXPECT_TRUE(m_commands.RunStatusText(text));
+        EXPECT_EQ(m_year->GetComputedYear(), today) << text;
+    }
+}
