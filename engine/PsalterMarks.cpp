@@ -1,5 +1,6 @@
 #include "engine/PsalterMarks.h"
 
+#include "engine/TemporalCycle.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTexts.h"
 
@@ -10,9 +11,9 @@ namespace
 constexpr int kDaysInWeek = 7;
 constexpr int kMondaysAfterPentecost = 3;
 
-bool IsUtf8Continuation(char ch)
+bool IsRomanDigit(char ch)
 {
-    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+    return ch == 'I' || ch == 'V';
 }
 } // namespace
 
@@ -22,7 +23,7 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
     for (int k = 0; k < kMondaysAfterPentecost; ++k) {
         const int d = anchors.nPentecost + 1 + kDaysInWeek * k;
         if (table.InYear(d))
-            days[d].strReadings += titles.PsalterMark(PsalterWeek(k + anchors.nWeekAtLent + 1));
+            days[d].strReadings += titles.PsalterMark(PsalterWeek(OrdinaryWeekAfterPentecost(anchors, d)));
     }
     days[anchors.nBaptism].strReadings += titles.PsalterMark(1);
 
@@ -34,13 +35,10 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
         const std::size_t at = readings.find(markPrefix);
         if (at == std::string::npos)
             continue;
-        // The mark is the prefix and the one character after it (the digit).
+        // The mark is the prefix and the Roman numeral after it.
         std::size_t end = at + markPrefix.size();
-        if (end < readings.size()) {
+        while (end < readings.size() && IsRomanDigit(readings[end]))
             ++end;
-            while (end < readings.size() && IsUtf8Continuation(readings[end]))
-                ++end;
-        }
         const std::string mark = readings.substr(at, end - at);
         for (std::size_t found; (found = readings.find(mark)) != std::string::npos;)
             readings.erase(found, mark.size());

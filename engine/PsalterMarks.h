@@ -7,8 +7,8 @@
 
 namespace talvoren
 {
-// Marks the three Mondays after Pentecost (continuing the count from before
-// Lent) and the Baptism (week 1). Then a Sunday that carries a higher
+// Marks the three Mondays after Pentecost (with the psalter week of their
+// week of Ordinary Time) and the Baptism (week 1). Then a Sunday that carries a higher
 // celebration hands its mark to the next day of lower rank within its week;
 // with no such day the mark is dropped. Runs last.
 void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASONANCHORS& anchors);

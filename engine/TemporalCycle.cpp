@@ -124,10 +124,16 @@ int SacredHeartDay(const SEASONANCHORS& anchors)
     return anchors.nEaster + kSacredHeart;
 }
 
+int OrdinaryWeekAfterPentecost(const SEASONANCHORS& anchors, int day)
+{
+    return kLastOrdinaryWeek - (anchors.nAdventStart - 1 - day) / kDaysInWeek;
+}
+
 void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,
                                const CALENDARSETTINGS& settings)
 {
     const int baptism = anchors.nBaptism;
+    table.days[0].nSeason = kSeasonChristmas;   // 1 January, the octave day of Christmas
     if (settings.bEpiphanyJan6) {
         for (int d = kJanuary2; d <= kJanuary5; ++d) {
             DAYRECORD& day = table.days[d];
@@ -161,7 +167,10 @@ void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const 
             day.nRank = kRankSolemnity;
             day.strReadings = texts.SundayEntry(kSundayEpiphany);
         } else if (d < baptism) {
+            // The lectionary's sets "for 7 January or the Monday after
+            // Epiphany" and the days after it, read by weekday.
             day.strCelebration = texts.Title(kTitleAfterEpiphany + day.nWeekday);
+            day.strReadings = texts.WeekdayEntry(kWeekdayJanuary7 + day.nWeekday - 1);
         } else {
             day.strCelebration = texts.Title(kTitleBaptism);
             day.nRank = kRankFeastOfLord;
@@ -296,6 +305,7 @@ void SetAdvent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& a
 void SetChristmasSeasonDecember(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
     const int christmas = anchors.nChristmas;
+    table.days[christmas].nSeason = kSeasonChristmas;
     for (int d = christmas + 1; d < table.nDaysInYear; ++d) {
         DAYRECORD& day = table.days[d];
         if (day.nWeekday == 0) {

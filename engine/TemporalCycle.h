@@ -23,6 +23,10 @@ SEASONANCHORS ComputeSeasonAnchors(int year, const CALENDARSETTINGS& settings);
 int CorpusChristiDay(const SEASONANCHORS& anchors, const CALENDARSETTINGS& settings);
 // The Sacred Heart: the Friday after the second Sunday after Pentecost.
 int SacredHeartDay(const SEASONANCHORS& anchors);
+// The week of Ordinary Time (1..34) of day `day` after Pentecost, counted back
+// from the Saturday before Advent (week 34), as SetOrdinaryTimeAfterPentecost
+// counts it.
+int OrdinaryWeekAfterPentecost(const SEASONANCHORS& anchors, int day);
 
 // The steps, each for the days it claims.
 void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,

@@ -61,7 +61,10 @@ std::string CTitleList::Compose(int season, int week, int weekday) const
 
 std::string CTitleList::PsalterMark(int week) const
 {
-    return "<br>" + Title(kTitlePsalterLabel) + " " + std::to_string(week);
+    // The ordos write the week in Roman numerals ("Thánh vịnh tuần IV").
+    static const char* const kNumerals[] = {"I", "II", "III", "IV"};
+    const std::string numeral = week >= 1 && week <= 4 ? kNumerals[week - 1] : std::to_string(week);
+    return "<br>" + Title(kTitlePsalterLabel) + " " + numeral;
 }
 
 } // namespace talvoren

@@ -32,8 +32,8 @@ public:
     // units.
     std::string Compose(int season, int week, int weekday) const;
 
-    // "<br>" + psalter label + " " + the week's number: the psalter-week mark
-    // at the end of a day's readings.
+    // "<br>" + psalter label + " " + the week (1..4) in Roman numerals: the
+    // psalter-week mark at the end of a day's readings.
     std::string PsalterMark(int week) const;
 
 private:

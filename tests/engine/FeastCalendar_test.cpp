@@ -98,7 +98,7 @@ TEST(FeastCalendar, SundayOfAdventKeepsItsTitleRankAndReadings)
     const DAYRECORD& sunday = Day(year, 12, 8);
     EXPECT_EQ(sunday.strCelebration, "T86 T53 T48");
     EXPECT_EQ(sunday.nRank, 5);
-    EXPECT_EQ(sunday.strReadings, "SA1<br>T108 2");
+    EXPECT_EQ(sunday.strReadings, "SA1<br>T108 II");
     const DAYRECORD& monday = Day(year, 12, 9);
     EXPECT_EQ(monday.strCelebration, "Immaculate");
     EXPECT_EQ(monday.strReadings, "Is 1:1");
@@ -117,7 +117,7 @@ TEST(FeastCalendar, FeastsOnASundayInOrdinaryTime)
         bool mondayGetsMark;
     };
     const Case cases[] = {
-        {"6 8 F W Feast", "T86 T69 T47", 5, "SB56<br>T108 2", false},
+        {"6 8 F W Feast", "T86 T69 T47", 5, "SB56<br>T108 II", false},
         {"6 8 L W Transfiguration\tMt 17:1-9", "Transfiguration", 6, "Mt 17:1-9", false},
         {"6 8 L W Transfiguration", "Transfiguration", 6, "SB56", true},
         {"6 8 S W Solemnity", "Solemnity", 10, "SB56", true},
@@ -131,7 +131,7 @@ TEST(FeastCalendar, FeastsOnASundayInOrdinaryTime)
         EXPECT_EQ(sunday.nRank, c.rank) << c.line;
         EXPECT_EQ(sunday.strReadings, c.sundayReadings) << c.line;
         const std::string& monday = Day(year, 8, 7).strReadings;
-        const std::string mark = "<br>T108 2";
+        const std::string mark = "<br>T108 II";
         EXPECT_EQ(monday.size() >= mark.size() && monday.compare(monday.size() - mark.size(), mark.size(), mark) == 0,
                   c.mondayGetsMark) << c.line << ": " << monday;
     }
@@ -175,7 +175,7 @@ TEST(FeastCalendar, DatesPastTheMonthEndRunOn)
     EXPECT_NE(Day(leap, 3, 1).strCelebration, "Leap");
 }
 
-TEST(FeastCalendar, SolemnitiesOfTheNewYearAndChristmasKeepSeasonZero)
+TEST(FeastCalendar, SolemnitiesOfTheNewYearAndChristmasAreChristmasTime)
 {
     CEngineTestData data;
     data.WriteFeasts({"1 1 S W Mother of God\tDs 6:22-27", "25 12 S W Christmas\tIs 9:1-6", "junk line",
@@ -183,12 +183,12 @@ TEST(FeastCalendar, SolemnitiesOfTheNewYearAndChristmasKeepSeasonZero)
     const YEARTABLE year = data.Year(2002);
     const DAYRECORD& newYear = year.Day(0);
     EXPECT_EQ(newYear.strCelebration, "Mother of God");
-    EXPECT_EQ(newYear.nSeason, 0);
+    EXPECT_EQ(newYear.nSeason, 2);
     EXPECT_EQ(newYear.nColour, 2);
     EXPECT_EQ(newYear.strReadings, "Ds 6:22-27");
     const DAYRECORD& christmas = Day(year, 12, 25);
     EXPECT_EQ(christmas.nRank, 10);
-    EXPECT_EQ(christmas.nSeason, 0);
+    EXPECT_EQ(christmas.nSeason, 2);
     EXPECT_EQ(Day(year, 1, 5).strCelebration, "") << "an empty celebration is allowed";
     EXPECT_EQ(Day(year, 1, 5).nRank, 10);
     EXPECT_TRUE(data.Messages().Messages().empty());
