@@ -1,12 +1,69 @@
 #include "engine/FeastCalendar.h"
 
 #include "base/CivilDate.h"
+#include "engine/TemporalCycle.h"
 
 namespace talvoren
 {
 namespace
 {
-constexpr int kWalksBackFromDay = 19;   // a solemnity on the 19th (Saint Joseph) walks back
+// Days from Easter Sunday.
+constexpr int kSaturdayBeforePalmSunday = -8;
+constexpr int kPalmSunday = -7;
+constexpr int kSecondSundayOfEaster = 7;
+constexpr int kMondayAfterSecondSundayOfEaster = 8;
+
+bool IsDated(const FEASTLINE& feast, int day, int month)
+{
+    return feast.nDay == day && feast.nMonth == month;
+}
+
+// Palm Sunday and the Sundays of Advent, Lent and Easter.
+bool IsPrivilegedSunday(const DAYRECORD& day)
+{
+    return day.nWeekday == 0 && day.nSeason != kSeasonOrdinary && day.nSeason != kSeasonChristmas;
+}
+
+bool ImpedesSolemnity(const DAYRECORD& day)
+{
+    return day.nRank == kRankSolemnity || day.nRank >= kRankAshWednesday || day.nSeason == kSeasonPrivileged ||
+           IsPrivilegedSunday(day);
+}
+
+// A day an impeded solemnity may move to.
+bool TakesTransfer(const DAYRECORD& day)
+{
+    return day.nWeekday != 0 && day.nRank < kRankFeast && day.nSeason != kSeasonPrivileged;
+}
+
+// The day that solemnity `feast`, impeded on day `i`, is kept on; -1 when
+// none is left in the year.
+int TransferDay(const YEARTABLE& table, const FEASTLINE& feast, int i)
+{
+    const int easter = table.anchors.nEaster;
+    // The rulings of the Congregation for Divine Worship (2008, 2022).
+    if (IsDated(feast, 19, 3) && i >= easter + kPalmSunday && i < easter)
+        return easter + kSaturdayBeforePalmSunday;
+    if (IsDated(feast, 25, 3) && i >= easter + kPalmSunday && i <= easter + kSecondSundayOfEaster)
+        return easter + kMondayAfterSecondSundayOfEaster;
+    if (IsDated(feast, 24, 6) && i == SacredHeartDay(table.anchors))
+        return i - 1;
+    for (int d = i + 1; table.InYear(d); ++d) {
+        if (TakesTransfer(table.days[d]))
+            return d;
+    }
+    return -1;
+}
+
+void Place(DAYRECORD& day, const FEASTLINE& feast)
+{
+    day.strCelebration = feast.strCelebration;
+    day.nRank = feast.nRank;
+    if (feast.nColour != kColourNone)
+        day.nColour = feast.nColour;
+    if (!feast.strReadings.empty())
+        day.strReadings = feast.strReadings;
+}
 } // namespace
 
 void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
@@ -16,16 +73,14 @@ void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
         int i = DayOfYear(table.nYear, feast.nMonth, feast.nDay);
         if (!table.InYear(i))
             continue;
-        // A solemnity leaves the privileged days: one dated on the 19th walks
-        // back to the day before them; any other walks back one day from the
-        // first privileged day of a stretch, else forward past the stretch.
-        while (feast.nRank == kRankSolemnity && table.InYear(i) && days[i].nSeason == kSeasonPrivileged) {
-            if (i == 0 || days[i - 1].nSeason != kSeasonPrivileged || feast.nDay == kWalksBackFromDay)
-                --i;
-            else
-                ++i;
+        if (feast.nRank == kRankSolemnity) {
+            if (ImpedesSolemnity(days[i]))
+                i = TransferDay(table, feast, i);
+            if (table.InYear(i))
+                Place(days[i], feast);
+            continue;
         }
-        if (!table.InYear(i) || days[i].nRank >= feast.nRank)
+        if (days[i].nRank >= feast.nRank)
             continue;   // the day keeps everything, ties included
         const int season = days[i].nSeason;
         if (days[i].nRank == kRankSunday &&
@@ -35,14 +90,14 @@ void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
                 continue;
         }
         DAYRECORD& day = days[i];
-        day.strCelebration = feast.strCelebration;
-        day.nRank = feast.nRank;
-        if (feast.nRank < kRankFeast && day.nSeason == kSeasonLent)
+        if (feast.nRank < kRankFeast && day.nSeason == kSeasonLent) {
+            day.strCelebration = feast.strCelebration;
             day.nRank = kRankLentMemorial;   // and the day stays violet
-        else if (feast.nColour != kColourNone)
-            day.nColour = feast.nColour;
-        if (!feast.strReadings.empty())
-            day.strReadings = feast.strReadings;
+            if (!feast.strReadings.empty())
+                day.strReadings = feast.strReadings;
+        } else {
+            Place(day, feast);
+        }
     }
 }
 

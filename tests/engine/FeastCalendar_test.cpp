@@ -61,32 +61,46 @@ TEST(FeastLine, OnlyTheFirst1023CodeUnitsCount)
     EXPECT_EQ(feast.strReadings, "");
 }
 
-// Solemnities leave the privileged days: each row is one feast line in a year
-// whose calendar puts it where the comment says.
-TEST(FeastCalendar, SolemnitiesWalkOutOfPrivilegedDays)
+// An impeded solemnity moves by the rule of the General Norms (60) and the
+// rulings of the Congregation for Divine Worship: each row is a feast file
+// (and a Corpus Christi setting, 1 = Sunday) in a year whose calendar puts
+// the solemnity where the comment says, with rank 10.
+TEST(FeastCalendar, ImpededSolemnitiesMoveByTheRule)
 {
     struct Case {
-        int year;
-        const char* line;
+        int year, corpus;
+        std::vector<std::string> lines;
         int toMonth, toDay;
         const char* name;
         const char* why;
     };
     const Case cases[] = {
-        {2035, "19 3 S W Joseph", 3, 17, "Joseph", "Monday of Holy Week: back over Palm Sunday to Saturday"},
-        {1989, "19 3 S W Joseph", 3, 18, "Joseph", "Palm Sunday: back to Saturday"},
-        {1997, "25 3 S W Annunciation", 4, 7, "Annunciation", "Tuesday of Holy Week: forward to Easter + 8"},
-        {2018, "25 3 S W Annunciation", 3, 24, "Annunciation", "Palm Sunday, first privileged day: back one day"},
-        {2002, "8 12 S W Immaculate\tIs 1:1", 12, 9, "Immaculate", "Second Sunday of Advent: to the Monday"},
-        {2008, "25 3 S W Annunciation", 3, 31, "Annunciation", "Easter Tuesday: forward to Easter + 8"},
+        {2035, 1, {"19 3 S W Joseph"}, 3, 17, "Joseph", "Monday of Holy Week: the Saturday before Palm Sunday"},
+        {1989, 1, {"19 3 S W Joseph"}, 3, 18, "Joseph", "Palm Sunday: the Saturday before"},
+        {2023, 1, {"19 3 S W Joseph"}, 3, 20, "Joseph", "a Sunday of Lent: the Monday"},
+        {2028, 1, {"19 3 S W Joseph"}, 3, 20, "Joseph", "a Sunday of Lent: the Monday"},
+        {2018, 1, {"25 3 S W Annunciation"}, 4, 9, "Annunciation", "Palm Sunday: Monday after Easter II"},
+        {2024, 1, {"25 3 S W Annunciation"}, 4, 8, "Annunciation", "Monday of Holy Week: Monday after Easter II"},
+        {2029, 1, {"25 3 S W Annunciation"}, 4, 9, "Annunciation", "Palm Sunday: Monday after Easter II"},
+        {2008, 1, {"25 3 S W Annunciation"}, 3, 31, "Annunciation", "Easter Tuesday: Monday after Easter II"},
+        {2057, 1, {"25 3 S W Annunciation"}, 3, 26, "Annunciation", "a Sunday of Lent: the Monday"},
+        {2024, 1, {"8 12 S W Immaculate\tIs 1:1"}, 12, 9, "Immaculate", "Second Sunday of Advent: the Monday"},
+        {2019, 1, {"24 11 S R Martyrs", "25 11 O R Catherine"}, 11, 25, "Martyrs", "Christ the King: Monday"},
+        {2030, 1, {"24 11 S R Martyrs", "25 11 O R Catherine"}, 11, 25, "Martyrs", "Christ the King: Monday"},
+        {2022, 1, {"24 6 S W Baptist"}, 6, 23, "Baptist", "the Sacred Heart: the day before"},
+        {2038, 0, {"24 6 S W Baptist"}, 6, 25, "Baptist", "Corpus Christi on Thursday: the day after"},
+        {2057, 1, {"24 6 S W Baptist"}, 6, 25, "Baptist", "Corpus Christi on Sunday: the day after"},
+        {2057, 1, {"29 6 S R Peter and Paul"}, 6, 30, "Peter and Paul", "the Sacred Heart: the day after"},
+        {2026, 1, {"15 8 S W Assumption"}, 8, 15, "Assumption", "a Saturday: kept"},
+        {2027, 1, {"15 8 S W Assumption"}, 8, 15, "Assumption", "a Sunday in Ordinary Time gives way"},
     };
     for (const Case& c : cases) {
         CEngineTestData data;
-        data.WriteFeasts({c.line});
-        const YEARTABLE year = data.Year(c.year);
+        data.WriteFeasts(c.lines);
+        const YEARTABLE year = data.Year(c.year, 0, 1, c.corpus);
         const DAYRECORD& day = Day(year, c.toMonth, c.toDay);
-        EXPECT_EQ(day.strCelebration, c.name) << c.why;
-        EXPECT_EQ(day.nRank, 10) << c.why;
+        EXPECT_EQ(day.strCelebration, c.name) << c.year << ": " << c.why;
+        EXPECT_EQ(day.nRank, 10) << c.year << ": " << c.why;
     }
 }
 
