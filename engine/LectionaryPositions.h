@@ -41,7 +41,8 @@ enum : int {
     kWeekdayEasterSeventhTuesday = 333, // 333..337: Tuesday to Saturday of the seventh week of Easter
     kWeekdayFirstOrdinary = 129,        // 129..332: Ordinary Time weekdays in order
     kWeekdayLastOrdinary = 332,
-    kWeekdayPositions = 338,
+    kWeekdayMaryMotherOfTheChurch = 338,   // appended: the Monday after Pentecost
+    kWeekdayPositions = 339,
 };
 
 } // namespace talvoren

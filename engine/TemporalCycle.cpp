@@ -379,4 +379,17 @@ void SetOrdinaryTimeAfterPentecost(YEARTABLE& table, const CYearTexts& texts, co
     }
 }
 
+void SetMaryMotherOfTheChurch(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
+{
+    constexpr int kFirstYear = 2018;   // decree of the Congregation for Divine Worship, 11 February 2018
+    const std::string& title = texts.Title(kTitleMaryMotherOfTheChurch);
+    if (table.nYear < kFirstYear || title.empty())
+        return;
+    const int monday = anchors.nPentecost + 1;
+    SetDay(table, monday, title, kRankMemorial, kColourWhite, kSeasonOrdinary);
+    const std::string& readings = texts.WeekdayEntry(kWeekdayMaryMotherOfTheChurch);
+    if (!readings.empty())
+        table.days[monday].strReadings = readings;
+}
+
 } // namespace talvoren

@@ -39,5 +39,10 @@ void SetChristmasSeasonDecember(YEARTABLE& table, const CYearTexts& texts, const
 // Returns the week of Ordinary Time that Ash Wednesday interrupts.
 int SetOrdinaryTimeBeforeLent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
 void SetOrdinaryTimeAfterPentecost(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
+// From 2018 on, the Monday after Pentecost is the memorial of Mary, Mother of
+// the Church (white, its proper readings); a titles list without its entry
+// leaves the Monday as it was. Runs after Ordinary Time, which would write
+// over its readings, and before the feasts, of which only a feast prevails.
+void SetMaryMotherOfTheChurch(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
 
 } // namespace talvoren

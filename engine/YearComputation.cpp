@@ -59,6 +59,7 @@ YEARTABLE ComputeYearTable(int year, const CALENDARSETTINGS& settings, const CLa
     SetChristmasSeasonDecember(table, texts, anchors);
     anchors.nWeekAtLent = SetOrdinaryTimeBeforeLent(table, texts, anchors);
     SetOrdinaryTimeAfterPentecost(table, texts, anchors);
+    SetMaryMotherOfTheChurch(table, texts, anchors);
     ApplyFeasts(table, data.Feasts());
     ApplyDeferredReadings(table, texts, anchors, settings);
     ApplyDayNotes(table, data.Notes());

@@ -54,7 +54,7 @@ std::string CDayPage::Render(int year, int month, int day) const
 
     const bool great = record.nRank == kRankFeastOfLord || record.nRank == kRankSolemnity;
     const std::string noSuffix;
-    const std::string& suffix = great ? m_titles.Title(kTitleRankSuffix) : noSuffix;
+    const std::string& suffix = great ? m_titles.Title(kTitleSolemnityLabel) : noSuffix;
     AppendFormat(page,
                  "<tr><td align=CENTER><b><FONT COLOR=Navy>%s. %s</FONT></b><br><br><FONT size='1' COLOR=Red>%s</FONT>"
                  "<br><br><b><FONT COLOR=Blue>%s</FONT></b></td></tr>",

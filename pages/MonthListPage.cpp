@@ -118,7 +118,7 @@ std::string CMonthListPage::Render(int first, int end) const
             AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
             AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_titles.Title(kTitleRankSuffix).c_str());
+                         m_titles.Title(kTitleSolemnityLabel).c_str());
         else
             celebration += day.strCelebration;
         if (!day.strReadings.empty())

@@ -83,7 +83,7 @@ std::string CMonthTablePage::Render(int first, int end) const
             AppendFormat(text, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank > kRankSunday)
             AppendFormat(text, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_titles.Title(kTitleRankSuffix).c_str());
+                         m_titles.Title(kTitleSolemnityLabel).c_str());
         else
             text = day.strCelebration;
 

@@ -178,7 +178,7 @@ TEST(LiturgicalYear, NamesOfWeekdaysAndMonths)
     EXPECT_EQ(engine->GetMonthName(40), "T95");
     EXPECT_EQ(engine->GetWeekdayNameOf(0), "T86");
     EXPECT_EQ(engine->GetMonthNameOf(12), "T105");
-    EXPECT_EQ(engine->GetTitle(113), "");
+    EXPECT_EQ(engine->GetTitle(134), "");
     EXPECT_EQ(engine->GetTitle(-1), "");
 }
 

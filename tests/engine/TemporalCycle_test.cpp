@@ -231,3 +231,30 @@ TEST(TemporalCycle, WeekdaysFrom17To24DecemberReadTheirDate)
         EXPECT_EQ(year.Day(year.DayIndex(12, c.day)).strReadings, c.readings) << c.year << "-12-" << c.day;
     }
 }
+
+// Mary, Mother of the Church: the Monday after Pentecost from 2018, white,
+// weekday position 338; a memorial of the feast file gives way, a feast
+// prevails, and a titles list without entry 114 keeps the Monday as it was.
+TEST(TemporalCycle, MaryMotherOfTheChurch)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"1 6 M R Justin", "14 5 F R Matthias\tCv 1:15-17"});
+    struct Case { int year, month, day; const char* celebration; int rank, colour; const char* readings; };
+    const Case cases[] = {
+        {2020, 6, 1, "T114", 3, 2, "W2-338<br>T108 I"},
+        {2018, 5, 21, "T114", 3, 2, "W2-338<br>T108 III"},
+        {2017, 6, 5, "T87 T93 T60 T47", 0, 1, "W1-177<br>T108 I"},   // before the decree
+        {2035, 5, 14, "Matthias", 4, 3, "Cv 1:15-17<br>T108 II"},
+    };
+    for (const Case& c : cases) {
+        const YEARTABLE year = data.Year(c.year);
+        const DAYRECORD& day = year.Day(year.DayIndex(c.month, c.day));
+        const std::string where = std::to_string(c.year);
+        EXPECT_EQ(day.strCelebration, c.celebration) << where;
+        EXPECT_EQ(day.nRank, c.rank) << where;
+        EXPECT_EQ(day.nColour, c.colour) << where;
+        EXPECT_EQ(day.strReadings, c.readings) << where;
+    }
+    data.Language().Lines("utitles.txt").resize(114);
+    EXPECT_EQ(data.Year(2020).Day(CEngineTestData::Index(2020, 6, 1)).strCelebration, "Justin");
+}
