@@ -2,6 +2,7 @@
 
 #include "base/CivilDate.h"
 #include "engine/TemporalCycle.h"
+#include "engine/TitlePositions.h"
 
 namespace talvoren
 {
@@ -59,14 +60,48 @@ void Place(DAYRECORD& day, const FEASTLINE& feast)
 {
     day.strCelebration = feast.strCelebration;
     day.nRank = feast.nRank;
+    day.bNoRankLabel = feast.bNoRankLabel;
     if (feast.nColour != kColourNone)
         day.nColour = feast.nColour;
     if (!feast.strReadings.empty())
         day.strReadings = feast.strReadings;
 }
+
+// The weekdays on which a memorial is only commemorated (Table of Liturgical
+// Days, no. 9): those of Lent, of 17 to 24 December and of the Christmas
+// octave.
+bool IsPrivilegedWeekday(const DAYRECORD& day)
+{
+    constexpr int kDecember = 12;
+    constexpr int kFirstPrivilegedDecemberDay = 17;
+    return day.nSeason == kSeasonLent || (day.nMonth == kDecember && day.nDay >= kFirstPrivilegedDecemberDay);
+}
+
+// " (Tr)": the mark of colour `colour`; "" without one.
+std::string ColourMark(const CTitleList& titles, int colour)
+{
+    if (colour < kColourGreen || colour > kColourBlack)
+        return std::string();
+    const std::string& mark = titles.Title(kTitleColourMark + colour);
+    return mark.empty() ? std::string() : " (" + mark + ")";
+}
+
+// Names the saint of `feast` after the day's celebration; the day keeps its
+// title, colour and readings. A line repeated right after itself names its
+// saint once.
+void Commemorate(DAYRECORD& day, const FEASTLINE& feast, const CTitleList& titles, int rank)
+{
+    const std::string named = "; " + feast.strCelebration + ColourMark(titles, feast.nColour);
+    std::string& celebration = day.strCelebration;
+    day.nRank = rank;
+    if (celebration.size() >= named.size() &&
+        celebration.compare(celebration.size() - named.size(), named.size(), named) == 0)
+        return;
+    celebration += celebration.empty() ? named.substr(2) : named;
+}
 } // namespace
 
-void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
+void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts, const CTitleList& titles)
 {
     auto& days = table.days;
     for (const FEASTLINE& feast : feasts) {
@@ -80,24 +115,28 @@ void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts)
                 Place(days[i], feast);
             continue;
         }
-        if (days[i].nRank >= feast.nRank)
+        DAYRECORD& here = days[i];
+        if (feast.nRank < kRankFeast) {
+            if (here.nRank >= kRankMemorial)
+                continue;   // a memorial, or more, keeps the day
+            if (IsPrivilegedWeekday(here))
+                Commemorate(here, feast, titles, kRankLentMemorial);
+            else if (feast.nRank < kRankMemorial)
+                Commemorate(here, feast, titles, kRankOptional);
+            else
+                Place(here, feast);
+            continue;
+        }
+        if (here.nRank >= feast.nRank)
             continue;   // the day keeps everything, ties included
-        const int season = days[i].nSeason;
-        if (days[i].nRank == kRankSunday &&
+        const int season = here.nSeason;
+        if (here.nRank == kRankSunday &&
             (season == kSeasonAdvent || season == kSeasonLent || season == kSeasonEaster)) {
             ++i;   // a Sunday of Advent, Lent or Easter hands the celebration to its Monday
             if (!table.InYear(i))
                 continue;
         }
-        DAYRECORD& day = days[i];
-        if (feast.nRank < kRankFeast && day.nSeason == kSeasonLent) {
-            day.strCelebration = feast.strCelebration;
-            day.nRank = kRankLentMemorial;   // and the day stays violet
-            if (!feast.strReadings.empty())
-                day.strReadings = feast.strReadings;
-        } else {
-            Place(day, feast);
-        }
+        Place(days[i], feast);
     }
 }
 

@@ -3,6 +3,7 @@
 // temporal cycle.
 
 #include "engine/FeastLine.h"
+#include "engine/TitleList.h"
 #include "engine/YearTable.h"
 
 #include <vector>
@@ -22,10 +23,15 @@ namespace talvoren
 // to the Saturday before Palm Sunday, one of 25 March from Palm Sunday to
 // the Second Sunday of Easter to the Monday after that Sunday, and one of 24
 // June on the Sacred Heart to 23 June.
+// A memorial on a weekday of Lent, of 17 to 24 December or of the Christmas
+// octave becomes a commemoration (rank 1), and an optional memorial on a day
+// below a memorial's rank is named too (rank 2): the day keeps its title,
+// colour and readings and reads "<title>; <saint> (<colour mark>)", several
+// in file order; the mark is the titles entry of the saint's colour, left
+// out when the list has none.
 // Any other line: a day keeps everything against a celebration of its own
 // rank or lower; a Sunday of Advent, Lent or Easter hands a higher one to
-// its Monday; a memorial in Lent becomes a Lenten memorial and the day
-// stays violet.
-void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts);
+// its Monday.
+void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts, const CTitleList& titles);
 
 } // namespace talvoren

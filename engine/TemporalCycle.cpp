@@ -229,6 +229,7 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
     // Easter Sunday, its octave and the Second Sunday of Easter.
     for (int k = 0; k <= kSecondSundayOfEaster; ++k) {
         SetDay(table, p + k, texts.Title(kTitleEaster + k), kRankSolemnity, kColourWhite, kSeasonPrivileged);
+        table.days[p + k].bNoRankLabel = k > 0;   // the ordos print no rank in the octave
         if (k == 0)
             table.days[p].strReadings = texts.SundayEntry(kSundayEaster);
         else if (k == kSecondSundayOfEaster)

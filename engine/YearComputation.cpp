@@ -60,7 +60,7 @@ YEARTABLE ComputeYearTable(int year, const CALENDARSETTINGS& settings, const CLa
     anchors.nWeekAtLent = SetOrdinaryTimeBeforeLent(table, texts, anchors);
     SetOrdinaryTimeAfterPentecost(table, texts, anchors);
     SetMaryMotherOfTheChurch(table, texts, anchors);
-    ApplyFeasts(table, data.Feasts());
+    ApplyFeasts(table, data.Feasts(), data.Titles());
     ApplyDeferredReadings(table, texts, anchors, settings);
     ApplyDayNotes(table, data.Notes());
     SetPsalterWeekMarks(table, data.Titles(), anchors);

@@ -151,32 +151,41 @@ TEST(FeastCalendar, FeastsOnASundayInOrdinaryTime)
     }
 }
 
-TEST(FeastCalendar, MemorialsInLentAndPrivilegedDays)
+// Memorials on the weekdays of Lent, of 17 to 24 December and of the
+// Christmas octave are commemorated, and optional memorials named: the day
+// keeps its title, colour and readings, and the saints follow the title with
+// the marks of their colours (titles 116..121), in file order. Elsewhere a
+// memorial takes the day and its colour; the privileged days keep theirs.
+TEST(FeastCalendar, CommemorationsAndOptionalMemorialsFollowTheDaysTitle)
 {
     CEngineTestData data;
-    data.WriteFeasts({"7 3 M R Perpetua", "25 3 M W Holy Monday", "2 4 M W Easter Tuesday", "8 3 O W Optional"});
+    data.WriteFeasts({"7 3 M R Perpetua", "8 3 O W Optional", "25 3 M W Holy Monday", "2 4 M W Easter Tuesday",
+                      "17 1 O W First", "17 1 O R Second", "17 1 O R Second", "18 1 O W A", "18 1 M R B",
+                      "18 1 O W C", "19 1 s W lower case", "21 12 O W Canisius", "29 12 O R Becket",
+                      "20 12 M W Advent memorial"});
+    struct Case { int month, day; const char* celebration; int rank, colour; };
+    const Case cases[] = {
+        {3, 7, "T90 T93 T54 T50; Perpetua (T118)", 1, 4},          // Lent: the day stays violet
+        {3, 8, "T91 T93 T54 T50; Optional (T117)", 1, 4},
+        {3, 25, "T19", 8, 4},                                      // Holy Week keeps its day
+        {4, 2, "T27", 10, 2},                                      // and so does the Easter octave
+        {1, 17, "T90 T93 T52 T47; First (T117); Second (T118)", 2, 1},   // green: the weekday's colour
+        {1, 18, "B", 3, 3},                                        // a memorial replaces, ties do not
+        {1, 19, "T92 T93 T52 T47; lower case (T117)", 2, 1},
+        {12, 21, "T92 T93 T54 T48; Canisius (T117)", 1, 4},        // 17 to 24 December
+        {12, 20, "T91 T93 T54 T48; Advent memorial (T117)", 1, 4},
+        {12, 29, "T39", 6, 2},                                     // Holy Family, a Sunday: not named
+    };
     const YEARTABLE year = data.Year(2002);
-    EXPECT_EQ(Day(year, 3, 7).strCelebration, "Perpetua");
-    EXPECT_EQ(Day(year, 3, 7).nRank, 1);
-    EXPECT_EQ(Day(year, 3, 7).nColour, 4) << "stays violet";
-    EXPECT_EQ(Day(year, 3, 8).nRank, 1);
-    EXPECT_EQ(Day(year, 3, 25).strCelebration, "T19");
-    EXPECT_EQ(Day(year, 4, 2).strCelebration, "T27");
-}
-
-TEST(FeastCalendar, HigherRankReplacesTiesDoNot)
-{
-    CEngineTestData data;
-    data.WriteFeasts({"17 1 O W First", "17 1 O R Second optional", "18 1 O W A", "18 1 M R B", "18 1 O W C",
-                      "19 1 s W lower case"});
-    const YEARTABLE year = data.Year(2002);
-    EXPECT_EQ(Day(year, 1, 17).strCelebration, "First");
-    EXPECT_EQ(Day(year, 1, 17).nRank, 2);
-    EXPECT_EQ(Day(year, 1, 17).nColour, 2);
-    EXPECT_EQ(Day(year, 1, 18).strCelebration, "B");
-    EXPECT_EQ(Day(year, 1, 18).nRank, 3);
-    EXPECT_EQ(Day(year, 1, 18).nColour, 3);
-    EXPECT_EQ(Day(year, 1, 19).nRank, 2);
+    for (const Case& c : cases) {
+        const DAYRECORD& day = Day(year, c.month, c.day);
+        EXPECT_EQ(day.strCelebration, c.celebration) << c.month << "-" << c.day;
+        EXPECT_EQ(day.nRank, c.rank) << c.month << "-" << c.day;
+        EXPECT_EQ(day.nColour, c.colour) << c.month << "-" << c.day;
+    }
+    EXPECT_EQ(Day(data.Year(2003), 12, 29).strCelebration, "T43; Becket (T118)");   // the octave, a Monday
+    data.Language().Lines("utitles.txt").resize(116);   // no colour marks
+    EXPECT_EQ(Day(data.Year(2002), 3, 7).strCelebration, "T90 T93 T54 T50; Perpetua");
 }
 
 TEST(FeastCalendar, DatesPastTheMonthEndRunOn)
@@ -185,7 +194,7 @@ TEST(FeastCalendar, DatesPastTheMonthEndRunOn)
     data.WriteFeasts({"29 2 M W Leap"});
     EXPECT_EQ(Day(data.Year(2003), 3, 1).strCelebration, "Leap");
     const YEARTABLE leap = data.Year(2008);   // a Friday of Lent
-    EXPECT_EQ(Day(leap, 2, 29).strCelebration, "Leap");
+    EXPECT_EQ(Day(leap, 2, 29).strCelebration, "T91 T93 T54 T50; Leap (T117)");
     EXPECT_NE(Day(leap, 3, 1).strCelebration, "Leap");
 }
 
@@ -217,4 +226,15 @@ TEST(FeastCalendar, MissingFeastFileIsReportedAndTheYearStillComputes)
     ASSERT_EQ(data.Messages().Messages().size(), 1u);
     EXPECT_EQ(data.Messages().Messages()[0], "File " + data.Folder().File("ufeast.txt") + " not found!");
     EXPECT_EQ(engine->GetDay(89).strCelebration, "T25");
+}
+
+TEST(FeastLine, ADashAfterTheRankLetterAsksForNoRankLabel)
+{
+    FEASTLINE feast;
+    ASSERT_TRUE(ParseFeastLine("2 11 S- P All Souls\tKn 3:1-9", feast));
+    EXPECT_EQ(feast.nRank, 10);
+    EXPECT_TRUE(feast.bNoRankLabel);
+    EXPECT_EQ(feast.strCelebration, "All Souls");
+    ASSERT_TRUE(ParseFeastLine("1 11 S W All Saints", feast));
+    EXPECT_FALSE(feast.bNoRankLabel);
 }

@@ -50,7 +50,7 @@ const TITLECASE kTitleCases[] = {
     {2026, 2, 19, 0, "Thứ Năm sau Lễ Tro", "Thursday after Ash Wednesday"},
     {2026, 4, 2, 0, "Thứ Năm Tuần Thánh", "Holy Thursday"},
     {2026, 4, 6, 0, "Thứ Hai trong Tuần Bát Nhật Phục Sinh", "Monday within the Octave of Easter"},
-    {2026, 12, 29, 0, "Ngày thứ năm trong Tuần Bát Nhật Giáng Sinh", "Fifth Day within the Octave of Christmas"},
+    {2026, 12, 30, 0, "Ngày thứ sáu trong Tuần Bát Nhật Giáng Sinh", "Sixth Day within the Octave of Christmas"},
     {2026, 11, 22, 0, "Chúa Giêsu Kitô, Vua Vũ Trụ", "Our Lord Jesus Christ, King of the Universe"},
     {2026, 5, 25, 0, "Đức Maria, Mẹ Hội Thánh", "The Blessed Virgin Mary, Mother of the Church"},
 };
