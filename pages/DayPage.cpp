@@ -5,6 +5,7 @@
 #include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
+#include "pages/RankLabel.h"
 
 namespace talvoren
 {
@@ -52,13 +53,11 @@ std::string CDayPage::Render(int year, int month, int day) const
                  lunar.GetLunarDay(), m_titles.MonthName(lunar.GetLunarMonth()).c_str(),
                  lunar.GetYearName().c_str());
 
-    const bool great = record.nRank == kRankFeastOfLord || record.nRank == kRankSolemnity;
-    const std::string noSuffix;
-    const std::string& suffix = great ? m_titles.Title(kTitleSolemnityLabel) : noSuffix;
+    const std::string& label = RankLabel(record, m_titles);
     AppendFormat(page,
                  "<tr><td align=CENTER><b><FONT COLOR=Navy>%s. %s</FONT></b><br><br><FONT size='1' COLOR=Red>%s</FONT>"
                  "<br><br><b><FONT COLOR=Blue>%s</FONT></b></td></tr>",
-                 record.strCelebration.c_str(), suffix.c_str(), record.strReadings.c_str(),
+                 record.strCelebration.c_str(), label.c_str(), record.strReadings.c_str(),
                  m_titles.Title(DevotionTitle(record.nWeekday)).c_str());
     page += "</tr></table></div>";
     return page;

@@ -5,6 +5,7 @@
 #include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
+#include "pages/RankLabel.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -114,13 +115,13 @@ std::string CMonthListPage::Render(int first, int end) const
         const char* background = day.nWeekday == 0 ? "#00CC00" : "White";
 
         celebration.clear();
+        const std::string label = RankLabelSuffix(day, m_titles);
         if (day.nRank == kRankSunday)
             AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
-            AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         m_titles.Title(kTitleSolemnityLabel).c_str());
+            AppendFormat(celebration, "<FONT COLOR=Red><b>%s%s</b></FONT>", day.strCelebration.c_str(), label.c_str());
         else
-            celebration += day.strCelebration;
+            celebration += day.strCelebration + label;
         if (!day.strReadings.empty())
             celebration += "<BR>";
         celebration += day.strReadings;
