@@ -19,12 +19,6 @@ bool IsDated(const FEASTLINE& feast, int day, int month)
     return feast.nDay == day && feast.nMonth == month;
 }
 
-// Palm Sunday and the Sundays of Advent, Lent and Easter.
-bool IsPrivilegedSunday(const DAYRECORD& day)
-{
-    return day.nWeekday == 0 && day.nSeason != kSeasonOrdinary && day.nSeason != kSeasonChristmas;
-}
-
 bool ImpedesSolemnity(const DAYRECORD& day)
 {
     return day.nRank == kRankSolemnity || day.nRank >= kRankAshWednesday || day.nSeason == kSeasonPrivileged ||
@@ -100,6 +94,11 @@ void Commemorate(DAYRECORD& day, const FEASTLINE& feast, const CTitleList& title
     celebration += celebration.empty() ? named.substr(2) : named;
 }
 } // namespace
+
+bool IsPrivilegedSunday(const DAYRECORD& day)
+{
+    return day.nWeekday == 0 && day.nSeason != kSeasonOrdinary && day.nSeason != kSeasonChristmas;
+}
 
 void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts, const CTitleList& titles)
 {

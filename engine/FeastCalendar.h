@@ -34,4 +34,8 @@ namespace talvoren
 // its Monday.
 void ApplyFeasts(YEARTABLE& table, const std::vector<FEASTLINE>& feasts, const CTitleList& titles);
 
+// Palm Sunday and the Sundays of Advent, Lent and Easter, which no
+// celebration below a solemnity displaces.
+bool IsPrivilegedSunday(const DAYRECORD& day);
+
 } // namespace talvoren

@@ -27,19 +27,13 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
     }
     days[anchors.nBaptism].strReadings += titles.PsalterMark(1);
 
-    const std::string markPrefix = "<br>" + titles.Title(kTitlePsalterLabel) + " ";
     for (int p = 0; p < table.nDaysInYear; ++p) {
         std::string& readings = days[p].strReadings;
         if (days[p].nWeekday != 0 || days[p].nRank <= kRankSunday)
             continue;
-        const std::size_t at = readings.find(markPrefix);
-        if (at == std::string::npos)
+        const std::string mark = PsalterMarkIn(readings, titles);
+        if (mark.empty())
             continue;
-        // The mark is the prefix and the Roman numeral after it.
-        std::size_t end = at + markPrefix.size();
-        while (end < readings.size() && IsRomanDigit(readings[end]))
-            ++end;
-        const std::string mark = readings.substr(at, end - at);
         for (std::size_t found; (found = readings.find(mark)) != std::string::npos;)
             readings.erase(found, mark.size());
         for (int k = 1; k < kDaysInWeek && p + k < table.nDaysInYear; ++k) {
@@ -49,6 +43,19 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
             }
         }
     }
+}
+
+std::string PsalterMarkIn(const std::string& readings, const CTitleList& titles)
+{
+    const std::string prefix = "<br>" + titles.Title(kTitlePsalterLabel) + " ";
+    const std::size_t at = readings.find(prefix);
+    if (at == std::string::npos)
+        return std::string();
+    // The mark is the prefix and the Roman numeral after it.
+    std::size_t end = at + prefix.size();
+    while (end < readings.size() && IsRomanDigit(readings[end]))
+        ++end;
+    return readings.substr(at, end - at);
 }
 
 } // namespace talvoren

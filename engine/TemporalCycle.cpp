@@ -96,6 +96,8 @@ SEASONANCHORS ComputeSeasonAnchors(int year, const CALENDARSETTINGS& settings)
     anchors.nChristmas = DayOfYear(year, 12, 25);
     anchors.nFirstSunday = anchors.nEaster % kDaysInWeek;
     anchors.nAshWednesday = anchors.nEaster + kAshWednesday;
+    anchors.nAshWednesdayKept = anchors.nAshWednesday;
+    anchors.nAscension = anchors.nEaster + (settings.bAscensionSunday ? kAscensionSunday : kAscensionThursday);
     anchors.nPentecost = anchors.nEaster + kPentecost;
 
     // Advent starts on the fourth Sunday before Christmas.
@@ -263,9 +265,8 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
             ++week;
     }
 
-    const int ascension = p + (settings.bAscensionSunday ? kAscensionSunday : kAscensionThursday);
-    SetDay(table, ascension, texts.Title(kTitleAscension), kRankSolemnity, kColourWhite, kSeasonEaster);
-    table.days[ascension].strReadings = texts.SundayEntry(kSundayAscension);
+    SetDay(table, anchors.nAscension, texts.Title(kTitleAscension), kRankSolemnity, kColourWhite, kSeasonEaster);
+    table.days[anchors.nAscension].strReadings = texts.SundayEntry(kSundayAscension);
 
     SetDay(table, p + kTrinity, texts.Title(kTitleTrinity), kRankSolemnity, kColourWhite, kSeasonOrdinary);
     table.days[p + kTrinity].strReadings = texts.SundayEntry(kSundayTrinity);

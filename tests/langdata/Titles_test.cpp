@@ -47,7 +47,7 @@ const TITLECASE kTitleCases[] = {
     {2026, 1, 4, 1, "Chúa Nhật II Mùa Giáng Sinh", "Second Sunday after the Nativity"},
     {2025, 1, 4, 0, "Thứ Bảy trước Lễ Hiển Linh", "Saturday before the Epiphany"},
     {2026, 1, 5, 0, "Thứ Hai sau Lễ Hiển Linh", "Monday after the Epiphany"},
-    {2026, 2, 19, 0, "Thứ Năm sau Lễ Tro", "Thursday after Ash Wednesday"},
+    {2021, 2, 18, 0, "Thứ Năm sau Lễ Tro", "Thursday after Ash Wednesday"},
     {2026, 4, 2, 0, "Thứ Năm Tuần Thánh", "Holy Thursday"},
     {2026, 4, 6, 0, "Thứ Hai trong Tuần Bát Nhật Phục Sinh", "Monday within the Octave of Easter"},
     {2026, 12, 30, 0, "Ngày thứ sáu trong Tuần Bát Nhật Giáng Sinh", "Sixth Day within the Octave of Christmas"},

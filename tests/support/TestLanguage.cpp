@@ -52,7 +52,9 @@ YEARTABLE CTestLanguage::Year(int year, int epiphany, int ascension, int corpus,
 
 void CTestLanguage::WriteTo(const CTestFolder& folder) const
 {
-    for (const char* name : CLanguageData::kFiles) {
+    std::vector<const char*> names(CLanguageData::kFiles.begin(), CLanguageData::kFiles.end());
+    names.insert(names.end(), CLanguageData::kOptionalFiles.begin(), CLanguageData::kOptionalFiles.end());
+    for (const char* name : names) {
         const auto found = m_files.find(name);
         if (found == m_files.end())
             folder.Remove(name);
