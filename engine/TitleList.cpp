@@ -35,6 +35,11 @@ const std::string& CTitleList::MonthName(int month) const
     return month < 1 || month > kMonthsInYear ? kEmpty : Title(kTitleFirstMonthName + month - 1);
 }
 
+const std::string& CTitleList::LunarMonthName(int month) const
+{
+    return month < 1 || month > kMonthsInYear ? kEmpty : Title(kTitleFirstLunarMonthName + month - 1);
+}
+
 std::string CTitleList::Compose(int season, int week, int weekday) const
 {
     const std::string ordinal = TruncateUtf16(Title(kTitleFirstOrdinal + week - 1), kTitleUnits);

@@ -45,12 +45,15 @@ std::string CDayPage::Render(int year, int month, int day) const
     AppendFormat(page, "<tr><td align=CENTER style=\"font-size:16pt;color:%s\">%s</td></tr>",
                  record.nRank >= kRankSunday ? "Red" : "Navy", m_titles.WeekdayName(record.nWeekday).c_str());
 
-    // A leap month shows like the regular month of its number.
+    // A leap month shows like the regular month of its number; a titles list
+    // without the lunar month names gives the civil month's name.
     CLunarCalendar lunar;
     lunar.SetSolarDate(m_year.nYear, record.nMonth, record.nDay);
+    const std::string& lunarName = m_titles.LunarMonthName(lunar.GetLunarMonth());
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"color:black\"><br><b> %d %s %s <br><hr width=\"60%%\"></b></td></tr>",
-                 lunar.GetLunarDay(), m_titles.MonthName(lunar.GetLunarMonth()).c_str(),
+                 lunar.GetLunarDay(),
+                 (lunarName.empty() ? m_titles.MonthName(lunar.GetLunarMonth()) : lunarName).c_str(),
                  lunar.GetYearName().c_str());
 
     const std::string& label = RankLabel(record, m_titles);

@@ -106,11 +106,15 @@ std::string CMonthListPage::Render(int first, int end) const
             lunarMonth = lunar.GetLunarMonth();
             leapMonth = lunar.IsLeapMonth();
         }
+        // The first row and the first day of a lunar month name the month
+        // (when the titles list has the lunar month names).
         lunarText.clear();
+        AppendFormat(lunarText, "%d-%d", lunarDay, lunarMonth);
+        const std::string& lunarName = m_titles.LunarMonthName(lunarMonth);
+        if ((i == from || lunarDay == 1) && !lunarName.empty())
+            lunarText += " " + lunarName;
         if (i == from)
-            AppendFormat(lunarText, "%d-%d %s", lunarDay, lunarMonth, yearName.c_str());
-        else
-            AppendFormat(lunarText, "%d-%d", lunarDay, lunarMonth);
+            lunarText += " " + yearName;
 
         const char* background = day.nWeekday == 0 ? "#00CC00" : "White";
 
@@ -132,8 +136,10 @@ std::string CMonthListPage::Render(int first, int end) const
         if (lunarMonth == 1 && lunarDay == 1 && !leapMonth) {
             background = "#FFFFCC";
             yearName = lunar.GetYearName();
-            lunarText.clear();
-            AppendFormat(lunarText, "%d-%d %s", 1, 1, yearName.c_str());
+            lunarText = "1-1";
+            if (!lunarName.empty())
+                lunarText += " " + lunarName;
+            lunarText += " " + yearName;
             celebration += "<br>";
             celebration += kNewYearNote;
         }

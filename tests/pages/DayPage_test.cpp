@@ -59,6 +59,22 @@ TEST(DayPage, LunarLineOnTheFirstDayOfTheLunarYear)
     EXPECT_NE(page.find("<img src='Images/12.jpg'>"), std::string::npos);
 }
 
+// The lunar month by its name, "Tháng Chạp" for the twelfth; a titles list
+// without the lunar names (an older folder) gives the civil month's name.
+TEST(DayPage, LunarMonthNames)
+{
+    CPageTestData data;
+    const YEARTABLE year = data.Year(2002);
+    EXPECT_NE(CDayPage(year, data.Titles()).Render(2002, 2, 10).find("<b> 29 Tháng Chạp T&#226;n T&#7925; "),
+              std::string::npos);
+    std::vector<std::string> titles;
+    for (int n = 0; n < 122; ++n)
+        titles.push_back(data.Titles().Title(n));
+    const CTitleList older(titles, true);
+    EXPECT_NE(CDayPage(year, older).Render(2002, 2, 10).find("<b> 29 Tháng Mười Hai T&#226;n T&#7925; "),
+              std::string::npos);
+}
+
 TEST(DayPage, NewYearsDayAndTheYearBefore)
 {
     CPageTestData data;
