@@ -14,9 +14,19 @@ constexpr int kPalmSunday = -7;
 constexpr int kSecondSundayOfEaster = 7;
 constexpr int kMondayAfterSecondSundayOfEaster = 8;
 
-bool IsDated(const FEASTLINE& feast, int day, int month)
+// The dates of the feast file whose solemnities the Congregation ruled on.
+struct FEASTDATE
 {
-    return feast.nDay == day && feast.nMonth == month;
+    int nDay;
+    int nMonth;
+};
+constexpr FEASTDATE kSaintJoseph{19, 3};
+constexpr FEASTDATE kAnnunciation{25, 3};
+constexpr FEASTDATE kBirthOfJohnTheBaptist{24, 6};
+
+bool IsDated(const FEASTLINE& feast, const FEASTDATE& date)
+{
+    return feast.nDay == date.nDay && feast.nMonth == date.nMonth;
 }
 
 bool ImpedesSolemnity(const DAYRECORD& day)
@@ -37,12 +47,12 @@ int TransferDay(const YEARTABLE& table, const FEASTLINE& feast, int i)
 {
     const int easter = table.anchors.nEaster;
     // The rulings of the Congregation for Divine Worship (2008, 2022).
-    if (IsDated(feast, 19, 3) && i >= easter + kPalmSunday && i < easter)
+    if (IsDated(feast, kSaintJoseph) && i >= easter + kPalmSunday && i < easter)
         return easter + kSaturdayBeforePalmSunday;
-    if (IsDated(feast, 25, 3) && i >= easter + kPalmSunday && i <= easter + kSecondSundayOfEaster)
+    if (IsDated(feast, kAnnunciation) && i >= easter + kPalmSunday && i <= easter + kSecondSundayOfEaster)
         return easter + kMondayAfterSecondSundayOfEaster;
-    if (IsDated(feast, 24, 6) && i == SacredHeartDay(table.anchors))
-        return i - 1;
+    if (IsDated(feast, kBirthOfJohnTheBaptist) && i == SacredHeartDay(table.anchors))
+        return i - 1;   // 23 June
     for (int d = i + 1; table.InYear(d); ++d) {
         if (TakesTransfer(table.days[d]))
             return d;
