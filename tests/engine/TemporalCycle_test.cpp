@@ -149,29 +149,6 @@ TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth
     }
 }
 
-// After a Sunday Epiphany the weekdays up to the Saturday before the Baptism
-// read the sets of 7 to 12 January by weekday (Monday position 37 ..
-// Saturday 42); the days before Epiphany, and every day when Epiphany is on
-// 6 January, read their date.
-TEST(TemporalCycle, WeekdaysAfterASundayEpiphanyReadByWeekday)
-{
-    CEngineTestData data;
-    struct Case { int year, epiphany, day; const char* readings; };
-    const Case cases[] = {
-        {2026, 0, 5, "W2-37"},   // Monday after Epiphany (4 January)
-        {2026, 0, 8, "W2-40"},   // Thursday
-        {2026, 0, 10, "W2-42"},  // Saturday before the Baptism
-        {2026, 0, 3, "W2-33"},   // Saturday before Epiphany: its date
-        {2027, 0, 4, "W1-37"},   // Monday after Epiphany (3 January)
-        {2028, 0, 4, "W2-38"},   // Tuesday after Epiphany (2 January)
-        {2026, 1, 8, "W2-38"},   // Epiphany on 6 January: the date
-    };
-    for (const Case& c : cases) {
-        const YEARTABLE year = data.Year(c.year, c.epiphany);
-        EXPECT_EQ(year.Day(c.day - 1).strReadings, c.readings) << c.year << "-01-" << c.day;
-    }
-}
-
 TEST(TemporalCycle, EpiphanyOnSixthJanuary)
 {
     CEngineTestData data;

@@ -88,8 +88,11 @@ TEST(LectionaryDays, SampleDaysOfEverySeasonReadTheirLectionary)
         {2025, 12, 28, 0, 0, "Hc 3:3-7,14-17; Tv 128:1-5; Cl 3:12-21; Mt 2:13-15,19-23"},
         {2025, 12, 29, 0, 0, "1 Ga 2:3-11; Tv 96:1-3,5-6; Lc 2:22-35"},
         // 2026: Sunday cycle A (Advent: B), weekday Year II.
-        // After Epiphany on Sunday 4 January, the weekdays read by weekday.
+        // After Epiphany on Sunday 4 January, the weekdays read by weekday;
+        // before it, and with Epiphany on 6 January, by date.
         {2026, 1, 5, 0, 0, "1 Ga 3:22-24; 4:1-6; Tv 2:7-8,10-12; Mt 4:12-17,23-25"},
+        {2026, 1, 3, 0, 0, "1 Ga 2:29; 3:1-6; Tv 98:1,3-6; Ga 1:29-34"},
+        {2026, 1, 8, 1, 0, "1 Ga 4:7-10; Tv 72:1-4,7-8; Mc 6:34-44"},
         {2026, 1, 11, 0, 0, "Is 42:1-4,6-7; Tv 29:1-4,9-10; Cv 10:34-38; Mt 3:13-17"},
         {2026, 1, 18, 0, 0, "Is 49:3,5-6; Tv 40:2,4,7-10; 1 Cr 1:1-3; Ga 1:29-34"},
         {2026, 2, 3, 0, 0, "2 Sm 18:9-10,14,24-25,30-32; 19:1-3; Tv 86:1-6; Mc 5:21-43"},
