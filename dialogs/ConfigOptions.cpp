@@ -1,5 +1,6 @@
 #include "dialogs/ConfigOptions.h"
 
+#include "engine/CalendarSettings.h"
 #include "platform/SettingsKey.h"
 #include "resources/DialogIds.h"
 
@@ -25,16 +26,17 @@ const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable()
 
 bool ReadConfigOptions(CONFIGSTATES* states)
 {
-    states->fill(false);
+    // A value not stored shows the day the engine then keeps.
+    const CALENDARSETTINGS defaults;
+    *states = {defaults.bEpiphanyJan6, defaults.bAscensionSunday, !defaults.bCorpusChristiThursday};
     CSettingsKey key;
     if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess)
         return false;
     const auto& table = ConfigOptionTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
         std::uint32_t value = 0;
-        if (key.ReadDword(table[i].pszValueName, &value) != CSettingsKey::kSuccess)
-            value = 0;
-        (*states)[i] = value != 0;
+        if (key.ReadDword(table[i].pszValueName, &value) == CSettingsKey::kSuccess)
+            (*states)[i] = value != 0;
     }
     key.Close();
     return true;

@@ -25,9 +25,11 @@ using CONFIGSTATES = std::array<bool, kConfigOptionCount>;
 // The option table, in the order the dialog reads and writes it.
 const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable();
 
-// Reads the three values from the settings key, in table order; a value that
-// cannot be read shows unchecked, any non-zero number checked. Returns false
-// (all unchecked) when the settings key cannot be opened.
+// Reads the three values from the settings key, in table order: any non-zero
+// number checked, 0 unchecked, and a value that cannot be read as the engine
+// then keeps it (CALENDARSETTINGS: Epiphany unchecked, the Ascension and
+// Corpus Christi checked). Returns false, with those states, when the
+// settings key cannot be opened.
 bool ReadConfigOptions(CONFIGSTATES* states);
 
 // Writes the three values (1 checked, 0 not), in table order; a failed write

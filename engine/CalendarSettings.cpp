@@ -23,9 +23,9 @@ CALENDARSETTINGS ReadCalendarSettings()
     CALENDARSETTINGS settings;
     CSettingsKey key;
     if (key.Open(SettingsRoot::LocalMachine, nullptr) == CSettingsKey::kSuccess) {
-        settings.bEpiphanyJan6 = ReadFlag(key, "Epiphany", false);
-        settings.bAscensionSunday = ReadFlag(key, "Ascension", false);
-        settings.bCorpusChristiThursday = !ReadFlag(key, "CorpusChristi", false);
+        settings.bEpiphanyJan6 = ReadFlag(key, "Epiphany", settings.bEpiphanyJan6);
+        settings.bAscensionSunday = ReadFlag(key, "Ascension", settings.bAscensionSunday);
+        settings.bCorpusChristiThursday = !ReadFlag(key, "CorpusChristi", !settings.bCorpusChristiThursday);
     }
     key.Close();
     return settings;

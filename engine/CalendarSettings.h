@@ -5,10 +5,12 @@
 
 namespace talvoren
 {
+// The defaults are the days the Church in Vietnam keeps: Epiphany, the
+// Ascension and Corpus Christi on Sunday.
 struct CALENDARSETTINGS
 {
     bool bEpiphanyJan6 = false;            // Epiphany on 6 January, not the Sunday from 2 to 8 January
-    bool bAscensionSunday = false;         // Ascension on the Sunday, not the Thursday
+    bool bAscensionSunday = true;          // Ascension on the Sunday, not the Thursday
     bool bCorpusChristiThursday = false;   // Corpus Christi on the Thursday, not the Sunday
 };
 
@@ -22,9 +24,9 @@ struct CALENDAROPTIONS
 };
 
 // The settings in the store (the key is created when missing). A stored
-// value counts when it is not 0; "CorpusChristi" 0 (or none) means Thursday.
-// A store that cannot be opened gives all false (so Corpus Christi on
-// Sunday), and nothing is reported.
+// value counts when it is not 0 ("Ascension" 0 is Thursday, "CorpusChristi"
+// 0 is Thursday); a value not stored, or a store that cannot be opened,
+// gives the default of CALENDARSETTINGS. Nothing is reported.
 CALENDARSETTINGS ReadCalendarSettings();
 
 // The settings with `options` laid over the store; the store is not opened

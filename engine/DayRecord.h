@@ -27,6 +27,9 @@ struct DAYRECORD
     int nSeason = 0;               // kSeason*
     std::string strCelebration;    // HTML
     std::string strReadings;       // HTML: lectionary entry, then "<br>" lines (marks, notes)
+    // The pages print no rank label: the Easter octave, and celebrations
+    // whose data line asks for none (All Souls, Tết).
+    bool bNoRankLabel = false;
 };
 
 } // namespace talvoren

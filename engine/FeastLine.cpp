@@ -77,6 +77,7 @@ bool ParseFeastLine(const std::string& fullLine, FEASTLINE& feast)
     if (feast.nDay < 1 || feast.nDay > 31 || feast.nMonth < 1 || feast.nMonth > 12)
         return false;
     feast.nRank = RankOfLetter(fields[2][0]);
+    feast.bNoRankLabel = fields[2].size() > 1 && fields[2][1] == '-';
     feast.nColour = ColourOfLetter(fields[3][0]);
     feast.strCelebration.clear();
     feast.strReadings.clear();

@@ -49,11 +49,16 @@ CLanguageData::FILESIGNATURE CLanguageData::SignatureOf(const std::string& path)
     return signature;
 }
 
+const char* CLanguageData::FileName(std::size_t k)
+{
+    return k < kFiles.size() ? kFiles[k] : kOptionalFiles[k - kFiles.size()];
+}
+
 CLanguageData::CLanguageData(const FILELINES& files, bool vietnameseOrder) : m_bVietnameseOrder(vietnameseOrder)
 {
-    for (const char* name : kFiles) {
-        const auto found = files.find(name);
-        Take(name, found == files.end() ? nullptr : &found->second);
+    for (std::size_t k = 0; k < kAllFiles; ++k) {
+        const auto found = files.find(FileName(k));
+        Take(FileName(k), found == files.end() ? nullptr : &found->second);
     }
 }
 
@@ -65,17 +70,18 @@ std::shared_ptr<const CLanguageData> CLanguageData::Load(const std::string& fold
     data->m_bFromFolder = true;
     data->m_bVietnameseOrder = vietnameseOrder;
     std::vector<std::string> lines;
-    for (std::size_t k = 0; k < kFiles.size(); ++k) {
-        const std::string path = folder + kFiles[k];
+    for (std::size_t k = 0; k < kAllFiles; ++k) {
+        const std::string name = FileName(k);
+        const std::string path = folder + name;
         // The signature is taken before the read: a change during the read
         // shows at the next check.
         data->m_signatures[k] = SignatureOf(path);
-        const bool read = CLanguageFile::Read(path, lines);
-        if (!read && previous && std::string(kFiles[k]) == kTitlesFile) {
+        const bool read = CLanguageFile::Read(path, lines, k < kFiles.size());
+        if (!read && previous && name == kTitlesFile) {
             data->m_titles = previous->m_titles.WithOrder(vietnameseOrder);   // the old titles stay
             continue;
         }
-        data->Take(kFiles[k], read ? &lines : nullptr);
+        data->Take(name, read ? &lines : nullptr);
     }
     return data;
 }
@@ -84,8 +90,8 @@ bool CLanguageData::IsCurrent() const
 {
     if (!m_bFromFolder)
         return true;
-    for (std::size_t k = 0; k < kFiles.size(); ++k) {
-        if (!(SignatureOf(m_strFolder + kFiles[k]) == m_signatures[k]))
+    for (std::size_t k = 0; k < kAllFiles; ++k) {
+        if (!(SignatureOf(m_strFolder + FileName(k)) == m_signatures[k]))
             return false;
     }
     return true;
@@ -97,12 +103,20 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
     const std::vector<std::string>& kept = lines ? *lines : kNoLines;
     if (name == kTitlesFile) {
         m_titles = CTitleList(kept, m_bVietnameseOrder);
-    } else if (name == kFeastsFile) {
-        m_feasts.clear();
+    } else if (name == kFeastsFile || name == kLunarFeastsFile) {
+        std::vector<FEASTLINE>& feasts = name == kFeastsFile ? m_feasts : m_lunarFeasts;
+        feasts.clear();
         FEASTLINE feast;
         for (const std::string& line : kept) {
             if (ParseFeastLine(line, feast))
-                m_feasts.push_back(feast);
+                feasts.push_back(feast);
+        }
+    } else if (name == kMoveableNotesFile) {
+        m_moveableNotes.clear();
+        MOVEABLENOTE note;
+        for (const std::string& line : kept) {
+            if (ParseMoveableLine(line, note))
+                m_moveableNotes.push_back(note);
         }
     } else if (const int list = LectionaryIndex(name); list >= 0) {
         m_hasLectionary[list] = lines != nullptr;
@@ -111,8 +125,9 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
         for (const std::string& line : kept)
             m_lectionaries[list].push_back(LectionaryEntry(line));
     } else {
-        CollectDayNotes(kept, [this](const std::string& note, int month, int day) {
-            m_notes.push_back(DAYNOTE{month, day, note});
+        std::vector<DAYNOTE>& notes = name == "uNote.txt" ? m_userNotes : name == kLunarNotesFile ? m_lunarNotes : m_notes;
+        CollectDayNotes(kept, [&notes](const std::string& note, int month, int day) {
+            notes.push_back(DAYNOTE{month, day, note});
         });
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The data files of one language folder, read and parsed once: the titles,
-// the fixed feasts, the five lectionaries and the dated notes. This is the
+// the fixed feasts, the five lectionaries, the dated notes, and the
+// lunar-dated celebrations and notes and the moveable notes. This is the
 // only place where the engine reads files; a year's computation reads only
 // this value, which can be shared by every engine of the program.
 //
@@ -8,12 +9,15 @@
 // Returned: the parsed data, and a cheap check (size, modification time and
 // identity of each file) that tells whether the folder still holds what was
 // read.
-// Notes: a missing file is reported "File %s not found!" when the folder is
-// read and then holds nothing; a missing lectionary makes the years of its
-// cycle fail (see ComputeYearTable).
+// Notes: a missing file of kFiles is reported "File %s not found!" when the
+// folder is read and then holds nothing; a missing lectionary makes the
+// years of its cycle fail (see ComputeYearTable). The files of
+// kOptionalFiles came later: a folder without them (an older one, or a
+// language not yet translated) works on silently without what they add.
 
 #include "engine/DayNotes.h"
 #include "engine/FeastLine.h"
+#include "engine/MoveableNotes.h"
 #include "engine/TitleList.h"
 
 #include <array>
@@ -33,6 +37,12 @@ public:
     static constexpr std::array<const char*, 10> kFiles = {
         "utitles.txt",      "uLectionaryA.txt", "uLectionaryB.txt", "uLectionaryC.txt", "uLectionary1.txt",
         "uLectionary2.txt", "ufeast.txt",       "uLocal.txt",       "uOrdo.txt",        "uNote.txt"};
+    static constexpr const char* kLunarFeastsFile = "uLunar.txt";
+    static constexpr const char* kLunarNotesFile = "uLunarNote.txt";
+    static constexpr const char* kMoveableNotesFile = "uMoveable.txt";
+    // Read after kFiles, never reported when missing.
+    static constexpr std::array<const char*, 3> kOptionalFiles = {kLunarFeastsFile, kLunarNotesFile,
+                                                                  kMoveableNotesFile};
 
     // Kept lines by file name, as CLanguageFile::Read gives them.
     using FILELINES = std::map<std::string, std::vector<std::string>>;
@@ -62,8 +72,15 @@ public:
     // ones); null when that file is missing.
     const std::vector<std::string>* SundayLectionary(int year) const;
     const std::vector<std::string>* WeekdayLectionary(int year) const;
-    // The notes of "uLocal.txt", "uOrdo.txt" and "uNote.txt", in that order.
+    // The notes of "uLocal.txt" and "uOrdo.txt", in that order.
     const std::vector<DAYNOTE>& Notes() const { return m_notes; }
+    // The user's notes ("uNote.txt"), shown after all others.
+    const std::vector<DAYNOTE>& UserNotes() const { return m_userNotes; }
+    // The lunar-dated celebrations and notes (day and month lunar) and the
+    // moveable notes.
+    const std::vector<FEASTLINE>& LunarFeasts() const { return m_lunarFeasts; }
+    const std::vector<DAYNOTE>& LunarNotes() const { return m_lunarNotes; }
+    const std::vector<MOVEABLENOTE>& MoveableNotes() const { return m_moveableNotes; }
 
 private:
     struct FILESIGNATURE
@@ -78,15 +95,22 @@ private:
 
     // Takes the kept lines of file `name`, or nullptr for a missing file.
     void Take(const std::string& name, const std::vector<std::string>* lines);
+    // The name of file `k` of kFiles, then of kOptionalFiles.
+    static constexpr std::size_t kAllFiles = kFiles.size() + kOptionalFiles.size();
+    static const char* FileName(std::size_t k);
 
     std::string m_strFolder;
     bool m_bFromFolder = false;
-    std::array<FILESIGNATURE, kFiles.size()> m_signatures{};
+    std::array<FILESIGNATURE, kAllFiles> m_signatures{};
     CTitleList m_titles;
     std::vector<FEASTLINE> m_feasts;
     std::array<std::vector<std::string>, 5> m_lectionaries;   // A, B, C, 1, 2
     std::array<bool, 5> m_hasLectionary{};
     std::vector<DAYNOTE> m_notes;
+    std::vector<DAYNOTE> m_userNotes;
+    std::vector<FEASTLINE> m_lunarFeasts;
+    std::vector<DAYNOTE> m_lunarNotes;
+    std::vector<MOVEABLENOTE> m_moveableNotes;
     bool m_bVietnameseOrder = true;
 };
 

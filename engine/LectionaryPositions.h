@@ -33,6 +33,7 @@ enum : int {
     kWeekdayDecember18 = 24,
     kWeekdayDecember26 = 25,            // 25..30: 26 to 31 December
     kWeekdayJanuary1 = 31,              // 31..42: 1 to 12 January
+    kWeekdayJanuary7 = 37,              // 37..42: 7 to 12 January, or Monday to Saturday after a Sunday Epiphany
     kWeekdayAshWednesday = 47,          // 47..50: Ash Wednesday to the Saturday after it
     kWeekdayFirstLent = 51,             // Lent weekdays in order from the first Monday
     kWeekdayEasterOctave = 86,          // + day after Easter (1..6): 87..92
@@ -40,7 +41,8 @@ enum : int {
     kWeekdayEasterSeventhTuesday = 333, // 333..337: Tuesday to Saturday of the seventh week of Easter
     kWeekdayFirstOrdinary = 129,        // 129..332: Ordinary Time weekdays in order
     kWeekdayLastOrdinary = 332,
-    kWeekdayPositions = 338,
+    kWeekdayMaryMotherOfTheChurch = 338,   // appended: the Monday after Pentecost
+    kWeekdayPositions = 339,
 };
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "engine/PsalterMarks.h"
 
+#include "engine/TemporalCycle.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTexts.h"
 
@@ -10,9 +11,9 @@ namespace
 constexpr int kDaysInWeek = 7;
 constexpr int kMondaysAfterPentecost = 3;
 
-bool IsUtf8Continuation(char ch)
+bool IsRomanDigit(char ch)
 {
-    return (static_cast<unsigned char>(ch) & 0xC0) == 0x80;
+    return ch == 'I' || ch == 'V';
 }
 } // namespace
 
@@ -22,26 +23,17 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
     for (int k = 0; k < kMondaysAfterPentecost; ++k) {
         const int d = anchors.nPentecost + 1 + kDaysInWeek * k;
         if (table.InYear(d))
-            days[d].strReadings += titles.PsalterMark(PsalterWeek(k + anchors.nWeekAtLent + 1));
+            days[d].strReadings += titles.PsalterMark(PsalterWeek(OrdinaryWeekAfterPentecost(anchors, d)));
     }
     days[anchors.nBaptism].strReadings += titles.PsalterMark(1);
 
-    const std::string markPrefix = "<br>" + titles.Title(kTitlePsalterLabel) + " ";
     for (int p = 0; p < table.nDaysInYear; ++p) {
         std::string& readings = days[p].strReadings;
         if (days[p].nWeekday != 0 || days[p].nRank <= kRankSunday)
             continue;
-        const std::size_t at = readings.find(markPrefix);
-        if (at == std::string::npos)
+        const std::string mark = PsalterMarkIn(readings, titles);
+        if (mark.empty())
             continue;
-        // The mark is the prefix and the one character after it (the digit).
-        std::size_t end = at + markPrefix.size();
-        if (end < readings.size()) {
-            ++end;
-            while (end < readings.size() && IsUtf8Continuation(readings[end]))
-                ++end;
-        }
-        const std::string mark = readings.substr(at, end - at);
         for (std::size_t found; (found = readings.find(mark)) != std::string::npos;)
             readings.erase(found, mark.size());
         for (int k = 1; k < kDaysInWeek && p + k < table.nDaysInYear; ++k) {
@@ -51,6 +43,19 @@ void SetPsalterWeekMarks(YEARTABLE& table, const CTitleList& titles, const SEASO
             }
         }
     }
+}
+
+std::string PsalterMarkIn(const std::string& readings, const CTitleList& titles)
+{
+    const std::string prefix = "<br>" + titles.Title(kTitlePsalterLabel) + " ";
+    const std::size_t at = readings.find(prefix);
+    if (at == std::string::npos)
+        return std::string();
+    // The mark is the prefix and the Roman numeral after it.
+    std::size_t end = at + prefix.size();
+    while (end < readings.size() && IsRomanDigit(readings[end]))
+        ++end;
+    return readings.substr(at, end - at);
 }
 
 } // namespace talvoren

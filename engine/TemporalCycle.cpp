@@ -96,6 +96,8 @@ SEASONANCHORS ComputeSeasonAnchors(int year, const CALENDARSETTINGS& settings)
     anchors.nChristmas = DayOfYear(year, 12, 25);
     anchors.nFirstSunday = anchors.nEaster % kDaysInWeek;
     anchors.nAshWednesday = anchors.nEaster + kAshWednesday;
+    anchors.nAshWednesdayKept = anchors.nAshWednesday;
+    anchors.nAscension = anchors.nEaster + (settings.bAscensionSunday ? kAscensionSunday : kAscensionThursday);
     anchors.nPentecost = anchors.nEaster + kPentecost;
 
     // Advent starts on the fourth Sunday before Christmas.
@@ -124,10 +126,16 @@ int SacredHeartDay(const SEASONANCHORS& anchors)
     return anchors.nEaster + kSacredHeart;
 }
 
+int OrdinaryWeekAfterPentecost(const SEASONANCHORS& anchors, int day)
+{
+    return kLastOrdinaryWeek - (anchors.nAdventStart - 1 - day) / kDaysInWeek;
+}
+
 void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,
                                const CALENDARSETTINGS& settings)
 {
     const int baptism = anchors.nBaptism;
+    table.days[0].nSeason = kSeasonChristmas;   // 1 January, the octave day of Christmas
     if (settings.bEpiphanyJan6) {
         for (int d = kJanuary2; d <= kJanuary5; ++d) {
             DAYRECORD& day = table.days[d];
@@ -161,7 +169,10 @@ void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const 
             day.nRank = kRankSolemnity;
             day.strReadings = texts.SundayEntry(kSundayEpiphany);
         } else if (d < baptism) {
+            // The lectionary's sets "for 7 January or the Monday after
+            // Epiphany" and the days after it, read by weekday.
             day.strCelebration = texts.Title(kTitleAfterEpiphany + day.nWeekday);
+            day.strReadings = texts.WeekdayEntry(kWeekdayJanuary7 + day.nWeekday - 1);
         } else {
             day.strCelebration = texts.Title(kTitleBaptism);
             day.nRank = kRankFeastOfLord;
@@ -220,6 +231,7 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
     // Easter Sunday, its octave and the Second Sunday of Easter.
     for (int k = 0; k <= kSecondSundayOfEaster; ++k) {
         SetDay(table, p + k, texts.Title(kTitleEaster + k), kRankSolemnity, kColourWhite, kSeasonPrivileged);
+        table.days[p + k].bNoRankLabel = k > 0;   // the ordos print no rank in the octave
         if (k == 0)
             table.days[p].strReadings = texts.SundayEntry(kSundayEaster);
         else if (k == kSecondSundayOfEaster)
@@ -253,9 +265,8 @@ void SetEasterSeason(YEARTABLE& table, const CYearTexts& texts, const SEASONANCH
             ++week;
     }
 
-    const int ascension = p + (settings.bAscensionSunday ? kAscensionSunday : kAscensionThursday);
-    SetDay(table, ascension, texts.Title(kTitleAscension), kRankSolemnity, kColourWhite, kSeasonEaster);
-    table.days[ascension].strReadings = texts.SundayEntry(kSundayAscension);
+    SetDay(table, anchors.nAscension, texts.Title(kTitleAscension), kRankSolemnity, kColourWhite, kSeasonEaster);
+    table.days[anchors.nAscension].strReadings = texts.SundayEntry(kSundayAscension);
 
     SetDay(table, p + kTrinity, texts.Title(kTitleTrinity), kRankSolemnity, kColourWhite, kSeasonOrdinary);
     table.days[p + kTrinity].strReadings = texts.SundayEntry(kSundayTrinity);
@@ -296,6 +307,7 @@ void SetAdvent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& a
 void SetChristmasSeasonDecember(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
 {
     const int christmas = anchors.nChristmas;
+    table.days[christmas].nSeason = kSeasonChristmas;
     for (int d = christmas + 1; d < table.nDaysInYear; ++d) {
         DAYRECORD& day = table.days[d];
         if (day.nWeekday == 0) {
@@ -367,6 +379,19 @@ void SetOrdinaryTimeAfterPentecost(YEARTABLE& table, const CYearTexts& texts, co
             --weekdayPosition;
         }
     }
+}
+
+void SetMaryMotherOfTheChurch(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors)
+{
+    constexpr int kFirstYear = 2018;   // decree of the Congregation for Divine Worship, 11 February 2018
+    const std::string& title = texts.Title(kTitleMaryMotherOfTheChurch);
+    if (table.nYear < kFirstYear || title.empty())
+        return;
+    const int monday = anchors.nPentecost + 1;
+    SetDay(table, monday, title, kRankMemorial, kColourWhite, kSeasonOrdinary);
+    const std::string& readings = texts.WeekdayEntry(kWeekdayMaryMotherOfTheChurch);
+    if (!readings.empty())
+        table.days[monday].strReadings = readings;
 }
 
 } // namespace talvoren

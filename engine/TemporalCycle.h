@@ -23,6 +23,10 @@ SEASONANCHORS ComputeSeasonAnchors(int year, const CALENDARSETTINGS& settings);
 int CorpusChristiDay(const SEASONANCHORS& anchors, const CALENDARSETTINGS& settings);
 // The Sacred Heart: the Friday after the second Sunday after Pentecost.
 int SacredHeartDay(const SEASONANCHORS& anchors);
+// The week of Ordinary Time (1..34) of day `day` after Pentecost, counted back
+// from the Saturday before Advent (week 34), as SetOrdinaryTimeAfterPentecost
+// counts it.
+int OrdinaryWeekAfterPentecost(const SEASONANCHORS& anchors, int day);
 
 // The steps, each for the days it claims.
 void SetChristmasSeasonJanuary(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors,
@@ -35,5 +39,10 @@ void SetChristmasSeasonDecember(YEARTABLE& table, const CYearTexts& texts, const
 // Returns the week of Ordinary Time that Ash Wednesday interrupts.
 int SetOrdinaryTimeBeforeLent(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
 void SetOrdinaryTimeAfterPentecost(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
+// From 2018 on, the Monday after Pentecost is the memorial of Mary, Mother of
+// the Church (white, its proper readings); a titles list without its entry
+// leaves the Monday as it was. Runs after Ordinary Time, which would write
+// over its readings, and before the feasts, of which only a feast prevails.
+void SetMaryMotherOfTheChurch(YEARTABLE& table, const CYearTexts& texts, const SEASONANCHORS& anchors);
 
 } // namespace talvoren

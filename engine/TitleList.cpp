@@ -35,6 +35,11 @@ const std::string& CTitleList::MonthName(int month) const
     return month < 1 || month > kMonthsInYear ? kEmpty : Title(kTitleFirstMonthName + month - 1);
 }
 
+const std::string& CTitleList::LunarMonthName(int month) const
+{
+    return month < 1 || month > kMonthsInYear ? kEmpty : Title(kTitleFirstLunarMonthName + month - 1);
+}
+
 std::string CTitleList::Compose(int season, int week, int weekday) const
 {
     const std::string ordinal = TruncateUtf16(Title(kTitleFirstOrdinal + week - 1), kTitleUnits);
@@ -61,7 +66,10 @@ std::string CTitleList::Compose(int season, int week, int weekday) const
 
 std::string CTitleList::PsalterMark(int week) const
 {
-    return "<br>" + Title(kTitlePsalterLabel) + " " + std::to_string(week);
+    // The ordos write the week in Roman numerals ("Thánh vịnh tuần IV").
+    static const char* const kNumerals[] = {"I", "II", "III", "IV"};
+    const std::string numeral = week >= 1 && week <= 4 ? kNumerals[week - 1] : std::to_string(week);
+    return "<br>" + Title(kTitlePsalterLabel) + " " + numeral;
 }
 
 } // namespace talvoren

@@ -20,6 +20,9 @@ public:
     // "" for a weekday outside 0..6 (0 = Sunday) or a month outside 1..12.
     const std::string& WeekdayName(int weekday) const;
     const std::string& MonthName(int month) const;
+    // The name of lunar month `month` ("Tháng Giêng" .. "Tháng Chạp");
+    // "" for a month outside 1..12 or a list without the lunar names.
+    const std::string& LunarMonthName(int month) const;
     bool IsVietnameseOrder() const { return m_bVietnameseOrder; }
     // The same titles in another word order.
     CTitleList WithOrder(bool vietnameseOrder) const { return CTitleList(m_titles, vietnameseOrder); }
@@ -32,8 +35,8 @@ public:
     // units.
     std::string Compose(int season, int week, int weekday) const;
 
-    // "<br>" + psalter label + " " + the week's number: the psalter-week mark
-    // at the end of a day's readings.
+    // "<br>" + psalter label + " " + the week (1..4) in Roman numerals: the
+    // psalter-week mark at the end of a day's readings.
     std::string PsalterMark(int week) const;
 
 private:

@@ -26,14 +26,20 @@ enum : int {
     kTitleWeekdayName = 86,         // + weekday (0 = Sunday .. 6): 86..92
     kTitleWeekWord = 93,            // "week", or a pattern where "*" stands for the ordinal
     kTitleFirstMonthName = 94,      // 94..105: January .. December
-    kTitleRankSuffix = 106,         // after the celebration of a great feast
+    kTitleSolemnityLabel = 106,     // the rank label after the celebration of a solemnity
     kTitleYearLabel = 107,
     kTitlePsalterLabel = 108,
     kTitleDevotionMondaySaturday = 109,
     kTitleDevotionTuesdayFriday = 110,
     kTitleDevotionSundayWednesday = 111,
     kTitleDevotionThursday = 112,
-    kTitleCount = 113,
+    // Appended later; a list that ends before them leaves the feature out.
+    kTitleFeastLabel = 113,         // the rank label after the celebration of a feast
+    kTitleMaryMotherOfTheChurch = 114,
+    kTitleHoursOfAshWednesday = 115,   // the note of an Ash Wednesday whose Mass moved to the fourth day of Tết
+    kTitleColourMark = 115,         // + colour code (kColourGreen .. kColourBlack): 116..121
+    kTitleFirstLunarMonthName = 122,   // 122..133: the lunar months 1 .. 12
+    kTitleCount = 134,
 };
 
 } // namespace talvoren

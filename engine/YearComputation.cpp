@@ -4,6 +4,9 @@
 #include "engine/DayNotes.h"
 #include "engine/FeastCalendar.h"
 #include "engine/Lectionary.h"
+#include "engine/LunarCelebrations.h"
+#include "engine/LunarDays.h"
+#include "engine/MoveableNotes.h"
 #include "engine/PsalterMarks.h"
 #include "engine/TemporalCycle.h"
 
@@ -59,9 +62,17 @@ YEARTABLE ComputeYearTable(int year, const CALENDARSETTINGS& settings, const CLa
     SetChristmasSeasonDecember(table, texts, anchors);
     anchors.nWeekAtLent = SetOrdinaryTimeBeforeLent(table, texts, anchors);
     SetOrdinaryTimeAfterPentecost(table, texts, anchors);
-    ApplyFeasts(table, data.Feasts());
+    SetMaryMotherOfTheChurch(table, texts, anchors);
+    ApplyFeasts(table, data.Feasts(), data.Titles());
+    // The lunar dates are worked out only for a folder that has lunar lines.
+    const bool lunar = !data.LunarFeasts().empty() || !data.LunarNotes().empty();
+    const std::vector<LUNARDAY> lunarDays = lunar ? LunarDaysOf(table) : std::vector<LUNARDAY>();
+    anchors.nAshWednesdayKept = ApplyLunarCelebrations(table, data.LunarFeasts(), lunarDays, data.Titles());
     ApplyDeferredReadings(table, texts, anchors, settings);
     ApplyDayNotes(table, data.Notes());
+    ApplyLunarNotes(table, data.LunarNotes(), lunarDays);
+    ApplyMoveableNotes(table, data.MoveableNotes(), anchors);
+    ApplyDayNotes(table, data.UserNotes());
     SetPsalterWeekMarks(table, data.Titles(), anchors);
     table.anchors = anchors;
     table.bComplete = true;

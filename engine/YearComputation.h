@@ -10,7 +10,9 @@ namespace talvoren
 // Given a year within YEARTABLE::kFirstYear..kLastYear, the settings and the
 // language data: the year's table. Steps, in order: dates and weekdays (all
 // ordinary green weekdays, Sundays ranked), the readings fixed by date, the
-// temporal cycle, the fixed feasts, the deferred readings, the day notes,
+// temporal cycle (with Mary, Mother of the Church), the fixed feasts, the
+// lunar-dated celebrations (and Ash Wednesday moved off Tết), the deferred
+// readings, the notes (local and ordo, lunar-dated, moveable, the user's),
 // the psalter-week marks.
 // On bad input: a year outside the range gives an empty table (nYear 0); a
 // missing lectionary of the year's cycles gives a table of dates, weekdays,

@@ -17,6 +17,8 @@ struct SEASONANCHORS
     int nFirstSunday = 0;     // 0..6: index of the first Sunday of the year
     int nBaptism = 0;         // the Baptism of the Lord (a Sunday, or the Monday after Epiphany)
     int nAshWednesday = 0;
+    int nAshWednesdayKept = 0;   // the day its Mass is kept: Mồng Bốn when it falls on Mồng Một to Ba
+    int nAscension = 0;          // Thursday or Sunday, by the settings
     int nPentecost = 0;
     int nAdventStart = 0;     // the First Sunday of Advent
     int nWeekAtLent = 0;      // the week of Ordinary Time that Ash Wednesday interrupts

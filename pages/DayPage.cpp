@@ -6,6 +6,7 @@
 #include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
+#include "pages/RankLabel.h"
 
 namespace talvoren
 {
@@ -46,20 +47,22 @@ std::string CDayPage::Render(int year, int month, int day) const
                  record.nRank >= kRankSunday ? "Red" : "Navy",
                  SanitizeHtml(m_titles.WeekdayName(record.nWeekday)).c_str());
 
-    // A leap month shows like the regular month of its number.
+    // A leap month shows like the regular month of its number; a titles list
+    // without the lunar month names gives the civil month's name.
     CLunarCalendar lunar;
     lunar.SetSolarDate(m_year.nYear, record.nMonth, record.nDay);
+    const std::string& lunarName = m_titles.LunarMonthName(lunar.GetLunarMonth());
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"color:black\"><br><b> %d %s %s <br><hr width=\"60%%\"></b></td></tr>",
-                 lunar.GetLunarDay(), SanitizeHtml(m_titles.MonthName(lunar.GetLunarMonth())).c_str(),
+                 lunar.GetLunarDay(),
+                 SanitizeHtml(lunarName.empty() ? m_titles.MonthName(lunar.GetLunarMonth()) : lunarName).c_str(),
                  lunar.GetYearName().c_str());
 
-    const bool great = record.nRank == kRankFeastOfLord || record.nRank == kRankSolemnity;
-    const std::string suffix = great ? SanitizeHtml(m_titles.Title(kTitleRankSuffix)) : std::string();
+    const std::string label = SanitizeHtml(RankLabel(record, m_titles));
     AppendFormat(page,
                  "<tr><td align=CENTER><b><FONT COLOR=Navy>%s. %s</FONT></b><br><br><FONT size='1' COLOR=Red>%s</FONT>"
                  "<br><br><b><FONT COLOR=Blue>%s</FONT></b></td></tr>",
-                 record.strCelebration.c_str(), suffix.c_str(), record.strReadings.c_str(),
+                 record.strCelebration.c_str(), label.c_str(), record.strReadings.c_str(),
                  SanitizeHtml(m_titles.Title(DevotionTitle(record.nWeekday))).c_str());
     page += "</tr></table></div>";
     return page;

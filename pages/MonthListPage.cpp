@@ -6,6 +6,7 @@
 #include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
+#include "pages/RankLabel.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -107,22 +108,26 @@ std::string CMonthListPage::Render(int first, int end) const
             lunarMonth = lunar.GetLunarMonth();
             leapMonth = lunar.IsLeapMonth();
         }
+        // The first row and the first day of a lunar month name the month
+        // (when the titles list has the lunar month names).
         lunarText.clear();
+        AppendFormat(lunarText, "%d-%d", lunarDay, lunarMonth);
+        const std::string lunarName = SanitizeHtml(m_titles.LunarMonthName(lunarMonth));
+        if ((i == from || lunarDay == 1) && !lunarName.empty())
+            lunarText += " " + lunarName;
         if (i == from)
-            AppendFormat(lunarText, "%d-%d %s", lunarDay, lunarMonth, yearName.c_str());
-        else
-            AppendFormat(lunarText, "%d-%d", lunarDay, lunarMonth);
+            lunarText += " " + yearName;
 
         const char* background = day.nWeekday == 0 ? "#00CC00" : "White";
 
         celebration.clear();
+        const std::string label = SanitizeHtml(RankLabelSuffix(day, m_titles));
         if (day.nRank == kRankSunday)
             AppendFormat(celebration, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank == kRankFeastOfLord || day.nRank == kRankSolemnity)
-            AppendFormat(celebration, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         SanitizeHtml(m_titles.Title(kTitleRankSuffix)).c_str());
+            AppendFormat(celebration, "<FONT COLOR=Red><b>%s%s</b></FONT>", day.strCelebration.c_str(), label.c_str());
         else
-            celebration += day.strCelebration;
+            celebration += day.strCelebration + label;
         if (!day.strReadings.empty())
             celebration += "<BR>";
         celebration += day.strReadings;
@@ -133,8 +138,10 @@ std::string CMonthListPage::Render(int first, int end) const
         if (lunarMonth == 1 && lunarDay == 1 && !leapMonth) {
             background = "#FFFFCC";
             yearName = lunar.GetYearName();
-            lunarText.clear();
-            AppendFormat(lunarText, "%d-%d %s", 1, 1, yearName.c_str());
+            lunarText = "1-1";
+            if (!lunarName.empty())
+                lunarText += " " + lunarName;
+            lunarText += " " + yearName;
             celebration += "<br>";
             celebration += kNewYearNote;
         }

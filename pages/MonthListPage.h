@@ -32,7 +32,10 @@ public:
     // then a row per day (a range may cross month ends). An empty range gives
     // the header only; indexes outside the held year are left out.
     // Lunar dates: one conversion for the first row, then only on days whose
-    // lunar day would reach 29 or more (about three per month).
+    // lunar day would reach 29 or more (about three per month). They read
+    // "day-month"; the first row and the first day of a lunar month add the
+    // month's name (titles 122..133, when the list has them), and the first
+    // row and the new year the name of the lunar year.
     std::string Render(int first, int end) const;
 
     // The colour abbreviation of colour code `colour` ("" outside 0..6).

@@ -5,6 +5,7 @@
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
 #include "pages/PageFormat.h"
+#include "pages/RankLabel.h"
 
 #include <algorithm>
 
@@ -81,13 +82,13 @@ std::string CMonthTablePage::Render(int first, int end) const
         const DAYRECORD day = WhitelistedDay(m_year.Day(i));
         // Every rank above a Sunday's gets the red form here.
         text.clear();
+        const std::string label = SanitizeHtml(RankLabelSuffix(day, m_titles));
         if (day.nRank == kRankSunday)
             AppendFormat(text, "<FONT COLOR=Navy>%s</FONT>", day.strCelebration.c_str());
         else if (day.nRank > kRankSunday)
-            AppendFormat(text, "<FONT COLOR=Red><b>%s. %s</b></FONT>", day.strCelebration.c_str(),
-                         SanitizeHtml(m_titles.Title(kTitleRankSuffix)).c_str());
+            AppendFormat(text, "<FONT COLOR=Red><b>%s%s</b></FONT>", day.strCelebration.c_str(), label.c_str());
         else
-            text = day.strCelebration;
+            text = day.strCelebration + label;
 
         if (day.nWeekday == 0)
             AppendFormat(page,

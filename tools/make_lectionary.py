@@ -51,7 +51,7 @@ BOOKS = {
 }
 
 SUNDAY_SIZE = 76     # positions 0..75
-WEEKDAY_SIZE = 338   # positions 0..337
+WEEKDAY_SIZE = 338   # positions 0..337 of the tables; the files add 338
 NEXT_LETTER = {'A': 'B', 'B': 'C', 'C': 'A'}
 YEAR_MOD_3 = {'A': 1, 'B': 2, 'C': 0}   # letter 'A' + (year + 2) mod 3
 ADVENT_AND_HOLY_FAMILY = (0, 1, 2, 3, 6)
@@ -107,6 +107,15 @@ def sunday_day(pos):
 # The engine reads the weekdays of 17 to 24 December by date: 17 December at
 # position 17, 18 December at 24, 19 to 24 December at 18 to 23.
 DECEMBER_18 = 'Jer 23:5-8; Ps 72:1-2,12-13,18-19; Matt 1:18-25'
+
+# Appended after the positions of the tables: the memorial of the Blessed
+# Virgin Mary, Mother of the Church, on the Monday after Pentecost (decree of
+# the Congregation for Divine Worship of 11 February 2018, Prot. 10/18).
+# Its readings are proper (notification of 24 March 2018, Prot. 138/18); the
+# first reading has an alternative, so the entry is written in the short
+# form here.
+MARY_MOTHER_OF_THE_CHURCH = ('Đức Maria, Mẹ Hội Thánh (thứ Hai sau lễ Hiện Xuống)',
+                             'St 3:9-15,20 hoặc Cv 1:12-14; Tv 87:1-3,5-7; Ga 19:25-34')
 
 
 def weekday_day(pos):
@@ -238,6 +247,8 @@ def convert(tables, output):
             if pos == 24:   # 18 December, read by date; the tables leave the position empty
                 readings = DECEMBER_18
             lines.append((f'{year}-{pos:03d} {label}', short_form(readings, where)))
+        label, entry = MARY_MOTHER_OF_THE_CHURCH
+        lines.append((f'{year}-{WEEKDAY_SIZE:03d} {label}', entry))
         write_file(os.path.join(output, f'uLectionary{year}.txt'), [
             f'Weekday lectionary, Year {"I" if year == "1" else "II"}, read in {"odd" if year == "1" else "even"} civil years.',
             'One line per position, in order: label @ readings. A line without readings keeps the place',

@@ -43,13 +43,15 @@ CConfigDlg::CConfigDlg(const CAppContext& context, QWidget* parent) : QDialog(pa
     m_pOk = ok;
     m_pCancel = cancel;
 
-    // The stored values; when the store cannot be opened the boxes keep
-    // their template captions, unchecked, and the buttons their plain look.
+    // The values in force; when the store cannot be opened the boxes keep
+    // their template captions and the buttons their plain look.
     CONFIGSTATES states;
-    if (ReadConfigOptions(&states)) {
+    const bool stored = ReadConfigOptions(&states);
+    for (std::size_t i = 0; i < kConfigOptionCount; ++i)
+        m_checks[i]->setChecked(states[i]);
+    if (stored) {
         const QFont& vietnamese = context.VietnameseFont();
         for (std::size_t i = 0; i < kConfigOptionCount; ++i) {
-            m_checks[i]->setChecked(states[i]);
             m_checks[i]->setFont(vietnamese);
             m_checks[i]->setText(QString::fromStdString(DecodeVietnameseFontText(table[i].pszCaption)));
             WidenToCaption(m_checks[i]);

@@ -74,17 +74,19 @@ TEST(DialogCaptions, DecodeToVietnamese)
     EXPECT_EQ(count, 12);
 }
 
-TEST_F(ConfigOptionsTest, AFreshStoreReadsUncheckedAndOkCreatesTheValues)
+// Nothing stored: the days the engine keeps then (Epiphany on a Sunday, the
+// Ascension and Corpus Christi on Sunday).
+TEST_F(ConfigOptionsTest, AFreshStoreShowsTheDaysInForceAndOkStoresThem)
 {
     CONFIGSTATES states;
-    states.fill(true);
+    states.fill(false);
     ASSERT_TRUE(ReadConfigOptions(&states));
-    EXPECT_EQ(states, (CONFIGSTATES{false, false, false}));
+    EXPECT_EQ(states, (CONFIGSTATES{false, true, true}));
     std::string error;
     ASSERT_TRUE(WriteConfigOptions(states, &error)) << error;
     EXPECT_EQ(Stored("Epiphany"), 0u);
-    EXPECT_EQ(Stored("Ascension"), 0u);
-    EXPECT_EQ(Stored("CorpusChristi"), 0u);
+    EXPECT_EQ(Stored("Ascension"), 1u);
+    EXPECT_EQ(Stored("CorpusChristi"), 1u);
 }
 
 TEST_F(ConfigOptionsTest, ValuesRoundTripAndAnyNonZeroNumberIsChecked)
@@ -104,7 +106,7 @@ TEST_F(ConfigOptionsTest, ValuesRoundTripAndAnyNonZeroNumberIsChecked)
     EXPECT_EQ(states, (CONFIGSTATES{true, true, true}));
 }
 
-TEST(ConfigOptions, AnUnreachableStoreReadsUncheckedAndRefusesToWrite)
+TEST(ConfigOptions, AnUnreachableStoreShowsTheDaysInForceAndRefusesToWrite)
 {
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CTestFolder folder;
@@ -113,7 +115,7 @@ TEST(ConfigOptions, AnUnreachableStoreReadsUncheckedAndRefusesToWrite)
     CONFIGSTATES states;
     states.fill(true);
     EXPECT_FALSE(ReadConfigOptions(&states));
-    EXPECT_EQ(states, (CONFIGSTATES{false, false, false}));
+    EXPECT_EQ(states, (CONFIGSTATES{false, true, true}));
     std::string error;
     EXPECT_FALSE(WriteConfigOptions({true, true, true}, &error));
     EXPECT_NE(error.find(folder.File("file/config/settings.ini")), std::string::npos) << error;

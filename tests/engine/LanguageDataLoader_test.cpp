@@ -21,8 +21,8 @@ TEST(LanguageDataLoader, ReadsTheFolderAgainOnlyWhenItChanged)
     data.WriteNotes("uNote.txt", {"2 9 appeared"});   // a missing file that appears
     const auto second = loader.Current();
     ASSERT_NE(second, first);
-    ASSERT_EQ(second->Notes().size(), 1u);
-    EXPECT_EQ(second->Notes()[0].strText, "appeared");
+    ASSERT_EQ(second->UserNotes().size(), 1u);
+    EXPECT_EQ(second->UserNotes()[0].strText, "appeared");
 
     data.WriteNotes("uNote.txt", {"2 9 changed, and longer"});
     EXPECT_NE(loader.Current(), second);

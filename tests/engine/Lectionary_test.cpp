@@ -39,10 +39,10 @@ TEST(Lectionary, PositionsSkipCommentsAndEmptyLinesButKeepLinesWithoutAtSign)
     data.Folder().WriteUtf16("uLectionaryA.txt", {"a@E0", "# a comment", "", "a line without the sign", "c@ E2 @ x"});
     auto engine = data.Engine();
     ASSERT_TRUE(engine->ComputeYear(2002));
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 1)).strReadings, "E0<br>T108 1");
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 8)).strReadings, "<br>T108 2");
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 15)).strReadings, "E2<br>T108 3");
-    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 22)).strReadings, "<br>T108 4") << "beyond the file's end";
+    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 1)).strReadings, "E0<br>T108 I");
+    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 8)).strReadings, "<br>T108 II");
+    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 15)).strReadings, "E2<br>T108 III");
+    EXPECT_EQ(engine->GetDay(engine->GetDayIndex(12, 22)).strReadings, "<br>T108 IV") << "beyond the file's end";
 }
 
 TEST(Lectionary, DeferredReadingsRestoreCorpusChristiAndTheSacredHeart)
@@ -59,18 +59,21 @@ TEST(Lectionary, DeferredReadingsRestoreCorpusChristiAndTheSacredHeart)
 TEST(Lectionary, PsalterWeekMarks)
 {
     CEngineTestData data;
-    const YEARTABLE year = data.Year(2002);
-    EXPECT_EQ(year.anchors.nWeekAtLent, 5);
-    // The three Mondays after Pentecost continue the count from before Lent.
-    struct Case { int month, day; const char* ending; };
-    const Case cases[] = {{5, 20, "<br>T108 2"}, {5, 27, "<br>T108 3"}, {6, 3, "<br>T108 4"},
-                          {1, 14, "<br>T108 1"}, {4, 8, "<br>T108 2"}, {5, 13, "<br>T108 3"}};
+    // The three Mondays after Pentecost take the psalter week of their week
+    // of Ordinary Time: 20 May 2002 is in week VII (psalter week III), 1 June
+    // 2020 in week IX (I), 25 May 2026 in week VIII (IV).
+    struct Case { int year, month, day; const char* ending; };
+    const Case cases[] = {{2002, 5, 20, "<br>T108 III"}, {2002, 5, 27, "<br>T108 IV"}, {2002, 6, 3, "<br>T108 I"},
+                          {2020, 6, 1, "<br>T108 I"},    {2020, 6, 8, "<br>T108 II"},   {2026, 5, 25, "<br>T108 IV"},
+                          {2002, 1, 14, "<br>T108 I"},   {2002, 4, 8, "<br>T108 II"},   {2002, 5, 13, "<br>T108 III"}};
     for (const Case& c : cases) {
+        const YEARTABLE year = data.Year(c.year);
         const std::string& readings = year.Day(year.DayIndex(c.month, c.day)).strReadings;
         const std::string ending = c.ending;
         ASSERT_GE(readings.size(), ending.size());
-        EXPECT_EQ(readings.substr(readings.size() - ending.size()), ending) << c.month << "-" << c.day;
+        EXPECT_EQ(readings.substr(readings.size() - ending.size()), ending) << c.year << "-" << c.month << "-" << c.day;
     }
+    const YEARTABLE year = data.Year(2002);
     const std::string& baptism = year.Day(year.anchors.nBaptism).strReadings;
     EXPECT_EQ(baptism, "SA10") << "the Sunday Baptism hands its mark on";
 }
@@ -82,11 +85,11 @@ TEST(Lectionary, DisplacedSundayMarkGoesToTheNextLowerDayWithinTheWeek)
     data.WriteFeasts({"6 8 L W Sunday feast", "7 8 S W a", "8 8 L W b", "9 8 L W c", "10 8 L W d", "11 8 L W e"});
     const YEARTABLE year = data.Year(2006);
     const std::string& saturday = year.Day(year.DayIndex(8, 12)).strReadings;
-    EXPECT_EQ(saturday.substr(saturday.size() - 10), "<br>T108 2");
+    EXPECT_EQ(saturday.substr(saturday.size() - 11), "<br>T108 II");
     data.WriteFeasts({"6 8 L W Sunday feast", "7 8 S W a", "8 8 L W b", "9 8 L W c", "10 8 L W d", "11 8 L W e",
                       "12 8 L W f"});
     const YEARTABLE full = data.Year(2006);
-    for (int day = 6; day <= 13; ++day)
-        EXPECT_EQ(full.Day(full.DayIndex(8, day)).strReadings.find("<br>T108 2"), std::string::npos)
+    for (int day = 6; day <= 12; ++day)   // (Sunday the 13th has its own mark, III)
+        EXPECT_EQ(full.Day(full.DayIndex(8, day)).strReadings.find("<br>T108 II"), std::string::npos)
             << "no free day in the week: the mark is dropped (" << day << ")";
 }

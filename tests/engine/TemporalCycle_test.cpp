@@ -44,20 +44,20 @@ TEST(TemporalCycle, Year2002)
     EXPECT_EQ(anchors.nPentecost, CEngineTestData::Index(2002, 5, 19));
     EXPECT_EQ(anchors.nAdventStart, CEngineTestData::Index(2002, 12, 1));
     ExpectDays(year, {
-        {1, 1, "", 0, 1, 0, "W2-31"},
+        {1, 1, "", 0, 1, 2, "W2-31"},                                // the octave day of Christmas
         {1, 2, "T4", 0, 2, 2, "W2-32"},                              // Wednesday before Epiphany
         {1, 6, "T0", 10, 2, 2, "SA9"},                               // Epiphany
         {1, 7, "T8", 0, 2, 2, "W2-37"},                              // Monday after Epiphany
         {1, 13, "T1", 6, 2, 2, "SA10"},                              // Baptism; its mark went to Monday
-        {1, 14, "T87 T93 T52 T47", 0, 1, 0, "W2-129<br>T108 1"},
-        {1, 20, "T86 T53 T47", 5, 1, 0, "SA40<br>T108 2"},
+        {1, 14, "T87 T93 T52 T47", 0, 1, 0, "W2-129<br>T108 I"},
+        {1, 20, "T86 T53 T47", 5, 1, 0, "SA40<br>T108 II"},
         {2, 13, "T14", 7, 4, 5, "W2-47"},                            // Ash Wednesday
         {2, 14, "T15", 0, 4, 3, "W2-48"},
-        {2, 17, "T86 T52 T50", 5, 4, 3, "SA12<br>T108 1"},           // First Sunday of Lent
+        {2, 17, "T86 T52 T50", 5, 4, 3, "SA12<br>T108 I"},           // First Sunday of Lent
         {2, 18, "T87 T93 T52 T50", 0, 4, 3, "W2-51"},
-        {3, 10, "T86 T55 T50", 5, 5, 3, "SA15<br>T108 4"},           // Fourth Sunday of Lent, rose
+        {3, 10, "T86 T55 T50", 5, 5, 3, "SA15<br>T108 IV"},           // Fourth Sunday of Lent, rose
         {3, 23, "T92 T93 T56 T50", 0, 4, 3, "W2-80"},
-        {3, 24, "T18", 5, 3, 5, "SA17<br>T108 2"},                   // Palm Sunday
+        {3, 24, "T18", 5, 3, 5, "SA17<br>T108 II"},                   // Palm Sunday
         {3, 25, "T19", 8, 4, 5, "SA18"},
         {3, 28, "T22", 9, 2, 5, "SA21"},                             // Holy Thursday
         {3, 29, "T23", 9, 3, 5, "SA22"},                             // Good Friday
@@ -65,11 +65,11 @@ TEST(TemporalCycle, Year2002)
         {3, 31, "T25", 10, 2, 5, "SA24"},                            // Easter
         {4, 1, "T26", 10, 2, 5, "W2-87"},
         {4, 7, "T32", 10, 2, 5, "SA25"},                             // Second Sunday of Easter
-        {4, 8, "T87 T93 T53 T51", 0, 2, 4, "W2-93<br>T108 2"},
-        {4, 14, "T86 T54 T51", 5, 2, 4, "SA26<br>T108 3"},
+        {4, 8, "T87 T93 T53 T51", 0, 2, 4, "W2-93<br>T108 II"},
+        {4, 14, "T86 T54 T51", 5, 2, 4, "SA26<br>T108 III"},
         {5, 9, "T33", 10, 2, 4, "SA31"},                             // Ascension Thursday
-        {5, 12, "T86 T58 T51", 5, 2, 4, "SA30<br>T108 3"},
-        {5, 13, "T87 T93 T58 T51", 0, 2, 4, "W2-128<br>T108 3"},
+        {5, 12, "T86 T58 T51", 5, 2, 4, "SA30<br>T108 III"},
+        {5, 13, "T87 T93 T58 T51", 0, 2, 4, "W2-128<br>T108 III"},
         {5, 14, "T88 T93 T58 T51", 0, 2, 4, "W2-333"},              // not 129: that is Ordinary Time's
         {5, 18, "T92 T93 T58 T51", 0, 2, 4, "W2-337"},
         {5, 19, "T34", 10, 3, 4, "SA32"},                            // Pentecost
@@ -78,14 +78,14 @@ TEST(TemporalCycle, Year2002)
         {6, 7, "T37", 10, 2, 0, "SA75"},                             // Sacred Heart
         {6, 8, "T38", 3, 2, 0, "W2-182"},                            // Immaculate Heart
         {11, 24, "T46", 10, 2, 0, "SA72"},                           // Christ the King
-        {11, 25, "T87 T93 T85 T47", 0, 1, 0, "W2-327 <br>T108 2"},
+        {11, 25, "T87 T93 T85 T47", 0, 1, 0, "W2-327 <br>T108 II"},
         {11, 30, "T92 T93 T85 T47", 0, 1, 0, "W2-332"},
-        {11, 17, "T86 T84 T47", 5, 1, 0, "SA71<br>T108 1"},
-        {12, 1, "T86 T52 T48", 5, 4, 1, "SA0<br>T108 1"},            // First Sunday of Advent
+        {11, 17, "T86 T84 T47", 5, 1, 0, "SA71<br>T108 I"},
+        {12, 1, "T86 T52 T48", 5, 4, 1, "SA0<br>T108 I"},            // First Sunday of Advent
         {12, 2, "T87 T93 T52 T48", 0, 4, 1, "W2-0"},
-        {12, 15, "T86 T54 T48", 5, 5, 1, "SA2<br>T108 3"},           // Third Sunday, rose
+        {12, 15, "T86 T54 T48", 5, 5, 1, "SA2<br>T108 III"},           // Third Sunday, rose
         {12, 24, "T88 T93 T55 T48", 0, 4, 1, "W2-23"},
-        {12, 25, "", 0, 1, 0, ""},                                   // from the feast file only
+        {12, 25, "", 0, 1, 2, ""},                                   // its celebration from the feast file
         {12, 26, "T40", 0, 2, 2, "W2-25"},
         {12, 29, "T39", 6, 2, 2, "SA6"},                             // Holy Family
         {12, 31, "T45", 0, 2, 2, "W2-30"},
@@ -118,11 +118,11 @@ TEST(TemporalCycle, SundayReadingsBySeason)
     const CTitleList titles = CEngineTestData().Language().Data()->Titles();
     const std::vector<std::string> none;
     const CYearTexts texts(titles, none, none);   // entries read empty: only the marks are left
-    EXPECT_EQ(texts.SundayReadings(kSeasonOrdinary, 5, 0), "<br>T108 1");
+    EXPECT_EQ(texts.SundayReadings(kSeasonOrdinary, 5, 0), "<br>T108 I");
     EXPECT_EQ(texts.SundayReadings(kSeasonOrdinary, 5, 3), "");
     EXPECT_EQ(texts.SundayReadings(kSeasonLent, 2, 0), "");
     EXPECT_EQ(texts.SundayReadings(kSeasonChristmas, 2, 0), "");
-    EXPECT_EQ(texts.SundayReadings(kSeasonEaster, 6, 0), "<br>T108 2");
+    EXPECT_EQ(texts.SundayReadings(kSeasonEaster, 6, 0), "<br>T108 II");
 }
 
 TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth)
@@ -141,7 +141,7 @@ TEST(TemporalCycle, EpiphanyOnASundayMovesTheBaptismToMondayOnTheSeventhOrEighth
         EXPECT_EQ(baptism.nRank, 6) << c.year;
         EXPECT_EQ(baptism.nWeekday, c.baptismWeekday) << c.year;
         if (c.baptismWeekday == 1) {   // the Monday Baptism keeps its week-1 mark
-            EXPECT_NE(baptism.strReadings.find("<br>T108 1"), std::string::npos) << c.year;
+            EXPECT_NE(baptism.strReadings.find("<br>T108 I"), std::string::npos) << c.year;
             // and the Tuesday of week 1 reads the first Ordinary Time position
             EXPECT_EQ(year.Day(c.baptismDay).strReadings.substr(0, 6), std::string("W") +
                       (c.year % 2 ? "1" : "2") + "-129") << c.year;
@@ -199,12 +199,39 @@ TEST(TemporalCycle, WeekdaysFrom17To24DecemberReadTheirDate)
     struct Case { int year, day; const char* readings; };
     const Case cases[] = {
         {2002, 16, "W2-12"}, {2002, 17, "W2-17"}, {2002, 18, "W2-24"}, {2002, 19, "W2-18"},
-        {2002, 21, "W2-20"}, {2002, 22, "SA3<br>T108 4"}, {2002, 23, "W2-22"}, {2002, 24, "W2-23"},
-        {2005, 17, "W1-17"}, {2005, 18, "SA3<br>T108 4"}, {2005, 19, "W1-18"}, {2005, 24, "W1-23"},
-        {2006, 17, "SB2<br>T108 3"}, {2006, 18, "W2-24"}, {2006, 23, "W2-22"},
+        {2002, 21, "W2-20"}, {2002, 22, "SA3<br>T108 IV"}, {2002, 23, "W2-22"}, {2002, 24, "W2-23"},
+        {2005, 17, "W1-17"}, {2005, 18, "SA3<br>T108 IV"}, {2005, 19, "W1-18"}, {2005, 24, "W1-23"},
+        {2006, 17, "SB2<br>T108 III"}, {2006, 18, "W2-24"}, {2006, 23, "W2-22"},
     };
     for (const Case& c : cases) {
         const YEARTABLE year = data.Year(c.year);
         EXPECT_EQ(year.Day(year.DayIndex(12, c.day)).strReadings, c.readings) << c.year << "-12-" << c.day;
     }
+}
+
+// Mary, Mother of the Church: the Monday after Pentecost from 2018, white,
+// weekday position 338; a memorial of the feast file gives way, a feast
+// prevails, and a titles list without entry 114 keeps the Monday as it was.
+TEST(TemporalCycle, MaryMotherOfTheChurch)
+{
+    CEngineTestData data;
+    data.WriteFeasts({"1 6 M R Justin", "14 5 F R Matthias\tCv 1:15-17"});
+    struct Case { int year, month, day; const char* celebration; int rank, colour; const char* readings; };
+    const Case cases[] = {
+        {2020, 6, 1, "T114", 3, 2, "W2-338<br>T108 I"},
+        {2018, 5, 21, "T114", 3, 2, "W2-338<br>T108 III"},
+        {2017, 6, 5, "T87 T93 T60 T47", 0, 1, "W1-177<br>T108 I"},   // before the decree
+        {2035, 5, 14, "Matthias", 4, 3, "Cv 1:15-17<br>T108 II"},
+    };
+    for (const Case& c : cases) {
+        const YEARTABLE year = data.Year(c.year);
+        const DAYRECORD& day = year.Day(year.DayIndex(c.month, c.day));
+        const std::string where = std::to_string(c.year);
+        EXPECT_EQ(day.strCelebration, c.celebration) << where;
+        EXPECT_EQ(day.nRank, c.rank) << where;
+        EXPECT_EQ(day.nColour, c.colour) << where;
+        EXPECT_EQ(day.strReadings, c.readings) << where;
+    }
+    data.Language().Lines("utitles.txt").resize(114);
+    EXPECT_EQ(data.Year(2020).Day(CEngineTestData::Index(2020, 6, 1)).strCelebration, "Justin");
 }

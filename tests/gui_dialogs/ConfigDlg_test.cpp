@@ -64,7 +64,9 @@ private slots:
         m_config.reset();
     }
 
-    void aFreshStoreOpensUncheckedAndOkCreatesTheValues()
+    // Nothing stored: the boxes show the days in force (the Ascension and
+    // Corpus Christi on Sunday), and OK stores them.
+    void aFreshStoreShowsTheDaysInForceAndOkStoresThem()
     {
         CConfigDlg dialog(m_context);
         Open(dialog);
@@ -79,7 +81,7 @@ private slots:
             QCheckBox* box = dialog.CheckBox(row.id);
             QVERIFY(box);
             QCOMPARE(box->text(), QString::fromUtf8(row.caption));
-            QVERIFY(!box->isChecked());
+            QCOMPARE(box->isChecked(), row.id != 1012);
             QVERIFY(box->y() > previousTop);   // in the table's order, top to bottom
             previousTop = box->y();
         }
@@ -92,8 +94,8 @@ private slots:
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(IDOK));
         QCOMPARE(Stored("Epiphany"), 0u);
-        QCOMPARE(Stored("Ascension"), 0u);
-        QCOMPARE(Stored("CorpusChristi"), 0u);
+        QCOMPARE(Stored("Ascension"), 1u);
+        QCOMPARE(Stored("CorpusChristi"), 1u);
     }
 
     void storedValuesShowAndOkWritesTheChecks()
@@ -137,8 +139,9 @@ private slots:
         QCOMPARE(Stored("CorpusChristi"), 12345u);
     }
 
-    // The store cannot be reached: the boxes keep "Check1", unchecked, the
-    // buttons their plain look; OK says so and the dialog stays open.
+    // The store cannot be reached: the boxes keep "Check1" and show the days
+    // in force, the buttons their plain look; OK says so and the dialog
+    // stays open.
     void anUnreachableStoreIsReportedOnOk()
     {
         m_config->WriteBytes("file", "not a folder");
@@ -147,7 +150,7 @@ private slots:
         Open(dialog);
         for (int id : {1012, 1013, 1014}) {
             QCOMPARE(dialog.CheckBox(id)->text(), QStringLiteral("Check1"));
-            QVERIFY(!dialog.CheckBox(id)->isChecked());
+            QCOMPARE(dialog.CheckBox(id)->isChecked(), id != 1012);
         }
         QVERIFY(!qobject_cast<CImageButton*>(dialog.OkButton()));
         QTest::mouseClick(dialog.CheckBox(1013), Qt::LeftButton);

@@ -22,9 +22,15 @@ int DaysInMonth(int month)
 
 const char* const kNoteFiles[] = {"uLocal.txt", "uOrdo.txt"};
 
-const char* ObligationNote(int syntax)
+// The holy days of obligation by ecclesiastical province: Hà Nội keeps
+// Christmas, the Ascension (a moveable note), the Assumption and All Saints;
+// Huế and Sài Gòn keep Christmas only.
+const char* ObligationNote(int syntax, bool allProvinces)
 {
-    return syntax == 1 ? "Lễ buộc." : "Holy day of obligation.";
+    if (allProvinces)
+        return syntax == 1 ? "Lễ buộc tại cả ba giáo tỉnh Hà Nội, Huế và Sài Gòn."
+                           : "Holy day of obligation in the three ecclesiastical provinces of Hà Nội, Huế and Sài Gòn.";
+    return syntax == 1 ? "Lễ buộc tại giáo tỉnh Hà Nội." : "Holy day of obligation in the ecclesiastical province of Hà Nội.";
 }
 } // namespace
 
@@ -65,19 +71,26 @@ TEST(DayNotes, BothFoldersNoteTheSameDates)
     }
 }
 
-TEST(DayNotes, HolyDaysOfObligationAreTheFixedOnesOfVietnam)
+TEST(DayNotes, HolyDaysOfObligationByProvince)
 {
-    const std::set<std::pair<int, int>> expected{{25, 12}, {15, 8}, {1, 11}};
+    const std::set<std::pair<int, int>> allProvinces{{25, 12}};
+    const std::set<std::pair<int, int>> haNoi{{15, 8}, {1, 11}};
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
-        std::set<std::pair<int, int>> found;
+        std::set<std::pair<int, int>> foundAll;
+        std::set<std::pair<int, int>> foundHaNoi;
         for (const std::string& line : KeptLines(folder.pszName, "uOrdo.txt")) {
             int day = 0;
             int month = 0;
             std::string text;
-            if (ParseDatedNoteLine(line, day, month, text) && text == ObligationNote(folder.nSyntax))
-                found.emplace(day, month);
+            if (!ParseDatedNoteLine(line, day, month, text))
+                continue;
+            if (text == ObligationNote(folder.nSyntax, true))
+                foundAll.emplace(day, month);
+            if (text == ObligationNote(folder.nSyntax, false))
+                foundHaNoi.emplace(day, month);
         }
-        EXPECT_EQ(found, expected) << folder.pszName;
+        EXPECT_EQ(foundAll, allProvinces) << folder.pszName;
+        EXPECT_EQ(foundHaNoi, haNoi) << folder.pszName;
     }
 }
 
@@ -87,7 +100,7 @@ TEST(DayNotes, NotesFollowTheReadingsOfTheirDay)
         const CCelebrationLanguage data(folder.pszName, folder.nSyntax);
         const YEARTABLE year = data.Year(2026);
         const std::string christmas = year.Day(year.DayIndex(12, 25)).strReadings;
-        const std::string ending = std::string("<br>") + ObligationNote(folder.nSyntax);
+        const std::string ending = std::string("<br>") + ObligationNote(folder.nSyntax, true);
         ASSERT_GT(christmas.size(), ending.size());
         EXPECT_EQ(christmas.substr(christmas.size() - ending.size()), ending) << folder.pszName;
         // 24 November: the solemnity's readings, then the local notes, then

@@ -21,12 +21,14 @@ struct FEASTFIELDS
 {
     int nDay = 0, nMonth = 0;
     char chRank = 0, chColour = 0;
+    bool bNoLabel = false;
     std::string strName, strReadings;
 };
 
-// Splits a line the way the file is written: day, month, rank letter and
-// colour letter separated by single blanks, the name, then a tab and the
-// readings. Returns false for any other shape.
+// Splits a line the way the file is written: day, month, rank letter (with
+// "-" after it when the pages print no rank label) and colour letter
+// separated by single blanks, the name, then a tab and the readings. Returns
+// false for any other shape.
 bool SplitFeastLine(const std::string& line, FEASTFIELDS& fields)
 {
     std::size_t pos = 0;
@@ -37,10 +39,14 @@ bool SplitFeastLine(const std::string& line, FEASTFIELDS& fields)
             value = value * 10 + (line[pos++] - '0');
         return pos > start && pos - start <= 2 && pos < line.size() && line[pos++] == ' ';
     };
-    if (!number(fields.nDay) || !number(fields.nMonth) || pos + 4 > line.size() || line[pos + 1] != ' ' ||
-        line[pos + 3] != ' ')
+    if (!number(fields.nDay) || !number(fields.nMonth) || pos + 4 > line.size())
         return false;
     fields.chRank = line[pos];
+    fields.bNoLabel = line[pos + 1] == '-';
+    if (fields.bNoLabel)
+        ++pos;
+    if (pos + 4 > line.size() || line[pos + 1] != ' ' || line[pos + 3] != ' ')
+        return false;
     fields.chColour = line[pos + 2];
     const std::string rest = line.substr(pos + 4);
     const std::size_t tab = rest.find('\t');
@@ -151,17 +157,19 @@ const std::map<DATE, char> kHigherRanks{
     {{3, 5}, 'F'},   {{14, 5}, 'F'},  {{31, 5}, 'F'},  {{3, 7}, 'F'},   {{22, 7}, 'F'},  {{25, 7}, 'F'},
     {{10, 8}, 'F'},  {{24, 8}, 'F'},  {{8, 9}, 'F'},   {{21, 9}, 'F'},  {{29, 9}, 'F'},  {{18, 10}, 'F'},
     {{28, 10}, 'F'}, {{30, 11}, 'F'}, {{26, 12}, 'F'}, {{27, 12}, 'F'}, {{28, 12}, 'F'},
+    {{1, 10}, 'F'},  {{3, 12}, 'F'},   // patrons of the missions, feasts in Vietnam
 };
 
-// Obligatory memorials of the General Roman Calendar.
+// Obligatory memorials of the General Roman Calendar (1 October and 3
+// December are feasts in Vietnam).
 const std::set<DATE> kMemorials{
     {2, 1},   {17, 1},  {21, 1},  {24, 1},  {26, 1},  {28, 1},  {31, 1},  {5, 2},   {6, 2},   {10, 2},
     {14, 2},  {23, 2},  {7, 3},   {7, 4},   {11, 4},  {29, 4},  {2, 5},   {26, 5},  {1, 6},   {3, 6},
     {5, 6},   {11, 6},  {13, 6},  {21, 6},  {28, 6},  {11, 7},  {15, 7},  {26, 7},  {29, 7},  {31, 7},
     {1, 8},   {4, 8},   {8, 8},   {11, 8},  {14, 8},  {20, 8},  {21, 8},  {22, 8},  {27, 8},  {28, 8},
-    {29, 8},  {3, 9},   {13, 9},  {15, 9},  {16, 9},  {20, 9},  {23, 9},  {27, 9},  {30, 9},  {1, 10},
+    {29, 8},  {3, 9},   {13, 9},  {15, 9},  {16, 9},  {20, 9},  {23, 9},  {27, 9},  {30, 9},
     {2, 10},  {4, 10},  {7, 10},  {15, 10}, {17, 10}, {4, 11},  {10, 11}, {11, 11}, {12, 11}, {17, 11},
-    {21, 11}, {22, 11}, {3, 12},  {7, 12},  {13, 12}, {14, 12},
+    {21, 11}, {22, 11}, {7, 12},  {13, 12}, {14, 12},
 };
 } // namespace
 
@@ -206,8 +214,9 @@ TEST(Feasts, SolemnitiesFeastsAndMemorialsOfTheCalendar)
                 higher[date] = feast.chRank;
             if (feast.chRank == 'M')
                 memorials.insert(date);
-            // A second line of the same rank on a date would never be shown.
-            EXPECT_TRUE(ranksOfDates.insert({date, feast.chRank}).second)
+            // A second line of the same rank on a date would never be shown;
+            // optional memorials of one date are all named.
+            EXPECT_TRUE(ranksOfDates.insert({date, feast.chRank}).second || feast.chRank == 'O')
                 << folder.pszName << " " << feast.nDay << "/" << feast.nMonth;
         }
         EXPECT_EQ(higher, kHigherRanks) << folder.pszName;
@@ -331,8 +340,13 @@ TEST(Feasts, PlacedInTheYearByPrecedence)
         {2024, 12, 9, 10, 2, "Đức Mẹ Vô Nhiễm Nguyên Tội"},   // 8 December a Sunday of Advent
         {2024, 12, 8, 5, 4, nullptr},
         {2026, 2, 22, 5, 4, nullptr},                         // the Chair of Peter yields to a Sunday of Lent
-        {2026, 2, 23, 1, 4, "Thánh Pôlycarpô, giám mục, tử đạo"},   // a memorial in Lent stays violet
+        {2026, 2, 23, 1, 4, "Thứ Hai Tuần I Mùa Chay; Thánh Pôlycarpô, giám mục, tử đạo (Đ)"},   // commemorated
         {2026, 7, 22, 4, 2, "Thánh Maria Mađalêna"},
+        {2026, 10, 1, 4, 2, "Thánh Têrêsa Hài Đồng Giêsu, trinh nữ, tiến sĩ Hội Thánh, bổn mạng các xứ truyền giáo"},
+        {2026, 12, 3, 4, 2, "Thánh Phanxicô Xaviê, linh mục, bổn mạng các xứ truyền giáo"},
+        {2023, 10, 1, 5, 1, nullptr},                         // a feast yields to a Sunday
+        {2024, 12, 23, 1, 4, "Thứ Hai Tuần IV Mùa Vọng; Thánh Gioan Kêty, linh mục (Tr)"},
+        {2026, 2, 3, 2, 1, "Thứ Ba Tuần IV Thường Niên; Thánh Blasiô, giám mục, tử đạo (Đ); Thánh Ansgariô, giám mục (Tr)"},
     };
     const CCelebrationLanguage data("Vietnam", 1);
     for (const CASE& c : cases) {
@@ -345,6 +359,23 @@ TEST(Feasts, PlacedInTheYearByPrecedence)
             EXPECT_EQ(day.strCelebration, c.pszVietnamese);
         } else {
             EXPECT_EQ(day.strCelebration.rfind("Chúa Nhật", 0), 0u) << day.strCelebration;
+        }
+    }
+}
+
+// Each celebration keeps its own colour: the dates whose optional memorials
+// the ordos print with two colours have a line of each colour.
+TEST(Feasts, OptionalMemorialsOfOneDateKeepTheirOwnColours)
+{
+    const DATE twoColours[] = {{3, 2}, {28, 4}, {22, 6}, {7, 8}, {9, 10}, {19, 10}, {23, 11}};
+    for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
+        const std::vector<FEASTFIELDS> feasts = FeastsOf(folder.pszName);
+        for (const DATE& date : twoColours) {
+            std::set<char> colours;
+            for (const FEASTFIELDS& feast : feasts)
+                if (feast.nDay == date.first && feast.nMonth == date.second && feast.chRank == 'O')
+                    colours.insert(feast.chColour);
+            EXPECT_EQ(colours, (std::set<char>{'R', 'W'})) << folder.pszName << " " << date.first << "/" << date.second;
         }
     }
 }

@@ -16,8 +16,8 @@ const std::vector<SHIPPEDFOLDER>& ShippedFolders()
 
 const std::vector<std::string>& LanguageDataFiles()
 {
-    static const std::vector<std::string> files{"utitles.txt", "ufeast.txt", "uLocal.txt", "uOrdo.txt",
-                                                "uNote.txt"};
+    static const std::vector<std::string> files{"utitles.txt", "ufeast.txt",     "uLocal.txt",   "uOrdo.txt",
+                                                "uNote.txt",   "uLunar.txt",     "uLunarNote.txt", "uMoveable.txt"};
     return files;
 }
 

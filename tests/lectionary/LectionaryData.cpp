@@ -19,9 +19,10 @@ const RANGE kSundayRead[] = {{0, 3}, {6, 7}, {9, 10}, {12, 32}, {40, 75}};
 // Weekday positions: 0-23 Advent, 24 18 December, 25-30 26-31 December, 31-42 1-12 January,
 // 47-50 Ash Wednesday to Saturday, 51-80 Lent, 87-92 Easter octave, 93-128
 // Easter + 8 to Easter + 43 without the Sundays, 129-332 Ordinary Time,
-// 333-337 Tuesday to Saturday of the seventh week of Easter.
+// 333-337 Tuesday to Saturday of the seventh week of Easter, 338 Mary, Mother
+// of the Church.
 const RANGE kWeekdayRead[] = {{0, 42}, {47, 80}, {87, 98}, {100, 105}, {107, 112},
-                              {114, 119}, {121, 126}, {128, 337}};
+                              {114, 119}, {121, 126}, {128, 338}};
 } // namespace
 
 std::string LectionaryPath(const std::string& folder, char cycle)

@@ -10,11 +10,11 @@ namespace talvoren
 struct LECTIONARYFILE
 {
     char chCycle;      // 'A', 'B', 'C' (Sunday cycle) or '1', '2' (weekday cycle)
-    int nPositions;    // 76 Sunday positions (0..75), 338 weekday positions (0..337)
+    int nPositions;    // 76 Sunday positions (0..75), 339 weekday positions (0..338)
 };
 
 inline constexpr LECTIONARYFILE kLectionaryFiles[] = {
-    {'A', 76}, {'B', 76}, {'C', 76}, {'1', 338}, {'2', 338}};
+    {'A', 76}, {'B', 76}, {'C', 76}, {'1', 339}, {'2', 339}};
 
 // Language folders of the program folder that carry the lectionaries.
 inline const char* const kLanguageFolders[] = {"Vietnam", "English"};

@@ -1,5 +1,5 @@
 // The shipped lectionaries read by the year engine: every day gets readings,
-// and sample days of every season of 2025-2027 get the readings that the
+// and sample days of every season of 2025-2028 get the readings that the
 // Roman lectionary gives them.
 
 #include "engine/YearComputation.h"
@@ -88,7 +88,11 @@ TEST(LectionaryDays, SampleDaysOfEverySeasonReadTheirLectionary)
         {2025, 12, 28, 0, 0, "Hc 3:3-7,14-17; Tv 128:1-5; Cl 3:12-21; Mt 2:13-15,19-23"},
         {2025, 12, 29, 0, 0, "1 Ga 2:3-11; Tv 96:1-3,5-6; Lc 2:22-35"},
         // 2026: Sunday cycle A (Advent: B), weekday Year II.
-        {2026, 1, 7, 0, 0, "1 Ga 3:22-24; 4:1-6; Tv 2:7-8,10-12; Mt 4:12-17,23-25"},
+        // After Epiphany on Sunday 4 January, the weekdays read by weekday;
+        // before it, and with Epiphany on 6 January, by date.
+        {2026, 1, 5, 0, 0, "1 Ga 3:22-24; 4:1-6; Tv 2:7-8,10-12; Mt 4:12-17,23-25"},
+        {2026, 1, 3, 0, 0, "1 Ga 2:29; 3:1-6; Tv 98:1,3-6; Ga 1:29-34"},
+        {2026, 1, 8, 1, 0, "1 Ga 4:7-10; Tv 72:1-4,7-8; Mc 6:34-44"},
         {2026, 1, 11, 0, 0, "Is 42:1-4,6-7; Tv 29:1-4,9-10; Cv 10:34-38; Mt 3:13-17"},
         {2026, 1, 18, 0, 0, "Is 49:3,5-6; Tv 40:2,4,7-10; 1 Cr 1:1-3; Ga 1:29-34"},
         {2026, 2, 3, 0, 0, "2 Sm 18:9-10,14,24-25,30-32; 19:1-3; Tv 86:1-6; Mc 5:21-43"},
@@ -110,7 +114,8 @@ TEST(LectionaryDays, SampleDaysOfEverySeasonReadTheirLectionary)
         {2026, 12, 27, 0, 0, "St 15:1-6; 21:1-3; Tv 105:1-6,8-9; Dt 11:8,11-12,17-19; Lc 2:22-40"},
         {2026, 12, 31, 0, 0, "1 Ga 2:18-21; Tv 96:1-2,11-13; Ga 1:1-18"},
         // 2027: Sunday cycle B (Advent: C), weekday Year I.
-        {2027, 1, 5, 0, 0, "1 Ga 3:11-21; Tv 100:1-5; Ga 1:43-51"},
+        {2027, 1, 4, 0, 0, "1 Ga 3:22-24; 4:1-6; Tv 2:7-8,10-12; Mt 4:12-17,23-25"},   // Monday after 3 January
+        {2028, 1, 4, 0, 0, "1 Ga 4:7-10; Tv 72:1-4,7-8; Mc 6:34-44"},                   // Tuesday after 2 January
         {2027, 1, 10, 0, 0, "Is 55:1-11; Is 12:2-6; 1 Ga 5:1-9; Mc 1:7-11"},
         {2027, 1, 31, 0, 0, "Đnl 18:15-20; Tv 95:1-2,6-9; 1 Cr 7:32-35; Mc 1:21-28"},
         {2027, 2, 5, 0, 0, "Dt 13:1-8; Tv 27:1,3,5,8-9; Mc 6:14-29"},

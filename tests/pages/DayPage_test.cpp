@@ -59,6 +59,22 @@ TEST(DayPage, LunarLineOnTheFirstDayOfTheLunarYear)
     EXPECT_NE(page.find("<img src='Images/12.jpg'>"), std::string::npos);
 }
 
+// The lunar month by its name, "Tháng Chạp" for the twelfth; a titles list
+// without the lunar names (an older folder) gives the civil month's name.
+TEST(DayPage, LunarMonthNames)
+{
+    CPageTestData data;
+    const YEARTABLE year = data.Year(2002);
+    EXPECT_NE(CDayPage(year, data.Titles()).Render(2002, 2, 10).find("<b> 29 Tháng Chạp T&#226;n T&#7925; "),
+              std::string::npos);
+    std::vector<std::string> titles;
+    for (int n = 0; n < 122; ++n)
+        titles.push_back(data.Titles().Title(n));
+    const CTitleList older(titles, true);
+    EXPECT_NE(CDayPage(year, older).Render(2002, 2, 10).find("<b> 29 Tháng Mười Hai T&#226;n T&#7925; "),
+              std::string::npos);
+}
+
 TEST(DayPage, NewYearsDayAndTheYearBefore)
 {
     CPageTestData data;
@@ -67,7 +83,7 @@ TEST(DayPage, NewYearsDayAndTheYearBefore)
     EXPECT_NE(page.find("<b>Tháng Giêng</b>"), std::string::npos);
     EXPECT_NE(page.find("<img src='Images/1.jpg'>"), std::string::npos);
     EXPECT_NE(page.find("color:Red\">Thứ Tư</td>"), std::string::npos);   // a solemnity on a Wednesday
-    EXPECT_NE(page.find("<FONT COLOR=Navy>Thánh Maria, Mẹ Thiên Chúa. Đại Lễ</FONT>"), std::string::npos);
+    EXPECT_NE(page.find("<FONT COLOR=Navy>Thánh Maria, Mẹ Thiên Chúa. Lễ trọng</FONT>"), std::string::npos);
     // And back: 31 December 2002 (Tuesday, 28th of the eleventh lunar month).
     const std::string back = CDayPage(data.Year(2002), data.Titles()).Render(2002, 12, 31);
     EXPECT_NE(back.find(" 28 Tháng Mười Một Nh&#226;m Ng&#7885; "), std::string::npos);

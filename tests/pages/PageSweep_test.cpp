@@ -74,7 +74,7 @@ TEST(PageSweep, LunarDatesAndNewYearOfEveryMonth)
                 ++newYears;
                 EXPECT_TRUE((day.nMonth == 1 && day.nDay >= 21) || (day.nMonth == 2 && day.nDay <= 20)) << where;
                 EXPECT_FALSE(lunar.IsLeapMonth()) << where;
-                EXPECT_EQ(text, "1-1 " + lunar.GetYearName()) << where;
+                EXPECT_EQ(text, "1-1 Tháng Giêng " + lunar.GetYearName()) << where;
             }
         }
         EXPECT_EQ(newYears, 1) << y;

@@ -1,7 +1,9 @@
-// Ranks 5 to 10 (and two lower ranks) in the three pages: the month list
-// decorates only 5, 6 and 10; the wall calendar puts every rank above 5 in
-// red with the suffix; the day page shows the weekday in red from rank 5 on
-// and the suffix only for 6 and 10. Days of 2008 in the test language.
+// The ranks in the three pages: the month list decorates only 5, 6 and 10;
+// the wall calendar puts every rank above 5 in red; the day page shows the
+// weekday in red from rank 5 on. The rank label follows a solemnity ("Lễ
+// trọng") or a feast and a feast of the Lord ("Lễ kính"), but not the days of
+// the Easter octave; the day page keeps its ". " without one. Days of 2008 in
+// the test language.
 
 #include "pages/DayPage.h"
 #include "pages/MonthListPage.h"
@@ -25,15 +27,16 @@ TEST(RankForms, InTheThreePages)
     } cases[] = {
         {3, 9, 5, "Chúa Nhật V Mùa Chay", "<FONT COLOR=Navy>Chúa Nhật V Mùa Chay</FONT>",
          "<FONT COLOR=Navy>Chúa Nhật V Mùa Chay</FONT>", "Red", "Chúa Nhật V Mùa Chay. "},
-        {2, 2, 6, "Dâng Chúa Vào Đền Thánh", "<FONT COLOR=Red><b>Dâng Chúa Vào Đền Thánh. Đại Lễ</b></FONT>",
-         "<FONT COLOR=Red><b>Dâng Chúa Vào Đền Thánh. Đại Lễ</b></FONT>", "Red", "Dâng Chúa Vào Đền Thánh. Đại Lễ"},
-        {2, 6, 7, "T14", "T14", "<FONT COLOR=Red><b>T14. Đại Lễ</b></FONT>", "Red", "T14. "},
-        {3, 17, 8, "T19", "T19", "<FONT COLOR=Red><b>T19. Đại Lễ</b></FONT>", "Red", "T19. "},
-        {3, 21, 9, "T23", "T23", "<FONT COLOR=Red><b>T23. Đại Lễ</b></FONT>", "Red", "T23. "},
-        {3, 23, 10, "T25", "<FONT COLOR=Red><b>T25. Đại Lễ</b></FONT>", "<FONT COLOR=Red><b>T25. Đại Lễ</b></FONT>",
-         "Red", "T25. Đại Lễ"},
-        {2, 22, 4, "Lập Tông Tòa Thánh Phêrô", "Lập Tông Tòa Thánh Phêrô", "Lập Tông Tòa Thánh Phêrô", "Navy",
-         "Lập Tông Tòa Thánh Phêrô. "},
+        {2, 2, 6, "Dâng Chúa Vào Đền Thánh", "<FONT COLOR=Red><b>Dâng Chúa Vào Đền Thánh. Lễ kính</b></FONT>",
+         "<FONT COLOR=Red><b>Dâng Chúa Vào Đền Thánh. Lễ kính</b></FONT>", "Red", "Dâng Chúa Vào Đền Thánh. Lễ kính"},
+        {2, 6, 7, "T14", "T14", "<FONT COLOR=Red><b>T14</b></FONT>", "Red", "T14. "},
+        {3, 17, 8, "T19", "T19", "<FONT COLOR=Red><b>T19</b></FONT>", "Red", "T19. "},
+        {3, 21, 9, "T23", "T23", "<FONT COLOR=Red><b>T23</b></FONT>", "Red", "T23. "},
+        {3, 23, 10, "T25", "<FONT COLOR=Red><b>T25. Lễ trọng</b></FONT>", "<FONT COLOR=Red><b>T25. Lễ trọng</b></FONT>",
+         "Red", "T25. Lễ trọng"},
+        {3, 24, 10, "T26", "<FONT COLOR=Red><b>T26</b></FONT>", "<FONT COLOR=Red><b>T26</b></FONT>", "Red", "T26. "},
+        {2, 22, 4, "Lập Tông Tòa Thánh Phêrô", "Lập Tông Tòa Thánh Phêrô. Lễ kính", "Lập Tông Tòa Thánh Phêrô. Lễ kính",
+         "Navy", "Lập Tông Tòa Thánh Phêrô. Lễ kính"},
         {1, 2, 3, "Thánh Basiliô và Thánh Grêgôriô", "Thánh Basiliô và Thánh Grêgôriô",
          "Thánh Basiliô và Thánh Grêgôriô", "Navy", "Thánh Basiliô và Thánh Grêgôriô. "},
     };

@@ -65,10 +65,10 @@ TEST(Citations, ExamplesOfTheReadingsTexts)
         {"Dc 9:9", {26}, {{26, 9, "9"}}},
         // A Sunday's four readings; the psalter-week line after "<br>" gives
         // nothing.
-        {"Is 7:10-14; Tv 24:1-6; Rm 1:1-7; Mt 1:18-24<br>Thánh Vịnh Tuần 4",
+        {"Is 7:10-14; Tv 24:1-6; Rm 1:1-7; Mt 1:18-24<br>Thánh vịnh tuần IV",
          {29, 23, 52, 47},
          {{29, 7, "10-14"}, {23, 24, "1-6"}, {52, 1, "1-7"}, {47, 1, "18-24"}}},
-        {"1 Sm 3:3-10,19; Tv 40:2,4,7-10; 1 Cr 6:13-15,17-20; Ga 1:35-42<br>Thánh Vịnh Tuần 2",
+        {"1 Sm 3:3-10,19; Tv 40:2,4,7-10; 1 Cr 6:13-15,17-20; Ga 1:35-42<br>Psalter Week II",
          {9, 23, 53, 50},
          {{9, 3, "3-10,19"}, {23, 40, "2,4,7-10"}, {53, 6, "13-15,17-20"}, {50, 1, "35-42"}}},
         // Leading blanks; blanks inside a citation are ignored.

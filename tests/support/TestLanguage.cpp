@@ -1,6 +1,8 @@
 #include "tests/support/TestLanguage.h"
 
 #include "engine/LanguageFile.h"
+#include "engine/LectionaryPositions.h"
+#include "engine/TitlePositions.h"
 #include "engine/YearComputation.h"
 #include "tests/support/TestFolder.h"
 
@@ -10,16 +12,16 @@ namespace talvoren
 CTestLanguage::CTestLanguage()
 {
     std::vector<std::string>& titles = m_files["utitles.txt"];
-    for (int n = 0; n <= 112; ++n)
+    for (int n = 0; n < kTitleCount; ++n)
         titles.push_back("T" + std::to_string(n));
     for (char cycle : std::string("ABC")) {
         std::vector<std::string>& lines = m_files[std::string("uLectionary") + cycle + ".txt"];
-        for (int n = 0; n <= 75; ++n)
+        for (int n = 0; n < kSundayPositions; ++n)
             lines.push_back("sunday " + std::to_string(n) + " @ S" + std::string(1, cycle) + std::to_string(n));
     }
     for (char cycle : std::string("12")) {
         std::vector<std::string>& lines = m_files[std::string("uLectionary") + cycle + ".txt"];
-        for (int n = 0; n <= 337; ++n)
+        for (int n = 0; n < kWeekdayPositions; ++n)
             lines.push_back("weekday " + std::to_string(n) + "@W" + std::string(1, cycle) + "-" + std::to_string(n));
     }
     for (const char* name : {"ufeast.txt", "uLocal.txt", "uOrdo.txt", "uNote.txt"})
@@ -50,7 +52,9 @@ YEARTABLE CTestLanguage::Year(int year, int epiphany, int ascension, int corpus,
 
 void CTestLanguage::WriteTo(const CTestFolder& folder) const
 {
-    for (const char* name : CLanguageData::kFiles) {
+    std::vector<const char*> names(CLanguageData::kFiles.begin(), CLanguageData::kFiles.end());
+    names.insert(names.end(), CLanguageData::kOptionalFiles.begin(), CLanguageData::kOptionalFiles.end());
+    for (const char* name : names) {
         const auto found = m_files.find(name);
         if (found == m_files.end())
             folder.Remove(name);
