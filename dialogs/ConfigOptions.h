@@ -25,14 +25,16 @@ using CONFIGSTATES = std::array<bool, kConfigOptionCount>;
 // The option table, in the order the dialog reads and writes it.
 const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable();
 
-// Reads the three values from the settings key, in table order; a value that
-// cannot be read shows unchecked, any non-zero number checked. Returns false
-// (all unchecked) when the settings key cannot be opened.
+// Reads the three values from the settings key, only reading, in table
+// order; a value that cannot be read shows unchecked, any non-zero number
+// checked, and a missing store or key all unchecked. Returns false (all
+// unchecked) when the store cannot be read or is no settings file.
 bool ReadConfigOptions(CONFIGSTATES* states);
 
 // Writes the three values (1 checked, 0 not), in table order; a failed write
 // does not stop the others. Returns false when the key cannot be opened or a
-// write failed, with `*error` telling the user which store and what failed.
+// write failed, with `*error` telling the user which store and what failed
+// (a store that cannot be read or is no settings file is left as it is).
 bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error);
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "engine/CalendarSettings.h"
 
+#include "platform/MessageSink.h"
 #include "platform/SettingsKey.h"
 
 #include <cstdint>
@@ -16,13 +17,28 @@ bool ReadFlag(CSettingsKey& key, const char* name, bool otherwise)
         return otherwise;
     return value != 0;
 }
+
+// Shows a problem of the store, unless it is the one shown last: each year
+// computed reads the store, and one message for one fault is enough.
+void ReportOnce(const std::string& problem)
+{
+    static std::string s_lastShown;
+    if (problem == s_lastShown)
+        return;
+    s_lastShown = problem;
+    if (!problem.empty())
+        ShowMessage(problem + " The calendar uses the default settings.", MessageIcon::Error);
+}
 } // namespace
 
 CALENDARSETTINGS ReadCalendarSettings()
 {
     CALENDARSETTINGS settings;
     CSettingsKey key;
-    if (key.Open(SettingsRoot::LocalMachine, nullptr) == CSettingsKey::kSuccess) {
+    const long opened = key.OpenForReading(SettingsRoot::LocalMachine, nullptr);
+    ReportOnce(key.Problem());
+    // A store or key not made yet reads as one without values.
+    if (opened == CSettingsKey::kSuccess || opened == CSettingsKey::kNotFound) {
         settings.bEpiphanyJan6 = ReadFlag(key, "Epiphany", false);
         settings.bAscensionSunday = ReadFlag(key, "Ascension", false);
         settings.bCorpusChristiThursday = !ReadFlag(key, "CorpusChristi", false);

@@ -21,10 +21,13 @@ struct CALENDAROPTIONS
     int nCorpusChristi = -1;   // "CorpusChristi": 1 = Sunday
 };
 
-// The settings in the store (the key is created when missing). A stored
-// value counts when it is not 0; "CorpusChristi" 0 (or none) means Thursday.
-// A store that cannot be opened gives all false (so Corpus Christi on
-// Sunday), and nothing is reported.
+// The settings in the store, only read (nothing is created or written). A
+// stored value counts when it is not 0 (a text holding a number counts as
+// that number); "CorpusChristi" 0 (or none) means Thursday, also when the
+// store or key does not exist yet. A store that cannot be opened (not
+// reached, not read, or no settings file) gives all false (so Corpus Christi
+// on Sunday), and a message names the file and the reason, once for as long
+// as the reason stays the same.
 CALENDARSETTINGS ReadCalendarSettings();
 
 // The settings with `options` laid over the store; the store is not opened
