@@ -2,6 +2,7 @@
 
 #include "engine/LanguageFile.h"
 #include "engine/LectionaryEntry.h"
+#include "platform/MessageSink.h"
 
 #include <sys/stat.h>
 
@@ -70,7 +71,9 @@ std::shared_ptr<const CLanguageData> CLanguageData::Load(const std::string& fold
         // The signature is taken before the read: a change during the read
         // shows at the next check.
         data->m_signatures[k] = SignatureOf(path);
-        const bool read = CLanguageFile::Read(path, lines);
+        const bool userNotes = std::string(kFiles[k]) == kUserNotesFile;
+        const bool read =
+            CLanguageFile::Read(path, lines, true, userNotes ? CommentRule::LeadingHash : CommentRule::AnyHash);
         if (!read && previous && std::string(kFiles[k]) == kTitlesFile) {
             data->m_titles = previous->m_titles.WithOrder(vietnameseOrder);   // the old titles stay
             continue;
@@ -111,9 +114,16 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
         for (const std::string& line : kept)
             m_lectionaries[list].push_back(LectionaryEntry(line));
     } else {
-        CollectDayNotes(kept, [this](const std::string& note, int month, int day) {
-            m_notes.push_back(DAYNOTE{month, day, note});
-        });
+        NOTEREADING reading;
+        reading.bPlainText = name == kUserNotesFile;
+        std::string impossible;
+        reading.impossible = [&impossible](const std::string& line) { impossible += "\n" + line; };
+        CollectDayNotes(
+            kept, [this](const std::string& note, int month, int day) { m_notes.push_back(DAYNOTE{month, day, note}); },
+            reading);
+        if (!impossible.empty())
+            ShowMessage("The notes of " + m_strFolder + name + " on dates that do not exist are not shown:" + impossible,
+                        MessageIcon::Error);
     }
 }
 

@@ -9,8 +9,10 @@
 // identity of each file) that tells whether the folder still holds what was
 // read.
 // Notes: a missing file is reported "File %s not found!" when the folder is
-// read and then holds nothing; a missing lectionary makes the years of its
-// cycle fail (see ComputeYearTable).
+// read and then holds nothing, and so is a file that cannot be read, with
+// its reason; a missing lectionary makes the years of its cycle fail (see
+// ComputeYearTable). Notes on dates that do not exist are reported once
+// per file and left out.
 
 #include "engine/DayNotes.h"
 #include "engine/FeastLine.h"
@@ -29,6 +31,8 @@ class CLanguageData
 public:
     static constexpr const char* kTitlesFile = "utitles.txt";
     static constexpr const char* kFeastsFile = "ufeast.txt";
+    // The user's own notes: plain text, where a "#" in a note is text.
+    static constexpr const char* kUserNotesFile = "uNote.txt";
     // The files in the order they are read (and a missing one reported).
     static constexpr std::array<const char*, 10> kFiles = {
         "utitles.txt",      "uLectionaryA.txt", "uLectionaryB.txt", "uLectionaryC.txt", "uLectionary1.txt",
