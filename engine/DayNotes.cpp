@@ -19,34 +19,41 @@ bool IsDigit(char ch)
 }
 } // namespace
 
-NoteLine ClassifyNoteLine(const std::string& fullLine, int& day, int& month, std::string& text)
+bool SplitNoteLine(const std::string& line, NOTELINEPARTS& parts)
 {
-    if (fullLine.empty() || !IsDigit(fullLine[0]))
-        return NoteLine::Continuation;
-    const std::string line = TruncateUtf16(fullLine, kLineUnits);
     const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t'; };
     std::size_t pos = 0;
     while (pos < line.size() && !isBlank(line[pos]))
         ++pos;
     if (pos >= line.size())
-        return NoteLine::Continuation;   // no second token
-    const std::string dayToken = line.substr(0, pos);
+        return false;   // no second token
+    const std::size_t dayEnd = pos;
     while (pos < line.size() && isBlank(line[pos]))
         ++pos;
     const std::size_t monthStart = pos;
     while (pos < line.size() && !isBlank(line[pos]))
         ++pos;
     if (pos == monthStart)
+        return false;
+    parts.strDay = line.substr(0, dayEnd);
+    parts.strMonth = line.substr(monthStart, pos - monthStart);
+    parts.strText = pos < line.size() ? line.substr(pos + 1) : std::string();
+    return true;
+}
+
+NoteLine ClassifyNoteLine(const std::string& line, int& day, int& month, std::string& text)
+{
+    NOTELINEPARTS parts;
+    if (line.empty() || !IsDigit(line[0]) || !SplitNoteLine(TruncateUtf16(line, kLineUnits), parts))
         return NoteLine::Continuation;
-    const std::string monthToken = line.substr(monthStart, pos - monthStart);
-    const int dayValue = LeadingNumber(dayToken);
-    const int monthValue = LeadingNumber(monthToken);
+    const int dayValue = LeadingNumber(parts.strDay);
+    const int monthValue = LeadingNumber(parts.strMonth);
     // Any year's dates: 29 February is a date (of leap years).
     if (!IsValidDate(kLeapYear, monthValue, dayValue))
-        return IsDigit(monthToken[0]) ? NoteLine::ImpossibleDate : NoteLine::Continuation;
+        return IsDigit(parts.strMonth[0]) ? NoteLine::ImpossibleDate : NoteLine::Continuation;
     day = dayValue;
     month = monthValue;
-    text = pos < line.size() ? line.substr(pos + 1) : std::string();
+    text = std::move(parts.strText);
     return NoteLine::Dated;
 }
 

@@ -26,6 +26,17 @@ struct DAYNOTE
     std::string strText;
 };
 
+// A line cut as a dated line is: the day token, the month token, and the
+// rest after the one blank or tab that ends the month token. False when the
+// line has no second token. No length limit applies.
+struct NOTELINEPARTS
+{
+    std::string strDay;
+    std::string strMonth;
+    std::string strText;
+};
+bool SplitNoteLine(const std::string& line, NOTELINEPARTS& parts);
+
 // What a kept line of a day-note file is.
 enum class NoteLine { Continuation, Dated, ImpossibleDate };
 
