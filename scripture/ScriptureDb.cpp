@@ -1,6 +1,7 @@
 #include "scripture/ScriptureDb.h"
 
 #include "base/ParseNumber.h"
+#include "platform/FileReading.h"
 #include "platform/MessageSink.h"
 
 #include <cctype>
@@ -102,6 +103,13 @@ bool CScriptureDb::Open(const std::string& connection, const std::string&, const
         std::string path;
         if (!FindConnectionValue(connection, "Data Source", path) || path.empty()) {
             ShowMessage(kNoDataSource);
+            return false;
+        }
+        // A pipe or a device would hold SQLite's open or read forever, and
+        // a folder gives only "disk I/O error": they are refused first.
+        const FILEREAD file = ProbeRegularFile(path);
+        if (!file.bRead && !file.bMissing) {
+            ShowMessage(CannotReadMessage(path, file.strReason));
             return false;
         }
         CSqliteDatabase db;
