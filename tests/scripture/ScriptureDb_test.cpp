@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace talvoren;
