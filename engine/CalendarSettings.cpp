@@ -4,6 +4,8 @@
 #include "platform/SettingsKey.h"
 
 #include <cstdint>
+#include <mutex>
+#include <string>
 
 namespace talvoren
 {
@@ -22,10 +24,14 @@ bool ReadFlag(CSettingsKey& key, const char* name, bool otherwise)
 // computed reads the store, and one message for one fault is enough.
 void ReportOnce(const std::string& problem)
 {
+    static std::mutex s_guard;
     static std::string s_lastShown;
-    if (problem == s_lastShown)
-        return;
-    s_lastShown = problem;
+    {
+        const std::lock_guard<std::mutex> lock(s_guard);
+        if (problem == s_lastShown)
+            return;
+        s_lastShown = problem;
+    }
     if (!problem.empty())
         ShowMessage(problem + " The calendar uses the default settings.", MessageIcon::Error);
 }

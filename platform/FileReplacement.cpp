@@ -37,7 +37,12 @@ std::string NameOf(const std::string& path)
 std::string RandomSuffix()
 {
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    thread_local std::mt19937_64 generator{std::random_device{}() ^ static_cast<unsigned long long>(::getpid())};
+    thread_local std::mt19937_64 generator;
+    thread_local pid_t seededIn = 0;
+    if (seededIn != ::getpid()) {   // a forked child must not repeat its parent's names
+        seededIn = ::getpid();
+        generator.seed(std::random_device{}() ^ static_cast<unsigned long long>(seededIn));
+    }
     std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kLetters) - 2);
     std::string suffix(8, 'x');
     for (char& ch : suffix)
