@@ -32,7 +32,7 @@ const char* TextKindName(TextKind kind);
 // Decodes a file image in `encoding` (Unknown counts as UTF-8) to UTF-8,
 // without its byte-order mark. False when the bytes are not well-formed in
 // that encoding (an odd byte count in UTF-16, a lone surrogate, a malformed
-// UTF-8 sequence); `utf8` is then unspecified.
+// UTF-8 sequence); `utf8` then holds no meaning.
 bool DecodeText(const char* data, std::size_t size, const TEXTENCODING& encoding, std::string& utf8);
 
 // The file image of `utf8` in `encoding`, with its byte-order mark when it

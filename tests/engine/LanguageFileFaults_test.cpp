@@ -1,5 +1,5 @@
 // Language files that are missing, empty, cut off in the middle of a
-// character, nearly 16 MB, too big, special files or in another encoding:
+// character, nearly 16 MB, too big, pipes or in another encoding:
 // the engine shows the documented message or none, goes on where it is
 // meant to, and reads even a big file in bounded time.
 
@@ -194,11 +194,11 @@ TEST(LanguageFileFaults, FilesUnderTheLimitAreReadInBoundedTime)
 }
 
 // Files that are no language file are refused before they are read, with
-// one message naming the file and the real cause (the reasons for special
-// files are FileReading's); a pipe without a writer does not hang, and the
+// one message naming the file and the real cause (the reasons for pipes and
+// devices are FileReading's); a pipe without a writer does not hang, and the
 // engine goes on as for a missing file: only a lectionary of the year stops
 // the year.
-TEST(LanguageFileFaults, SpecialFilesAndOtherEncodingsAreRefusedWithTheirReason)
+TEST(LanguageFileFaults, PipesBigFilesAndOtherEncodingsAreRefusedWithTheirReason)
 {
     struct CASE {
         const char* pszFile;

@@ -1,6 +1,7 @@
-// Special files, odd paths and oversized files are refused before they are
-// read, with a reason a message can carry; nothing hangs (a pipe without a
-// writer, an endless device) and a missing file is told apart.
+// Pipes, devices, sockets, folders, odd paths and oversized files are
+// refused before they are read, with a reason a message can carry; nothing
+// hangs (a pipe without a writer, an endless device) and a missing file is
+// told apart.
 
 #include "platform/FileReading.h"
 #include "tests/support/TestFolder.h"
@@ -15,7 +16,7 @@
 
 using namespace talvoren;
 
-TEST(FileReading, SpecialFilesAndOddPathsAreRefusedWithTheirReason)
+TEST(FileReading, PipesDevicesFoldersAndOddPathsAreRefusedWithTheirReason)
 {
     CTestFolder folder;
     folder.WriteBytes("file", "abc");
