@@ -132,17 +132,6 @@ void CLanguageInstaller::SplitName(const std::string& path, std::string* base, s
         *extension = dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-void CLanguageInstaller::CreateFolderPath(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos || path == "/" || path == "//")
-        return;
-    CreateFolderPath(path.substr(0, slash));
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        ::mkdir(path.c_str(), 0755);
-}
-
 std::string CLanguageInstaller::FileErrorMessage(const std::string& path, int error)
 {
     std::string text;

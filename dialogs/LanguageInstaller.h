@@ -33,10 +33,6 @@ public:
     // last dot (".." gives "." and ".", "a.b.txt" gives "a.b" and ".txt").
     static void SplitName(const std::string& path, std::string* base, std::string* extension);
 
-    // Creates every missing folder along `path`, outermost first. Failures
-    // are not reported: a later copy into the folder fails and says so.
-    static void CreateFolderPath(const std::string& path);
-
     // Copies `source` to `destination` unchanged, in blocks of 4096 bytes.
     // A source that does not exist shows its path with the caption "Cannot
     // open file"; a file that cannot be opened, read or written, and a

@@ -107,15 +107,6 @@ TEST(LanguageInstaller, FoldersOfLanguagesAndNames)
     }
 }
 
-TEST(LanguageInstaller, FoldersAreCreatedOutermostFirst)
-{
-    CTestFolder root;
-    CLanguageInstaller::CreateFolderPath(root.File("one/two/three/"));
-    EXPECT_TRUE(fs::is_directory(root.File("one/two/three")));
-    CLanguageInstaller::CreateFolderPath(root.File("one/two/three/"));   // all there: nothing to do
-    EXPECT_TRUE(fs::is_directory(root.File("one/two/three")));
-}
-
 TEST(LanguageInstaller, FilesAreCopiedByteForByteAcrossBlockBoundaries)
 {
     CTestFolder folder;
