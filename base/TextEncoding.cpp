@@ -10,14 +10,14 @@ namespace
 {
 constexpr std::size_t kSampleBytes = 4096;
 
+const char kUtf8Mark[] = "\xEF\xBB\xBF";
+const char kUtf16LeMark[] = "\xFF\xFE";
+const char kUtf16BeMark[] = "\xFE\xFF";
+
 bool StartsWith(const char* data, std::size_t size, const char* mark, std::size_t length)
 {
     return size >= length && std::equal(mark, mark + length, data);
 }
-
-const char kUtf8Mark[] = "\xEF\xBB\xBF";
-const char kUtf16LeMark[] = "\xFF\xFE";
-const char kUtf16BeMark[] = "\xFE\xFF";
 } // namespace
 
 TEXTENCODING GuessTextEncoding(const char* data, std::size_t size)
@@ -56,17 +56,6 @@ const char* TextKindName(TextKind kind)
     return "unknown";
 }
 
-bool IsValidUtf8(const std::string& text)
-{
-    // Utf8ToUtf16 turns each malformed sequence into U+FFFD: a text is
-    // well-formed when every U+FFFD it gives was written as one.
-    std::size_t written = 0;
-    for (std::size_t at = 0; (at = text.find("\xEF\xBF\xBD", at)) != std::string::npos; at += 3)
-        ++written;
-    const std::u16string units = Utf8ToUtf16(text);
-    return static_cast<std::size_t>(std::count(units.begin(), units.end(), u'\xFFFD')) == written;
-}
-
 bool DecodeText(const char* data, std::size_t size, const TEXTENCODING& encoding, std::string& utf8)
 {
     if (encoding.kind == TextKind::Utf16Le || encoding.kind == TextKind::Utf16Be) {
@@ -82,8 +71,9 @@ bool DecodeText(const char* data, std::size_t size, const TEXTENCODING& encoding
         const std::size_t first = encoding.bByteOrderMark && !units.empty() && units[0] == 0xFEFF ? 1 : 0;
         for (std::size_t i = first; i < units.size(); ++i) {
             const char16_t unit = units[i];
-            if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-                units[i + 1] <= 0xDFFF)
+            const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+                              units[i + 1] <= 0xDFFF;
+            if (pair)
                 ++i;
             else if (unit >= 0xD800 && unit <= 0xDFFF)
                 return false;   // a lone surrogate

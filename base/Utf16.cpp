@@ -107,6 +107,17 @@ std::u16string Utf8ToUtf16(const std::string& text)
     return out;
 }
 
+bool IsValidUtf8(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        // U+FFFD stands for a malformed sequence unless it was written so.
+        if (NextCodePoint(text, i) == 0xFFFD && text.compare(start, 3, "\xEF\xBF\xBD") != 0)
+            return false;
+    }
+    return true;
+}
+
 std::size_t Utf16Length(const std::string& text)
 {
     std::size_t units = 0;

@@ -15,6 +15,9 @@ std::string Utf16ToUtf8(const std::u16string& text);
 // Encodes UTF-8 as UTF-16; a malformed byte sequence becomes U+FFFD.
 std::u16string Utf8ToUtf16(const std::string& text);
 
+// True when `text` is well-formed UTF-8 (no surrogates, no overlong forms).
+bool IsValidUtf8(const std::string& text);
+
 // Number of UTF-16 code units that `text` takes.
 std::size_t Utf16Length(const std::string& text);
 

@@ -18,13 +18,13 @@ namespace fs = std::filesystem;
 
 namespace
 {
-std::vector<NOTEROW> Notes(int count)
+NOTESTEXT Notes(int count)
 {
-    std::vector<NOTEROW> rows;
+    NOTESTEXT notes;
     for (int i = 0; i < count; ++i)
-        rows.push_back({std::to_string(i % 28 + 1), std::to_string(i % 12 + 1),
-                        "Ghi chú số " + std::to_string(i) + " của người dùng"});
-    return rows;
+        notes.rows.push_back({std::to_string(i % 28 + 1), std::to_string(i % 12 + 1),
+                              "Ghi chú số " + std::to_string(i) + " của người dùng"});
+    return notes;
 }
 
 std::string ScratchFolder(const char* name)
@@ -39,9 +39,8 @@ void BM_NotesLoad(benchmark::State& state)
 {
     const std::string image = CNotesFile::Encode(Notes(static_cast<int>(state.range(0))));
     for (auto _ : state) {
-        std::vector<NOTEROW> rows;
-        CNotesFile::Decode(image.data(), image.size(), rows);
-        benchmark::DoNotOptimize(rows.data());
+        const NOTESTEXT notes = CNotesFile::Decode(image.data(), image.size());
+        benchmark::DoNotOptimize(notes.rows.data());
     }
 }
 BENCHMARK(BM_NotesLoad)->Arg(10)->Arg(1000);
@@ -49,10 +48,10 @@ BENCHMARK(BM_NotesLoad)->Arg(10)->Arg(1000);
 void BM_NotesSave(benchmark::State& state)
 {
     const std::string folder = ScratchFolder("talvoren-bench-notes");
-    const std::vector<NOTEROW> rows = Notes(static_cast<int>(state.range(0)));
+    const NOTESTEXT notes = Notes(static_cast<int>(state.range(0)));
     std::string error;
     for (auto _ : state) {
-        if (!CNotesFile::Save(folder + "/uNote.txt", folder + "/tNote.txt", rows, &error)) {
+        if (!CNotesFile::Save(folder + "/uNote.txt", notes, &error)) {
             state.SkipWithError(error.c_str());
             break;
         }

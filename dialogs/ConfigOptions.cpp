@@ -30,7 +30,10 @@ bool ReadConfigOptions(CONFIGSTATES* states)
     const CALENDARSETTINGS defaults;
     *states = {defaults.bEpiphanyJan6, defaults.bAscensionSunday, !defaults.bCorpusChristiThursday};
     CSettingsKey key;
-    if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess)
+    const long opened = key.OpenForReading(SettingsRoot::LocalMachine, nullptr);
+    if (opened == CSettingsKey::kNotFound)
+        return true;   // nothing stored yet
+    if (opened != CSettingsKey::kSuccess)
         return false;
     const auto& table = ConfigOptionTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -49,20 +52,23 @@ bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error)
     if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess) {
         if (error)
             *error = "The settings could not be saved: the settings store " + store +
-                     " cannot be opened for writing.";
+                     " cannot be opened for writing. " + key.Problem();
         return false;
     }
     std::string failed;
+    std::string problem;
     const auto& table = ConfigOptionTable();
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (key.WriteDword(table[i].pszValueName, states[i] ? 1 : 0) != CSettingsKey::kSuccess)
+        if (key.WriteDword(table[i].pszValueName, states[i] ? 1 : 0) != CSettingsKey::kSuccess) {
             failed += (failed.empty() ? "" : ", ") + std::string("\"") + table[i].pszValueName + "\"";
+            problem = key.Problem();
+        }
     }
     key.Close();
     if (!failed.empty()) {
         if (error)
             *error = "The settings could not all be saved: writing " + failed + " into the settings store " +
-                     store + " failed.";
+                     store + " failed. " + problem;
         return false;
     }
     return true;

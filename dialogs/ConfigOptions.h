@@ -25,16 +25,17 @@ using CONFIGSTATES = std::array<bool, kConfigOptionCount>;
 // The option table, in the order the dialog reads and writes it.
 const std::array<CONFIGOPTION, kConfigOptionCount>& ConfigOptionTable();
 
-// Reads the three values from the settings key, in table order: any non-zero
-// number checked, 0 unchecked, and a value that cannot be read as the engine
-// then keeps it (CALENDARSETTINGS: Epiphany unchecked, the Ascension and
-// Corpus Christi checked). Returns false, with those states, when the
-// settings key cannot be opened.
+// Reads the three values from the settings key, only reading, in table
+// order: any non-zero number checked, 0 unchecked, and a value that cannot
+// be read as the engine then keeps it (CALENDARSETTINGS: Epiphany unchecked,
+// the Ascension and Corpus Christi checked). Returns false, with those
+// states, when the store cannot be read or is no settings file.
 bool ReadConfigOptions(CONFIGSTATES* states);
 
 // Writes the three values (1 checked, 0 not), in table order; a failed write
 // does not stop the others. Returns false when the key cannot be opened or a
-// write failed, with `*error` telling the user which store and what failed.
+// write failed, with `*error` telling the user which store and what failed
+// (a store that cannot be read or is no settings file is left as it is).
 bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error);
 
 } // namespace talvoren

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +68,32 @@ bool ShowFileError(const std::string& path, int error)
     ShowMessage(CLanguageInstaller::FileErrorMessage(path, error), MessageIcon::Stop);
     return false;
 }
+
+const char kFolder[] = "a folder";
+
+// What an entry of a language folder is when it is no regular file ("a
+// link to nothing", kFolder); "" for a regular file, or one that cannot be
+// looked at (its copy then says why).
+std::string EntryKind(const std::string& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return "a link to nothing";
+        if (errno == ELOOP)
+            return "a symbolic link loop";
+        return "";
+    }
+    if (S_ISREG(info.st_mode))
+        return "";
+    if (S_ISDIR(info.st_mode))
+        return kFolder;
+    if (S_ISFIFO(info.st_mode))
+        return "a named pipe";
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return "a device";
+    return "no regular file";
+}
 } // namespace
 
 std::vector<std::string> CLanguageInstaller::LanguageNames(bool onCdRom)
@@ -103,17 +130,6 @@ void CLanguageInstaller::SplitName(const std::string& path, std::string* base, s
         *base = dot == std::string::npos ? name : name.substr(0, dot);
     if (extension)
         *extension = dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-void CLanguageInstaller::CreateFolderPath(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos || path == "/" || path == "//")
-        return;
-    CreateFolderPath(path.substr(0, slash));
-    struct stat info;
-    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        ::mkdir(path.c_str(), 0755);
 }
 
 std::string CLanguageInstaller::FileErrorMessage(const std::string& path, int error)
@@ -155,15 +171,20 @@ bool CLanguageInstaller::CopyFileByBlocks(const std::string& source, const std::
         ShowMessage(source, MessageIcon::Stop, "Cannot open file");
         return false;
     }
-    CFileDescriptor in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: a pipe without a writer does not hold the open; it is refused below.
+    CFileDescriptor in(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (in.Get() < 0)
         return ShowFileError(source, errno);
-    // A folder opens for reading here but is no file to copy.
+    // A folder opens for reading here but is no file to copy; nor is a pipe or a device.
     struct stat info;
     if (::fstat(in.Get(), &info) != 0)
         return ShowFileError(source, errno);
     if (S_ISDIR(info.st_mode))
         return ShowFileError(source, EISDIR);
+    if (!S_ISREG(info.st_mode)) {
+        ShowMessage(source + " is no regular file (a pipe or a device) and cannot be copied.", MessageIcon::Stop);
+        return false;
+    }
 
     CFileDescriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (out.Get() < 0)
@@ -194,7 +215,8 @@ bool CLanguageInstaller::CopyFileByBlocks(const std::string& source, const std::
     return true;
 }
 
-bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::string& target)
+bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::string& target,
+                                    std::vector<std::string>* skipped)
 {
     DIR* folder = ::opendir(fromFolder.c_str());
     if (!folder)
@@ -211,6 +233,14 @@ bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::st
         SplitName(source, &base, &extension);
         if (Utf16Length(base) <= 1)
             continue;   // also "." and ".."
+        const std::string what = EntryKind(source);
+        if (what == kFolder)
+            continue;   // language data are files
+        if (!what.empty()) {
+            if (skipped)
+                skipped->push_back(name + " (" + what + ")");
+            continue;
+        }
         const std::string destination = target + base + extension;
         if (!CopyFileByBlocks(source, destination)) {
             ShowMessage("Cannot copy " + source + " into " + destination, MessageIcon::Stop);
@@ -225,9 +255,38 @@ bool CLanguageInstaller::Install(const std::string& programFolder, const std::st
 {
     const std::string target = TargetFolder(programFolder, FolderName(language));
     if (!PathExists(target)) {
-        CreateFolderPath(target);
-        if (!FillFolder(state.strFolder, target))
+        const std::string folder = target.substr(0, target.size() - 1);
+        // Filled under a name of its own, and renamed into place only whole.
+        std::string temporary = JoinPath(programFolder, "." + FolderName(language) + ".XXXXXX");
+        if (!::mkdtemp(temporary.data())) {
+            const int error = errno;
+            const bool readOnly = error == EROFS || error == EACCES || error == EPERM;
+            ShowMessage(readOnly ? "The program folder " + programFolder + " is read-only (" + std::strerror(error) +
+                                       "): the language folder " + folder + " cannot be made there."
+                                 : "The language folder " + folder + " cannot be made: " + std::strerror(error) + ".",
+                        MessageIcon::Stop);
             return false;
+        }
+        std::vector<std::string> skipped;
+        bool filled = FillFolder(state.strFolder, temporary + "/", &skipped);
+        if (filled && (::chmod(temporary.c_str(), 0755) != 0 || ::rename(temporary.c_str(), folder.c_str()) != 0)) {
+            ShowMessage("The language folder " + folder + " cannot be put in place: " + std::strerror(errno) + ".",
+                        MessageIcon::Stop);
+            filled = false;
+        }
+        if (!filled) {
+            std::error_code ignored;
+            std::filesystem::remove_all(temporary, ignored);
+            return false;
+        }
+        if (!skipped.empty()) {
+            std::string names;
+            for (const std::string& entry : skipped)
+                names += (names.empty() ? "" : ", ") + entry;
+            ShowMessage("These entries of " + state.strFolder + " are no files and were not copied into " + folder +
+                            ": " + names + ".",
+                        MessageIcon::Information);
+        }
     }
     state.strFolder = target;
     state.nSyntax = vietnameseOrder ? 1 : 0;

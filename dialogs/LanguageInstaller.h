@@ -2,7 +2,7 @@
 // Switching the language folder for the rest of the run: the languages the
 // language dialog offers, the folder each one uses, and the installation of a
 // language that has no folder yet (a new folder beside the executable, filled
-// with copies of every file of the current language folder).
+// with copies of every file of the current language folder, all or nothing).
 
 #include <string>
 #include <vector>
@@ -33,32 +33,37 @@ public:
     // last dot (".." gives "." and ".", "a.b.txt" gives "a.b" and ".txt").
     static void SplitName(const std::string& path, std::string* base, std::string* extension);
 
-    // Creates every missing folder along `path`, outermost first. Failures
-    // are not reported: a later copy into the folder fails and says so.
-    static void CreateFolderPath(const std::string& path);
-
     // Copies `source` to `destination` unchanged, in blocks of 4096 bytes.
     // A source that does not exist shows its path with the caption "Cannot
-    // open file"; a file that cannot be opened, read or written shows the
-    // file-error message for it. Returns false after such a message.
+    // open file"; a file that cannot be opened, read or written, and a
+    // source that is no regular file (a folder, a pipe: refused before any
+    // read), shows the file-error message for it. Returns false after such
+    // a message.
     static bool CopyFileByBlocks(const std::string& source, const std::string& destination);
 
     // The file-error message for `path` and the system error `error`, at
     // most 1024 characters ("Access to /a/b was denied.").
     static std::string FileErrorMessage(const std::string& path, int error);
 
-    // Copies every entry of `fromFolder` whose base name has more than one
-    // character into `target` (a folder path ending in a separator), in the
-    // order the folder lists them. At the first failed copy shows "Cannot
-    // copy <source> into <destination>" and returns false; what was copied
-    // so far stays.
-    static bool FillFolder(const std::string& fromFolder, const std::string& target);
+    // Copies every regular file of `fromFolder` whose base name has more
+    // than one character into `target` (a folder path ending in a
+    // separator), in the order the folder lists them. Folders are skipped;
+    // other entries that are no file (a link to nothing, a pipe, a device)
+    // are skipped and, when `skipped` is given, named in it with what they
+    // are ("uOrdo.txt (a link to nothing)"). At the first failed copy shows
+    // "Cannot copy <source> into <destination>" and returns false.
+    static bool FillFolder(const std::string& fromFolder, const std::string& target,
+                           std::vector<std::string>* skipped = nullptr);
 
     // The language dialog's OK: the folder of `language` in the program
-    // folder, created and filled from the current language folder when it
-    // does not exist yet; then the state's folder becomes that folder and its
-    // syntax flag 1 for the Vietnamese word order, else 0. Returns false,
-    // with `state` unchanged, when a copy failed.
+    // folder, made and filled from the current language folder when it does
+    // not exist yet; then the state's folder becomes that folder and its
+    // syntax flag 1 for the Vietnamese word order, else 0. A new folder is
+    // all or nothing: it is filled under a temporary name and renamed into
+    // place only when every file was copied; entries that were skipped are
+    // named in a message. Returns false, with `state` unchanged and no new
+    // folder, when the program folder cannot be written (the message says
+    // it is read-only), a copy failed or the rename failed.
     static bool Install(const std::string& programFolder, const std::string& language, bool vietnameseOrder,
                         CLanguageState& state);
 };

@@ -1,74 +1,58 @@
 #include "dialogs/NotesFile.h"
 
+#include "base/CivilDate.h"
+#include "base/ParseNumber.h"
+#include "base/TextEncoding.h"
 #include "base/Utf16.h"
+#include "engine/DayNotes.h"
+#include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
 #include "platform/SystemPaths.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace talvoren
 {
 namespace
 {
-// Splits a trimmed line at tabs into a row and appends it, unless the line is
-// empty or a comment.
-void KeepLine(const char16_t* text, std::size_t length, std::vector<NOTEROW>& rows)
+constexpr int kLeapYear = 2000;   // dates of any year: 29 February is one
+
+std::string BlankLineEnds(std::string cell, bool tabs)
 {
-    if (length == 0 || text[0] == u'#')
-        return;
-    NOTEROW row;
-    std::string* cells[] = {&row.strDay, &row.strMonth, &row.strText};
-    std::size_t field = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= length && field < 3; ++i) {
-        if (i == length || text[i] == u'\t') {
-            *cells[field++] = Utf16ToUtf8(text + start, i - start);
-            start = i + 1;
-        }
-    }
-    rows.push_back(row);
+    for (char& ch : cell)
+        if (ch == '\r' || ch == '\n' || (tabs && ch == '\t'))
+            ch = ' ';
+    return cell;
 }
 
-std::string Reason(int error)
+// `text` without white space at its end.
+std::string TrimEnd(const std::string& text)
 {
-    return std::strerror(error);
+    const std::string trimmed = TrimWide("x" + text);
+    return trimmed.substr(1);
 }
 
-// Writes all of `bytes` to `fd`, going on after partial writes and signals.
-bool WriteAll(int fd, const std::string& bytes)
+bool IsDigit(char ch)
 {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (written == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
+    return ch >= '0' && ch <= '9';
 }
 
-// Flushes the folder of `path`, so that a rename in it survives a crash.
-// Failure only weakens that guarantee; the save itself has been done.
-void SyncFolderOf(const std::string& path)
+// The problem of one row that is not empty, or "".
+std::string RowProblem(const NOTEROW& clean)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    if (clean.strDay.empty() || clean.strMonth.empty())
+        return "the day and the month are both needed.";
+    if (clean.strDay.find(' ') != std::string::npos || !IsDigit(clean.strDay[0]))
+        return "the day must be a number from 1 to 31.";
+    if (clean.strMonth.find(' ') != std::string::npos || !IsDigit(clean.strMonth[0]))
+        return "the month must be a number from 1 to 12.";
+    const int day = LeadingNumber(clean.strDay);
+    const int month = LeadingNumber(clean.strMonth);
+    if (month < 1 || month > 12)
+        return "there is no month " + std::to_string(month) + "; the month must be a number from 1 to 12.";
+    if (day < 1 || day > 31)
+        return "there is no day " + std::to_string(day) + "; the day must be a number from 1 to 31.";
+    if (!IsValidDate(kLeapYear, month, day))
+        return "month " + std::to_string(month) + " has no day " + std::to_string(day) + ".";
+    return "";
 }
 } // namespace
 
@@ -77,38 +61,54 @@ std::string CNotesFile::NotesPath(const std::string& programFolder)
     return JoinPath(JoinPath(programFolder, "Vietnam"), "uNote.txt");
 }
 
-std::string CNotesFile::TemporaryPath(const std::string& programFolder)
+NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
 {
-    return JoinPath(JoinPath(programFolder, "Vietnam"), "tNote.txt");
-}
-
-void CNotesFile::Decode(const char* data, std::size_t size, std::vector<NOTEROW>& rows)
-{
-    ForEachUtf16Line(data, size,
-                     [&rows](const char16_t* text, std::size_t length) { KeepLine(text, length, rows); });
-}
-
-bool CNotesFile::Load(const std::string& path, std::vector<NOTEROW>& rows)
-{
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    std::string bytes;
-    char buffer[65536];
-    bool ok = true;
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
-            ok = !std::ferror(file);
-            break;
+    NOTESTEXT notes;
+    ForEachUtf16Line(data, size, [&notes](const char16_t* units, std::size_t length) {
+        const std::string line = Utf16ToUtf8(units, length);
+        int day = 0;
+        int month = 0;
+        std::string text;
+        NOTELINEPARTS parts;
+        const bool comment = !line.empty() && line[0] == '#';
+        if (!comment && ClassifyNoteLine(line, day, month, text) != NoteLine::Continuation &&
+            SplitNoteLine(line, parts)) {
+            notes.rows.push_back(NOTEROW{parts.strDay, parts.strMonth, parts.strText});
+            return;
         }
+        (notes.rows.empty() ? notes.leading : notes.rows.back().following).push_back(line);
+    });
+    return notes;
+}
+
+NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
+{
+    notes = NOTESTEXT();
+    NOTESLOAD result;
+    const FILEREAD file = ReadRegularFile(path);
+    if (file.bMissing) {
+        result.bLoaded = true;
+        return result;
     }
-    std::fclose(file);
-    if (!ok)
-        bytes.resize(bytes.size() & ~std::size_t(1));   // what was read stays, in whole code units
-    Decode(bytes.data(), bytes.size(), rows);
-    return ok;
+    std::string reason = file.strReason;
+    if (file.bRead) {
+        // An odd last byte carries no character: the calendar ignores it too.
+        const std::size_t size = file.strBytes.size() & ~std::size_t(1);
+        const TEXTENCODING encoding = GuessTextEncoding(file.strBytes.data(), size);
+        std::string text;
+        if (encoding.kind == TextKind::Utf8 || encoding.kind == TextKind::Utf16Be)
+            reason = std::string("it is in ") + TextKindName(encoding.kind) + ", not in UTF-16 little-endian";
+        else if (!DecodeText(file.strBytes.data(), size, {TextKind::Utf16Le, encoding.bByteOrderMark}, text))
+            reason = "it is not valid UTF-16: it holds half of a character";
+    }
+    if (!reason.empty()) {
+        result.strError = "The notes file " + path + " cannot be read: " + reason +
+                          ".\nSo that its notes are not lost, it cannot be saved from this dialog.";
+        return result;
+    }
+    notes = Decode(file.strBytes.data(), file.strBytes.size());
+    result.bLoaded = true;
+    return result;
 }
 
 void CNotesFile::PadRows(std::vector<NOTEROW>& rows)
@@ -117,90 +117,71 @@ void CNotesFile::PadRows(std::vector<NOTEROW>& rows)
         rows.push_back(NOTEROW());
 }
 
-bool CNotesFile::CleanRow(const NOTEROW& row, NOTEROW* clean)
+bool CNotesFile::IsEmptyRow(const NOTEROW& row)
 {
-    NOTEROW result;
-    const std::string* in[] = {&row.strDay, &row.strMonth, &row.strText};
-    std::string* out[] = {&result.strDay, &result.strMonth, &result.strText};
-    for (int i = 0; i < 3; ++i) {
-        std::string cell = TrimWide(*in[i]);
-        if (cell.empty())
-            return false;
-        for (char& ch : cell)
-            if (ch == '\t' || ch == '\r' || ch == '\n')
-                ch = ' ';
-        *out[i] = cell;
-    }
-    if (clean)
-        *clean = result;
-    return true;
+    return TrimWide(row.strDay).empty() && TrimWide(row.strMonth).empty() && TrimWide(row.strText).empty();
 }
 
-std::string CNotesFile::Encode(const std::vector<NOTEROW>& rows)
+NOTEROW CNotesFile::CleanRow(const NOTEROW& row)
 {
-    std::string bytes;
-    auto put = [&bytes](char16_t unit) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>((unit >> 8) & 0xFF);
-    };
-    for (const NOTEROW& row : rows) {
-        NOTEROW clean;
-        if (!CleanRow(row, &clean))
+    NOTEROW clean;
+    clean.strDay = BlankLineEnds(TrimWide(row.strDay), true);
+    clean.strMonth = BlankLineEnds(TrimWide(row.strMonth), true);
+    clean.strText = TrimEnd(BlankLineEnds(row.strText, false));
+    clean.following = row.following;
+    return clean;
+}
+
+std::string CNotesFile::CheckRows(const std::vector<NOTEROW>& rows)
+{
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (IsEmptyRow(rows[i]))
             continue;
-        const std::u16string line =
-            Utf8ToUtf16(clean.strDay + "\t" + clean.strMonth + "\t" + clean.strText + "\r\n");
-        // A file that began with U+FEFF would lose it: readers take it for a
-        // byte-order mark. A mark in front keeps the day as it was typed.
-        if (bytes.empty() && line[0] == 0xFEFF)
-            put(0xFEFF);
-        for (char16_t unit : line)
-            put(unit);
+        const std::string problem = RowProblem(CleanRow(rows[i]));
+        if (!problem.empty())
+            return "Row " + std::to_string(i + 1) + ": " + problem;
+    }
+    return "";
+}
+
+std::string CNotesFile::Encode(const NOTESTEXT& notes)
+{
+    std::u16string units;
+    const auto put = [&units](const std::string& line) { units += Utf8ToUtf16(line) + u"\r\n"; };
+    for (const std::string& line : notes.leading)
+        put(line);
+    for (const NOTEROW& row : notes.rows) {
+        if (IsEmptyRow(row))
+            continue;
+        const NOTEROW clean = CleanRow(row);
+        put(clean.strDay + "\t" + clean.strMonth + "\t" + clean.strText);
+        for (const std::string& line : clean.following)
+            put(line);
+    }
+    // A file that began with U+FEFF would lose it: readers take it for a
+    // byte-order mark. A mark in front keeps the line as it was.
+    if (!units.empty() && units[0] == 0xFEFF)
+        units.insert(units.begin(), char16_t{0xFEFF});
+    std::string bytes;
+    bytes.reserve(2 * units.size());
+    for (char16_t unit : units) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
     }
     return bytes;
 }
 
-bool CNotesFile::Save(const std::string& notesPath, const std::string& temporaryPath,
-                      const std::vector<NOTEROW>& rows, std::string* error)
+bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, std::string* error)
 {
-    const std::string image = Encode(rows);
-    auto fail = [&](const std::string& what, int code) {
-        if (error)
-            *error = "The notes could not be saved: " + what + " (" + Reason(code) + ").\nThe notes file " +
-                     notesPath + " was left as it was.";
-        return false;
-    };
-
-    // A new notes file keeps the permissions of the one it replaces.
-    mode_t mode = 0644;
-    struct stat old;
-    if (::stat(notesPath.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        mode = old.st_mode & 07777;
-
-    const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0)
-        return fail("cannot create " + temporaryPath, errno);
-    auto discard = [&](const std::string& what) {
-        const int code = errno;
-        ::close(fd);
-        ::unlink(temporaryPath.c_str());
-        return fail(what, code);
-    };
-    if (!WriteAll(fd, image))
-        return discard("cannot write " + temporaryPath);
-    if (::fsync(fd) != 0)
-        return discard("cannot flush " + temporaryPath + " to the disk");
-    if (::close(fd) != 0) {
-        const int code = errno;
-        ::unlink(temporaryPath.c_str());
-        return fail("cannot close " + temporaryPath, code);
+    std::string problem = CheckRows(notes.rows);
+    if (problem.empty()) {
+        if (ReplaceFileContents(notesPath, Encode(notes), problem))
+            return true;
+        problem += ".";
     }
-    if (::rename(temporaryPath.c_str(), notesPath.c_str()) != 0) {
-        const int code = errno;
-        ::unlink(temporaryPath.c_str());
-        return fail("cannot replace " + notesPath + " by " + temporaryPath, code);
-    }
-    SyncFolderOf(notesPath);
-    return true;
+    if (error)
+        *error = "The notes could not be saved: " + problem + "\nThe notes file " + notesPath + " was left as it was.";
+    return false;
 }
 
 } // namespace talvoren

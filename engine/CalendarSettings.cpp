@@ -1,8 +1,11 @@
 #include "engine/CalendarSettings.h"
 
+#include "platform/MessageSink.h"
 #include "platform/SettingsKey.h"
 
 #include <cstdint>
+#include <mutex>
+#include <string>
 
 namespace talvoren
 {
@@ -16,13 +19,32 @@ bool ReadFlag(CSettingsKey& key, const char* name, bool otherwise)
         return otherwise;
     return value != 0;
 }
+
+// Shows a problem of the store, unless it is the one shown last: each year
+// computed reads the store, and one message for one fault is enough.
+void ReportOnce(const std::string& problem)
+{
+    static std::mutex s_guard;
+    static std::string s_lastShown;
+    {
+        const std::lock_guard<std::mutex> lock(s_guard);
+        if (problem == s_lastShown)
+            return;
+        s_lastShown = problem;
+    }
+    if (!problem.empty())
+        ShowMessage(problem + " The calendar uses the default settings.", MessageIcon::Error);
+}
 } // namespace
 
 CALENDARSETTINGS ReadCalendarSettings()
 {
     CALENDARSETTINGS settings;
     CSettingsKey key;
-    if (key.Open(SettingsRoot::LocalMachine, nullptr) == CSettingsKey::kSuccess) {
+    const long opened = key.OpenForReading(SettingsRoot::LocalMachine, nullptr);
+    ReportOnce(key.Problem());
+    // A store or key not made yet reads as one without values: the defaults.
+    if (opened == CSettingsKey::kSuccess || opened == CSettingsKey::kNotFound) {
         settings.bEpiphanyJan6 = ReadFlag(key, "Epiphany", settings.bEpiphanyJan6);
         settings.bAscensionSunday = ReadFlag(key, "Ascension", settings.bAscensionSunday);
         settings.bCorpusChristiThursday = !ReadFlag(key, "CorpusChristi", !settings.bCorpusChristiThursday);

@@ -23,10 +23,13 @@ struct CALENDAROPTIONS
     int nCorpusChristi = -1;   // "CorpusChristi": 1 = Sunday
 };
 
-// The settings in the store (the key is created when missing). A stored
-// value counts when it is not 0 ("Ascension" 0 is Thursday, "CorpusChristi"
-// 0 is Thursday); a value not stored, or a store that cannot be opened,
-// gives the default of CALENDARSETTINGS. Nothing is reported.
+// The settings in the store, only read (nothing is created or written). A
+// stored value counts when it is not 0 (a text holding a number counts as
+// that number; "Ascension" 0 is Thursday, "CorpusChristi" 0 is Thursday); a
+// value not stored, a store or key not made yet, and a store that cannot be
+// opened (not reached, not read, or no settings file) give the default of
+// CALENDARSETTINGS. A store that cannot be opened is named with the reason
+// in a message, once for as long as the reason stays the same.
 CALENDARSETTINGS ReadCalendarSettings();
 
 // The settings with `options` laid over the store; the store is not opened

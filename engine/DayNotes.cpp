@@ -1,5 +1,7 @@
 #include "engine/DayNotes.h"
 
+#include "base/CivilDate.h"
+#include "base/HtmlEscape.h"
 #include "base/ParseNumber.h"
 #include "base/Utf16.h"
 #include "engine/YearTable.h"
@@ -9,20 +11,23 @@ namespace talvoren
 namespace
 {
 constexpr std::size_t kLineUnits = 1023;   // the code units of a line that count
+constexpr int kLeapYear = 2000;
+
+bool IsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
 } // namespace
 
-bool ParseDatedNoteLine(const std::string& fullLine, int& day, int& month, std::string& text)
+bool SplitNoteLine(const std::string& line, NOTELINEPARTS& parts)
 {
-    if (fullLine.empty() || fullLine[0] < '0' || fullLine[0] > '9')
-        return false;
-    const std::string line = TruncateUtf16(fullLine, kLineUnits);
     const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t'; };
     std::size_t pos = 0;
     while (pos < line.size() && !isBlank(line[pos]))
         ++pos;
     if (pos >= line.size())
         return false;   // no second token
-    const std::string dayToken = line.substr(0, pos);
+    const std::size_t dayEnd = pos;
     while (pos < line.size() && isBlank(line[pos]))
         ++pos;
     const std::size_t monthStart = pos;
@@ -30,19 +35,42 @@ bool ParseDatedNoteLine(const std::string& fullLine, int& day, int& month, std::
         ++pos;
     if (pos == monthStart)
         return false;
-    const int dayValue = LeadingNumber(dayToken);
-    const int monthValue = LeadingNumber(line.substr(monthStart, pos - monthStart));
-    if (dayValue < 1 || dayValue > 31 || monthValue < 1 || monthValue > 12)
-        return false;
-    day = dayValue;
-    month = monthValue;
-    text = pos < line.size() ? line.substr(pos + 1) : std::string();
+    parts.strDay = line.substr(0, dayEnd);
+    parts.strMonth = line.substr(monthStart, pos - monthStart);
+    parts.strText = pos < line.size() ? line.substr(pos + 1) : std::string();
     return true;
 }
 
-void CollectDayNotes(const std::vector<std::string>& lines,
-                     const std::function<void(const std::string& note, int month, int day)>& append)
+NoteLine ClassifyNoteLine(const std::string& line, int& day, int& month, std::string& text, NoteDates dates)
 {
+    NOTELINEPARTS parts;
+    if (line.empty() || !IsDigit(line[0]) || !SplitNoteLine(TruncateUtf16(line, kLineUnits), parts))
+        return NoteLine::Continuation;
+    const int dayValue = LeadingNumber(parts.strDay);
+    const int monthValue = LeadingNumber(parts.strMonth);
+    // Any year's dates: 29 February is a date (of leap years).
+    const bool exists = dates == NoteDates::Lunar ? monthValue >= 1 && monthValue <= 12 && dayValue >= 1 && dayValue <= 30
+                                                  : IsValidDate(kLeapYear, monthValue, dayValue);
+    if (!exists)
+        return IsDigit(parts.strMonth[0]) ? NoteLine::ImpossibleDate : NoteLine::Continuation;
+    day = dayValue;
+    month = monthValue;
+    text = std::move(parts.strText);
+    return NoteLine::Dated;
+}
+
+bool ParseDatedNoteLine(const std::string& line, int& day, int& month, std::string& text)
+{
+    return ClassifyNoteLine(line, day, month, text) == NoteLine::Dated;
+}
+
+void CollectDayNotes(const std::vector<std::string>& lines,
+                     const std::function<void(const std::string& note, int month, int day)>& append,
+                     const NOTEREADING& reading)
+{
+    const auto take = [&reading](const std::string& text) {
+        return reading.bPlainText ? EscapeHtmlText(text) : text;
+    };
     std::string note;
     bool dated = false;
     int noteDay = 0;
@@ -51,17 +79,24 @@ void CollectDayNotes(const std::vector<std::string>& lines,
         int day = 0;
         int month = 0;
         std::string text;
-        if (ParseDatedNoteLine(line, day, month, text)) {
+        const NoteLine kind = ClassifyNoteLine(line, day, month, text, reading.dates);
+        if (kind != NoteLine::Continuation) {
             if (!note.empty())
                 append(note, noteMonth, noteDay);
-            note = std::move(text);
-            noteDay = day;
-            noteMonth = month;
-            dated = true;
+            note.clear();
+            // A note on a date that does not exist is dropped with its continuations.
+            dated = kind == NoteLine::Dated;
+            if (dated) {
+                note = take(text);
+                noteDay = day;
+                noteMonth = month;
+            } else if (reading.impossible) {
+                reading.impossible(line);
+            }
         } else if (dated) {
             if (!note.empty())
                 note += "<br>";
-            note += line;
+            note += take(line);
         }
     }
     if (dated && !note.empty())

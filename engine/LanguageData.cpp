@@ -2,6 +2,7 @@
 
 #include "engine/LanguageFile.h"
 #include "engine/LectionaryEntry.h"
+#include "platform/MessageSink.h"
 
 #include <sys/stat.h>
 
@@ -76,7 +77,8 @@ std::shared_ptr<const CLanguageData> CLanguageData::Load(const std::string& fold
         // The signature is taken before the read: a change during the read
         // shows at the next check.
         data->m_signatures[k] = SignatureOf(path);
-        const bool read = CLanguageFile::Read(path, lines, k < kFiles.size());
+        const CommentRule comments = name == kUserNotesFile ? CommentRule::LeadingHash : CommentRule::AnyHash;
+        const bool read = CLanguageFile::Read(path, lines, k < kFiles.size(), comments);
         if (!read && previous && name == kTitlesFile) {
             data->m_titles = previous->m_titles.WithOrder(vietnameseOrder);   // the old titles stay
             continue;
@@ -125,10 +127,19 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
         for (const std::string& line : kept)
             m_lectionaries[list].push_back(LectionaryEntry(line));
     } else {
-        std::vector<DAYNOTE>& notes = name == "uNote.txt" ? m_userNotes : name == kLunarNotesFile ? m_lunarNotes : m_notes;
-        CollectDayNotes(kept, [&notes](const std::string& note, int month, int day) {
-            notes.push_back(DAYNOTE{month, day, note});
-        });
+        std::vector<DAYNOTE>& notes =
+            name == kUserNotesFile ? m_userNotes : name == kLunarNotesFile ? m_lunarNotes : m_notes;
+        NOTEREADING reading;
+        reading.bPlainText = name == kUserNotesFile;
+        reading.dates = name == kLunarNotesFile ? NoteDates::Lunar : NoteDates::Civil;
+        std::string impossible;
+        reading.impossible = [&impossible](const std::string& line) { impossible += "\n" + line; };
+        CollectDayNotes(
+            kept, [&notes](const std::string& note, int month, int day) { notes.push_back(DAYNOTE{month, day, note}); },
+            reading);
+        if (!impossible.empty())
+            ShowMessage("The notes of " + m_strFolder + name + " on dates that do not exist are not shown:" + impossible,
+                        MessageIcon::Error);
     }
 }
 

@@ -10,10 +10,12 @@
 // identity of each file) that tells whether the folder still holds what was
 // read.
 // Notes: a missing file of kFiles is reported "File %s not found!" when the
-// folder is read and then holds nothing; a missing lectionary makes the
-// years of its cycle fail (see ComputeYearTable). The files of
-// kOptionalFiles came later: a folder without them (an older one, or a
-// language not yet translated) works on silently without what they add.
+// folder is read and then holds nothing, and so is a file that cannot be
+// read, with its reason; a missing lectionary makes the years of its cycle
+// fail (see ComputeYearTable). Notes on dates that do not exist are reported
+// once per file and left out. The files of kOptionalFiles came later: a
+// folder without them (an older one, or a language not yet translated) works
+// on silently without what they add.
 
 #include "engine/DayNotes.h"
 #include "engine/FeastLine.h"
@@ -33,6 +35,8 @@ class CLanguageData
 public:
     static constexpr const char* kTitlesFile = "utitles.txt";
     static constexpr const char* kFeastsFile = "ufeast.txt";
+    // The user's own notes: plain text, where a "#" in a note is text.
+    static constexpr const char* kUserNotesFile = "uNote.txt";
     // The files in the order they are read (and a missing one reported).
     static constexpr std::array<const char*, 10> kFiles = {
         "utitles.txt",      "uLectionaryA.txt", "uLectionaryB.txt", "uLectionaryC.txt", "uLectionary1.txt",

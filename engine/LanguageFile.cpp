@@ -1,6 +1,8 @@
 #include "engine/LanguageFile.h"
 
+#include "base/TextEncoding.h"
 #include "base/Utf16.h"
+#include "platform/FileReading.h"
 #include "platform/MessageSink.h"
 
 #include <cstdio>
@@ -15,44 +17,47 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-bool ReadWholeFile(const std::string& path, std::string& bytes)
+// Why the bytes are no language file: the other encodings a text editor
+// saves in would otherwise read as nothing at all, without a word. "" for
+// UTF-16LE (or bytes that do not tell).
+std::string EncodingProblem(const std::string& bytes)
 {
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return false;
-    bytes.clear();
-    char buffer[65536];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer)
-            return !std::ferror(file.get());
-    }
+    const TEXTENCODING encoding = GuessTextEncoding(bytes.data(), bytes.size());
+    if (encoding.kind != TextKind::Utf8 && encoding.kind != TextKind::Utf16Be)
+        return "";
+    return std::string("it is in ") + TextKindName(encoding.kind) + ", not in UTF-16 little-endian";
 }
-
 } // namespace
 
-void CLanguageFile::Decode(const char* data, std::size_t size, std::vector<std::string>& lines)
+void CLanguageFile::Decode(const char* data, std::size_t size, std::vector<std::string>& lines,
+                           CommentRule comments)
 {
     lines.clear();
-    ForEachUtf16Line(data, size, [&lines](const char16_t* text, std::size_t length) {
-        // Empty lines and comment lines (any "#") are not kept.
-        if (length == 0 || std::char_traits<char16_t>::find(text, length, u'#'))
+    ForEachUtf16Line(data, size, [&lines, comments](const char16_t* text, std::size_t length) {
+        if (length == 0)
             return;
-        lines.push_back(Utf16ToUtf8(text, length));
+        const bool comment = comments == CommentRule::AnyHash
+                                 ? std::char_traits<char16_t>::find(text, length, u'#') != nullptr
+                                 : text[0] == u'#';
+        if (!comment)
+            lines.push_back(Utf16ToUtf8(text, length));
     });
 }
 
-bool CLanguageFile::Read(const std::string& path, std::vector<std::string>& lines, bool reportMissing)
+bool CLanguageFile::Read(const std::string& path, std::vector<std::string>& lines, bool report,
+                         CommentRule comments)
 {
     lines.clear();
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        if (reportMissing)
+    const FILEREAD file = ReadRegularFile(path);
+    const std::string problem = file.bRead ? EncodingProblem(file.strBytes) : file.strReason;
+    if (!problem.empty()) {
+        if (report && file.bMissing)
             ShowFileNotFound(path);
+        else if (report)
+            ShowMessage(CannotReadMessage(path, problem), MessageIcon::Error);
         return false;
     }
-    Decode(bytes.data(), bytes.size(), lines);
+    Decode(file.strBytes.data(), file.strBytes.size(), lines, comments);
     return true;
 }
 

@@ -1,7 +1,10 @@
 // Fuzz target: the reader of the day-note files. The input is taken as the
 // kept lines of a file (split at line feeds); every note handed on has a
-// valid date and some text, and no note is handed on before a dated line.
+// date that exists and some text, no note is handed on before a dated line,
+// every line that starts no note and no continuation is reported, and the
+// user's plain text holds no "<" or ">" but those of the "<br>" between lines.
 
+#include "base/CivilDate.h"
 #include "engine/DayNotes.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -22,14 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lines.push_back(text.substr(start));
 
     std::size_t datedLines = 0;
+    std::size_t impossibleLines = 0;
     for (const std::string& line : lines) {
         int day = -1;
         int month = -1;
         std::string note;
-        if (ParseDatedNoteLine(line, day, month, note)) {
+        const NoteLine kind = ClassifyNoteLine(line, day, month, note);
+        FUZZ_CHECK((kind == NoteLine::Dated) == ParseDatedNoteLine(line, day, month, note));
+        impossibleLines += kind == NoteLine::ImpossibleDate;
+        if (kind == NoteLine::Dated) {
             ++datedLines;
-            FUZZ_CHECK(day >= 1 && day <= 31);
-            FUZZ_CHECK(month >= 1 && month <= 12);
+            FUZZ_CHECK(IsValidDate(2000, month, day));
             FUZZ_CHECK(note.size() < line.size());
             FUZZ_CHECK(line[0] >= '0' && line[0] <= '9');
         }
@@ -37,15 +43,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t notes = 0;
     std::size_t noteBytes = 0;
-    CollectDayNotes(lines, [&](const std::string& note, int month, int day) {
-        ++notes;
-        noteBytes += note.size();
-        FUZZ_CHECK(!note.empty());
-        FUZZ_CHECK(day >= 1 && day <= 31);
-        FUZZ_CHECK(month >= 1 && month <= 12);
-    });
+    std::size_t reported = 0;
+    NOTEREADING reading;
+    reading.impossible = [&reported](const std::string&) { ++reported; };
+    CollectDayNotes(
+        lines,
+        [&](const std::string& note, int month, int day) {
+            ++notes;
+            noteBytes += note.size();
+            FUZZ_CHECK(!note.empty());
+            FUZZ_CHECK(IsValidDate(2000, month, day));
+        },
+        reading);
     FUZZ_CHECK(notes <= datedLines);
+    FUZZ_CHECK(reported == impossibleLines);
     // The notes hold at most the file's text and one "<br>" per line.
     FUZZ_CHECK(noteBytes <= text.size() + 4 * lines.size());
+
+    reading.bPlainText = true;
+    CollectDayNotes(
+        lines,
+        [](const std::string& note, int, int) {
+            std::string withoutBreaks = note;
+            for (std::size_t at; (at = withoutBreaks.find("<br>")) != std::string::npos;)
+                withoutBreaks.erase(at, 4);
+            FUZZ_CHECK(withoutBreaks.find_first_of("<>") == std::string::npos);
+        },
+        reading);
     return 0;
 }

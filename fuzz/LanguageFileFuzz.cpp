@@ -1,6 +1,8 @@
 // Fuzz target: the reader of the language data files. Any byte image is
-// decoded; the kept lines must be non-empty, trimmed, free of "#" and valid
-// UTF-8, and decoding the file image of the lines gives them again.
+// decoded; the kept lines must be non-empty, trimmed, free of "#" (with the
+// notes' rule: not beginning with "#", and every line of the language rule
+// among them) and valid UTF-8, and decoding the file image of the lines
+// gives them again.
 
 #include "base/Utf16.h"
 #include "engine/LanguageFile.h"
@@ -31,5 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> again;
     CLanguageFile::Decode(image.data(), image.size(), again);
     FUZZ_CHECK(again == lines);
+
+    std::vector<std::string> notes;
+    CLanguageFile::Decode(reinterpret_cast<const char*>(data), size, notes, CommentRule::LeadingHash);
+    std::size_t common = 0;
+    for (const std::string& line : notes) {
+        FUZZ_CHECK(!line.empty() && line[0] != '#');
+        common += common < lines.size() && lines[common] == line;
+    }
+    FUZZ_CHECK(common == lines.size());   // the notes' rule keeps more lines, never fewer
     return 0;
 }

@@ -9,6 +9,12 @@ namespace talvoren
 {
 namespace
 {
+// A page of a citation list beyond these stops with a note: a text that cites
+// the whole Bible would otherwise give hundreds of megabytes of HTML.
+constexpr std::size_t kMaxPassages = 200;
+constexpr std::size_t kMaxVerses = 5000;   // rows: verses and headings
+const char kCutNote[] = "<p><i>The list cites more than 200 passages or 5,000 verses; the rest is not shown.</i></p>";
+
 // The pieces of `text` between the separators `separator`, empty ones included.
 std::vector<std::string> Split(const std::string& text, char separator)
 {
@@ -60,12 +66,25 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
     if (!bDatabaseOpen || passages.empty())
         return false;
     html.clear();
+    std::size_t shown = 0;
+    std::size_t rows = 0;
+    bool cut = false;
     for (const PASSAGE& passage : passages) {
+        if (shown == kMaxPassages || rows == kMaxVerses) {
+            cut = true;
+            break;
+        }
         if (!db.Execute(PassageQuery(passage)))
             continue;   // no rows, or a query that cannot run: left out, title included
+        ++shown;
         html += PassageTitle(passage);
         // A row that cannot be read ends the passage as if its rows had ended.
         while (!db.IsEOF()) {
+            if (rows == kMaxVerses) {
+                cut = true;
+                break;
+            }
+            ++rows;
             int type = 0;
             db.GetFieldInt(0, type);
             if (type == 0) {
@@ -90,6 +109,8 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
             db.MoveNext();
         }
     }
+    if (cut)
+        html += kCutNote;
     passages.clear();
     return true;
 }

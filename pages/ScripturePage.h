@@ -39,7 +39,9 @@ std::string PassageTitle(const PASSAGE& passage);
 // rows to `html` (title, then each row: "<sub>n</sub> " and the text for a
 // verse, "<br>" and an <h2>/<h3> heading otherwise; the texts of the rows
 // after the HTML whitelist of base/HtmlWhitelist.h) and returns true; the
-// passage list is emptied. Returns false, leaving `html` alone, otherwise.
+// passage list is emptied. After 200 passages with rows or 5,000 rows the
+// page stops with a note that the rest is not shown. Returns false, leaving
+// `html` alone, otherwise.
 bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html);
 
 // The script that opens the reading window: OpenWin with the path of

@@ -1,17 +1,17 @@
 #include "platform/SettingsKey.h"
 
 #include "base/Utf16.h"
+#include "platform/FileLock.h"
+#include "platform/FileReading.h"
+#include "platform/FileReplacement.h"
+#include "platform/SettingsFile.h"
 #include "platform/SystemPaths.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <functional>
 #include <system_error>
 #include <unistd.h>
-#include <vector>
 
 namespace talvoren
 {
@@ -19,187 +19,93 @@ namespace
 {
 std::string g_defaultKeyPath;
 
-struct Value {
-    std::string name;
-    bool isDword = true;
-    std::uint32_t dword = 0;
-    std::string text;
+// What the store's file holds, as far as it could be read.
+struct STORE
+{
+    long nResult = CSettingsKey::kSuccess;   // kSuccess (the file may be missing), kAccessDenied or kBadStore
+    bool bMissing = false;
+    CSettingsFile file;
+    std::string strProblem;
 };
 
-struct Section {
-    std::string path;
-    std::vector<Value> values;
-};
-
-bool SameName(const std::string& a, const std::string& b)
+STORE LoadStore(const std::string& path)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-std::string Quote(const std::string& text)
-{
-    std::string out = "\"";
-    for (char ch : text) {
-        if (ch == '\\' || ch == '"')
-            out += '\\';
-        if (ch == '\n')
-            out += "\\n";
-        else if (ch == '\r')
-            out += "\\r";
-        else
-            out += ch;
+    STORE store;
+    const FILEREAD read = ReadRegularFile(path);
+    if (read.bMissing) {
+        store.bMissing = true;
+        return store;
     }
-    return out + "\"";
-}
-
-// Reads a quoted text starting at `pos` (on the opening quote). Returns false
-// when it is not closed.
-bool Unquote(const std::string& line, std::size_t& pos, std::string& text)
-{
-    text.clear();
-    if (pos >= line.size() || line[pos] != '"')
-        return false;
-    for (++pos; pos < line.size(); ++pos) {
-        char ch = line[pos];
-        if (ch == '"') {
-            ++pos;
-            return true;
-        }
-        if (ch == '\\' && pos + 1 < line.size()) {
-            ch = line[++pos];
-            if (ch == 'n')
-                ch = '\n';
-            else if (ch == 'r')
-                ch = '\r';
-        }
-        text += ch;
+    if (!read.bRead) {
+        store.nResult = CSettingsKey::kAccessDenied;
+        store.strProblem = "The settings file " + path + " cannot be read: " + read.strReason + ".";
+        return store;
     }
-    return false;
-}
-
-// Parses a store file. Lines that do not parse are dropped.
-std::vector<Section> Parse(const std::string& content)
-{
-    std::vector<Section> sections;
-    std::istringstream in(content);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty() || line[0] == ';')
-            continue;
-        if (line[0] == '[') {
-            const std::size_t close = line.rfind(']');
-            if (close != std::string::npos && close > 0)
-                sections.push_back({line.substr(1, close - 1), {}});
-            continue;
-        }
-        if (sections.empty())
-            continue;
-        Value value;
-        std::size_t pos = 0;
-        if (!Unquote(line, pos, value.name) || pos >= line.size() || line[pos] != '=')
-            continue;
-        ++pos;
-        if (line.compare(pos, 6, "dword:") == 0) {
-            const std::string digits = line.substr(pos + 6);
-            if (digits.empty() || digits.size() > 8 ||
-                !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
-                continue;
-            value.dword = static_cast<std::uint32_t>(std::stoul(digits, nullptr, 16));
-        } else {
-            value.isDword = false;
-            if (!Unquote(line, pos, value.text))
-                continue;
-        }
-        sections.back().values.push_back(std::move(value));
+    std::string problem;
+    if (!store.file.Parse(read.strBytes, problem)) {
+        store.nResult = CSettingsKey::kBadStore;
+        store.strProblem = "The settings file " + path + " cannot be used: " + problem + ". It is left as it is.";
     }
-    return sections;
+    return store;
 }
 
-std::string Format(const std::vector<Section>& sections)
+// Reads, changes with `change` and writes back the store at `path`, under
+// its lock. kSuccess, or the failure with `problem`.
+long ChangeStore(const std::string& path, const std::function<bool(CSettingsFile&)>& change, std::string& problem)
 {
-    std::string out = "; Talvoren settings\n";
-    for (const Section& section : sections) {
-        out += "[" + section.path + "]\n";
-        for (const Value& value : section.values) {
-            out += Quote(value.name) + "=";
-            if (value.isDword) {
-                char hex[16];
-                std::snprintf(hex, sizeof hex, "dword:%08x", static_cast<unsigned>(value.dword));
-                out += hex;
-            } else {
-                out += Quote(value.text);
-            }
-            out += "\n";
-        }
+    std::string target;
+    std::string error;
+    if (!ResolveWriteTarget(path, target, error)) {
+        problem = "The settings file " + path + " cannot be written: " + error + ".";
+        return CSettingsKey::kAccessDenied;
     }
-    return out;
-}
-
-bool Load(const std::string& file, std::vector<Section>& sections)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    sections = Parse(content.str());
-    return true;
-}
-
-// Replaces the file in one step. False when it cannot be written.
-bool Save(const std::string& file, const std::vector<Section>& sections)
-{
-    const std::string temporary = file + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << Format(sections);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
+    const CFileLock lock(target);
+    if (!lock.IsLocked()) {
+        problem = "The settings file " + path + " cannot be written: " + lock.Error() + ".";
+        return CSettingsKey::kAccessDenied;
     }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
+    STORE store = LoadStore(path);
+    if (store.nResult != CSettingsKey::kSuccess) {
+        problem = store.strProblem;
+        return store.nResult;
     }
-    return true;
-}
-
-Section* FindSection(std::vector<Section>& sections, const std::string& path)
-{
-    for (Section& section : sections)
-        if (SameName(section.path, path))
-            return &section;
-    return nullptr;
-}
-
-const Value* FindValue(const std::string& file, const std::string& path, const char* name)
-{
-    static std::vector<Section> sections;   // reused buffer; the store is used on one thread
-    if (!name || !Load(file, sections))
-        return nullptr;
-    Section* section = FindSection(sections, path);
-    if (!section)
-        return nullptr;
-    for (const Value& value : section->values)
-        if (SameName(value.name, name))
-            return &value;
-    return nullptr;
+    // AT_EACCESS: the rights of the effective user, as the write would have them.
+    if (!store.bMissing && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        problem = "The settings file " + path + " is read-only.";
+        return CSettingsKey::kAccessDenied;
+    }
+    if (!change(store.file))
+        return CSettingsKey::kSuccess;   // nothing to write
+    if (!ReplaceFileContents(path, store.file.Image(), error)) {
+        problem = "The settings file " + path + " cannot be written: " + error + ".";
+        return CSettingsKey::kAccessDenied;
+    }
+    return CSettingsKey::kSuccess;
 }
 
 // Bytes that a text value takes as UTF-16 with its terminating zero.
 std::size_t StringBytes(const std::string& text)
 {
     return (Utf16Length(text) + 1) * 2;
+}
+
+// A text that holds a whole decimal number of 32 bits, blanks around it allowed.
+bool TextNumber(const std::string& text, std::uint32_t& number)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return false;
+    unsigned long long value = 0;
+    for (std::size_t i = first; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(text[i] - '0');
+        if (value > 0xFFFFFFFFull)
+            return false;
+    }
+    number = static_cast<std::uint32_t>(value);
+    return true;
 }
 } // namespace
 
@@ -223,6 +129,12 @@ CSettingsKey::~CSettingsKey()
     Close();
 }
 
+long CSettingsKey::Fail(long code, const std::string& problem)
+{
+    m_strProblem = problem;
+    return code;
+}
+
 long CSettingsKey::Open(SettingsRoot root, const char* subKey)
 {
     Close();
@@ -231,15 +143,18 @@ long CSettingsKey::Open(SettingsRoot root, const char* subKey)
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
 
-    std::vector<Section> sections;
-    const bool exists = Load(file, sections);
-    if (exists ? ::access(file.c_str(), W_OK) != 0 : false)
-        return kAccessDenied;
-    if (!FindSection(sections, path)) {
-        sections.push_back({path, {}});
-        if (!Save(file, sections))
-            return kAccessDenied;
-    }
+    std::string problem;
+    const long result = ChangeStore(
+        file,
+        [&path](CSettingsFile& store) {
+            if (store.HasSection(path))
+                return false;
+            store.AddSection(path);
+            return true;
+        },
+        problem);
+    if (result != kSuccess)
+        return Fail(result, problem);
     m_root = root;
     m_strPath = path;
     m_bOpen = true;
@@ -251,8 +166,10 @@ long CSettingsKey::OpenForReading(SettingsRoot root, const char* subKey)
 {
     Close();
     const std::string path = subKey ? subKey : g_defaultKeyPath;
-    std::vector<Section> sections;
-    if (!Load(StoreFilePath(root), sections) || !FindSection(sections, path))
+    const STORE store = LoadStore(StoreFilePath(root));
+    if (store.nResult != kSuccess)
+        return Fail(store.nResult, store.strProblem);
+    if (store.bMissing || !store.file.HasSection(path))
         return kNotFound;
     m_root = root;
     m_strPath = path;
@@ -263,83 +180,75 @@ long CSettingsKey::OpenForReading(SettingsRoot root, const char* subKey)
 
 long CSettingsKey::ReadDword(const char* name, std::uint32_t* value) const
 {
-    if (!m_bOpen || !value)
+    if (!m_bOpen || !value || !name)
         return kNotFound;
-    const Value* stored = FindValue(StoreFilePath(m_root), m_strPath, name);
-    if (!stored)
+    const STORE store = LoadStore(StoreFilePath(m_root));
+    if (store.nResult != kSuccess)
+        return store.nResult;
+    const SETTINGSVALUE stored = store.file.Find(m_strPath, name);
+    std::uint32_t number = 0;
+    if (stored.kind == SETTINGSVALUE::Kind::Dword)
+        number = stored.nDword;
+    else if (stored.kind != SETTINGSVALUE::Kind::Text || !TextNumber(stored.strText, number))
         return kNotFound;
-    if (stored->isDword) {
-        *value = stored->dword;
-        return kSuccess;
-    }
-    // Another kind of value: its UTF-16 bytes, when they fit four bytes.
-    if (StringBytes(stored->text) > 4)
-        return kMoreData;
-    const std::u16string units = Utf8ToUtf16(stored->text);
-    *value = units.empty() ? 0u : static_cast<std::uint32_t>(units[0]);
+    *value = number;
     return kSuccess;
 }
 
 long CSettingsKey::ReadString(const char* name, std::string* value, std::size_t bufferBytes) const
 {
-    if (!m_bOpen || !value)
+    if (!m_bOpen || !value || !name)
         return kNotFound;
-    const Value* stored = FindValue(StoreFilePath(m_root), m_strPath, name);
-    if (!stored)
-        return kNotFound;
-    if (stored->isDword) {
+    const STORE store = LoadStore(StoreFilePath(m_root));
+    if (store.nResult != kSuccess)
+        return store.nResult;
+    const SETTINGSVALUE stored = store.file.Find(m_strPath, name);
+    if (stored.kind == SETTINGSVALUE::Kind::Dword) {
         if (bufferBytes < 4)
             return kMoreData;
         *value = std::string();
         return kSuccess;
     }
-    if (StringBytes(stored->text) > bufferBytes)
+    if (stored.kind != SETTINGSVALUE::Kind::Text)
+        return kNotFound;
+    if (StringBytes(stored.strText) > bufferBytes)
         return kMoreData;
-    *value = stored->text;
+    *value = stored.strText;
     return kSuccess;
 }
-
-namespace
-{
-long StoreValue(SettingsRoot root, const std::string& path, Value value)
-{
-    const std::string file = CSettingsKey::StoreFilePath(root);
-    std::vector<Section> sections;
-    Load(file, sections);
-    Section* section = FindSection(sections, path);
-    if (!section) {
-        sections.push_back({path, {}});
-        section = &sections.back();
-    }
-    auto existing = std::find_if(section->values.begin(), section->values.end(),
-                                 [&](const Value& v) { return SameName(v.name, value.name); });
-    if (existing != section->values.end())
-        *existing = std::move(value);
-    else
-        section->values.push_back(std::move(value));
-    return Save(file, sections) ? CSettingsKey::kSuccess : CSettingsKey::kAccessDenied;
-}
-} // namespace
 
 long CSettingsKey::WriteDword(const char* name, std::uint32_t value)
 {
     if (!m_bOpen || !m_bWritable || !name)
         return kAccessDenied;
-    Value stored;
-    stored.name = name;
-    stored.dword = value;
-    return StoreValue(m_root, m_strPath, std::move(stored));
+    std::string problem;
+    const std::string path = m_strPath;
+    const long result = ChangeStore(
+        StoreFilePath(m_root),
+        [&](CSettingsFile& store) {
+            store.SetDword(path, name, value);
+            return true;
+        },
+        problem);
+    m_strProblem = problem;
+    return result;
 }
 
 long CSettingsKey::WriteString(const char* name, const std::string& value)
 {
     if (!m_bOpen || !m_bWritable || !name)
         return kAccessDenied;
-    Value stored;
-    stored.name = name;
-    stored.isDword = false;
-    stored.text = value;
-    return StoreValue(m_root, m_strPath, std::move(stored));
+    std::string problem;
+    const std::string path = m_strPath;
+    const long result = ChangeStore(
+        StoreFilePath(m_root),
+        [&](CSettingsFile& store) {
+            store.SetText(path, name, value);
+            return true;
+        },
+        problem);
+    m_strProblem = problem;
+    return result;
 }
 
 void CSettingsKey::Close()
@@ -347,6 +256,7 @@ void CSettingsKey::Close()
     m_bOpen = false;
     m_bWritable = false;
     m_strPath.clear();
+    m_strProblem.clear();
 }
 
 } // namespace talvoren

@@ -1,6 +1,7 @@
 #include "scripture/ScriptureDb.h"
 
 #include "base/ParseNumber.h"
+#include "platform/FileReading.h"
 #include "platform/MessageSink.h"
 
 #include <cctype>
@@ -125,6 +126,13 @@ bool CScriptureDb::OpenFile(const std::string& path)
     if (!Close())
         return false;
     try {
+        // A pipe or a device would hold SQLite's open or read forever, and
+        // a folder gives only "disk I/O error": they are refused first.
+        const FILEREAD file = ProbeRegularFile(path);
+        if (!file.bRead && !file.bMissing) {
+            ShowMessage(CannotReadMessage(path, file.strReason));
+            return false;
+        }
         CSqliteDatabase db;
         std::string error;
         if (!db.Open(path, CSqliteDatabase::Mode::ReadOnly, error) ||

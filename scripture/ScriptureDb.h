@@ -29,6 +29,8 @@ public:
     // user name and password (unused by this engine): closes what is open,
     // then opens the file read-only and reads its schema. Returns false after
     // showing the error text when the file is missing or is not a database,
+    // when it is no regular file (a folder, a pipe, a device: "Cannot read
+    // <path>: <reason>.", before SQLite opens it),
     // when it has no table Sentences with the columns ID, Book, Chapter,
     // Sentence, Type and Contents (an empty file), or when the connection
     // text names no data source.

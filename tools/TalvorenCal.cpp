@@ -9,9 +9,12 @@
 // text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
 // executable or FILE.
 //
-// Exit status: 0 on success, 2 for bad arguments, 1 when the year could not
-// be computed (a missing lectionary file) or the scripture database could
-// not be opened.
+// --help prints this usage. Exit status: 0 on success, 2 for bad arguments
+// (an empty --data or --db among them), 1 when the year could not be
+// computed (a missing lectionary file), the language folder is no folder,
+// the scripture database could not be opened, or the readings text cites no
+// passage or one that the database does not hold (a message on standard
+// error says which).
 
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
@@ -19,12 +22,18 @@
 #include "pages/ScripturePage.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsKey.h"
+#include "platform/FileReading.h"
 #include "platform/SystemPaths.h"
+#include "scripture/BookAbbreviations.h"
+#include "scripture/Citations.h"
 #include "scripture/ScriptureDb.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
+#include <vector>
 
 using namespace talvoren;
 
@@ -33,7 +42,8 @@ namespace
 const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
     "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n"
-    "       talvoren-cal --passages TEXT [--db FILE]\n";
+    "       talvoren-cal --passages TEXT [--db FILE]\n"
+    "       talvoren-cal --help\n";
 
 struct Arguments {
     std::string data;
@@ -42,6 +52,7 @@ struct Arguments {
     bool json = false;
     int year = 0;
     int month = 0;   // 0 = the whole year
+    bool showHelp = false;       // --help: print the usage
     bool showPassages = false;   // --passages: print the passages of a readings text
     std::string passages;
     std::string db;
@@ -75,13 +86,17 @@ int ParseArguments(int argc, char** argv, Arguments& args)
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (arg == "--passages" || arg == "--db") {
+        if (arg == "--help" || arg == "-h") {
+            args.showHelp = true;
+        } else if (arg == "--passages" || arg == "--db") {
             if (!value)
                 return Usage(("missing value after " + arg).c_str());
             ++i;
             if (arg == "--passages") {
                 args.showPassages = true;
                 args.passages = value;
+            } else if (*value == '\0') {
+                return Usage("--db takes a file, not an empty text");
             } else {
                 args.db = value;
             }
@@ -92,6 +107,8 @@ int ParseArguments(int argc, char** argv, Arguments& args)
             ++i;
             const std::string text = value;
             if (arg == "--data") {
+                if (text.empty())
+                    return Usage("--data takes a folder, not an empty text");
                 args.data = text;
             } else if (arg == "--order") {
                 if (text != "vi" && text != "en")
@@ -125,6 +142,8 @@ int ParseArguments(int argc, char** argv, Arguments& args)
             return Usage("too many arguments");
         }
     }
+    if (args.showHelp)
+        return 0;
     if (args.showPassages && positional > 0)
         return Usage("--passages takes no YEAR");
     if (!args.showPassages && !args.db.empty())
@@ -242,20 +261,63 @@ void PrintJson(const YEARTABLE& table, int first, int end)
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
+// The citation of a passage as a reader writes it ("Is 7:10-14").
+std::string CitationText(const PASSAGE& passage)
+{
+    return BookAbbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
+}
+
 // Prints the passage page's HTML for args.passages; 1 when the database
-// cannot be opened (its message is on standard error).
+// cannot be opened (its message is on standard error), when the text cites
+// no passage, or when a passage it cites has no verses in the database
+// (the page of the others is still printed).
 int PrintPassages(const Arguments& args)
 {
     const std::string path = args.db.empty() ? JoinPath(ProgramFolder(), "Bible.db") : args.db;
+    std::vector<unsigned> books;
+    std::vector<std::string> texts;
+    std::vector<PASSAGE> passages;
+    ScanCitations(args.passages, books, texts);
+    ParseCitations(books, texts, passages);
+    if (passages.empty()) {
+        std::fprintf(stderr, "talvoren-cal: \"%s\" cites no passage (a book, a chapter, \":\" and verses)\n",
+                     args.passages.c_str());
+        return 1;
+    }
     CScriptureDb db;
     const bool open = db.Open(CScriptureDb::ConnectionText(path), "", "");
     if (!open) {
         std::fprintf(stderr, "talvoren-cal: cannot open the scripture database %s\n", path.c_str());
         return 1;
     }
+    std::string unmatched;
+    for (const PASSAGE& passage : passages)
+        if (!db.Execute(PassageQuery(passage)))
+            unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage);
     const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder());
-    if (page.bShow)
+    if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
+    if (!unmatched.empty()) {
+        std::fprintf(stderr, "talvoren-cal: %s has no verses for %s\n", path.c_str(), unmatched.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+// 0 when `folder` is a folder; else 1 after a message with the reason.
+int CheckLanguageFolder(const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        const int error = errno;
+        std::fprintf(stderr, "talvoren-cal: cannot use the language folder %s: %s\n", folder.c_str(),
+                     error == ENOENT ? "there is no such folder" : FileErrorReason(error).c_str());
+        return 1;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        std::fprintf(stderr, "talvoren-cal: cannot use the language folder %s: it is not a folder\n", folder.c_str());
+        return 1;
+    }
     return 0;
 }
 } // namespace
@@ -265,8 +327,16 @@ int main(int argc, char** argv)
     Arguments args;
     if (const int status = ParseArguments(argc, argv, args); status != 0)
         return status;
+    if (args.showHelp) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (args.showPassages)
         return PrintPassages(args);
+    if (!args.data.empty()) {
+        if (const int status = CheckLanguageFolder(args.data); status != 0)
+            return status;
+    }
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;

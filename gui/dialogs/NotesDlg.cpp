@@ -23,8 +23,7 @@ const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
 }
 
 CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
-    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder())),
-      m_strTemporaryPath(CNotesFile::TemporaryPath(context.ProgramFolder()))
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder()))
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -79,6 +78,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     m_pCancel = imageCancel;
     m_pSave = imageSave;
     m_pDelete = imageDelete;
+    m_pSave->setEnabled(m_strLoadError.empty());
 
     connect(m_pSave, &QPushButton::clicked, this, &CNotesDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CNotesDlg::reject);
@@ -88,8 +88,13 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
 
 void CNotesDlg::LoadNotes()
 {
-    std::vector<NOTEROW> rows;
-    CNotesFile::Load(m_strNotesPath, rows);   // a missing file gives empty rows, no message
+    NOTESTEXT notes;
+    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes);   // a missing file gives empty rows, no message
+    m_strLoadError = load.strError;
+    if (!load.bLoaded)
+        ShowMessage(m_strLoadError, MessageIcon::Stop);
+    m_leadingLines = notes.leading;
+    std::vector<NOTEROW>& rows = notes.rows;
     CNotesFile::PadRows(rows);
     m_pList->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -97,15 +102,26 @@ void CNotesDlg::LoadNotes()
         m_pList->SetCellText(row, 0, QString::fromStdString(note.strDay));
         m_pList->SetCellText(row, 1, QString::fromStdString(note.strMonth));
         m_pList->SetCellText(row, 2, QString::fromStdString(note.strText));
+        // The lines the list does not show travel with their row.
+        QStringList following;
+        for (const std::string& line : note.following)
+            following << QString::fromStdString(line);
+        if (QTableWidgetItem* day = m_pList->item(row, 0))
+            day->setData(Qt::UserRole, following);
     }
 }
 
 std::vector<NOTEROW> CNotesDlg::Rows() const
 {
     std::vector<NOTEROW> rows;
-    for (int row = 0; row < m_pList->rowCount(); ++row)
-        rows.push_back({m_pList->CellText(row, 0).toStdString(), m_pList->CellText(row, 1).toStdString(),
-                        m_pList->CellText(row, 2).toStdString()});
+    for (int row = 0; row < m_pList->rowCount(); ++row) {
+        NOTEROW note{m_pList->CellText(row, 0).toStdString(), m_pList->CellText(row, 1).toStdString(),
+                     m_pList->CellText(row, 2).toStdString()};
+        if (const QTableWidgetItem* day = m_pList->item(row, 0))
+            for (const QString& line : day->data(Qt::UserRole).toStringList())
+                note.following.push_back(line.toStdString());
+        rows.push_back(std::move(note));
+    }
     return rows;
 }
 
@@ -161,8 +177,12 @@ void CNotesDlg::accept()
         editor->deleteLater();
     }
 
+    if (!m_strLoadError.empty()) {
+        ShowMessage(m_strLoadError, MessageIcon::Stop);
+        return;   // the unread file is never replaced
+    }
     std::string error;
-    if (!CNotesFile::Save(m_strNotesPath, m_strTemporaryPath, Rows(), &error)) {
+    if (!CNotesFile::Save(m_strNotesPath, NOTESTEXT{m_leadingLines, Rows()}, &error)) {
         ShowMessage(error, MessageIcon::Stop);
         return;   // the rows stay for another try or Cancel
     }

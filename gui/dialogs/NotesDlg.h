@@ -1,8 +1,12 @@
 #pragma once
 // The notes dialog: every note of the notes file as a row (day, month, text)
 // of an editable list, at least ten rows. Cells are edited in place, rows
-// deleted, blank rows filled; Save writes the complete rows back to the
-// notes file, which it replaces in one step.
+// deleted, blank rows filled; Save writes the rows that are not empty back
+// to the notes file, with the lines it keeps but does not show (see
+// CNotesFile), and replaces the file in one step. A notes file that cannot
+// be read is named in a message when the dialog opens, and Save is refused,
+// so that it is never replaced by what was typed; a row whose date does not
+// exist is refused with a message naming the row.
 
 #include "dialogs/NotesFile.h"
 
@@ -39,9 +43,10 @@ public:
     // How long the confirmation stays on screen after a save (1000 ms).
     void SetNoticeDuration(int milliseconds) { m_nNoticeMs = milliseconds; }
 
-    // Save: writes the complete rows and ends with IDOK after the one-second
-    // confirmation. When the notes cannot be written, says why and stays
-    // open with the rows as they are; the notes file is left untouched.
+    // Save: writes the rows and ends with IDOK after the one-second
+    // confirmation. When the notes cannot be written (the file could not be
+    // read, a row's date does not exist, the disk refuses), says why and
+    // stays open with the rows as they are; the notes file is left untouched.
     void accept() override;
     void reject() override;
     // Removes the selected rows.
@@ -57,7 +62,8 @@ private:
     void LoadNotes();
 
     std::string m_strNotesPath;
-    std::string m_strTemporaryPath;
+    std::string m_strLoadError;                 // why the file could not be read; "" when it was
+    std::vector<std::string> m_leadingLines;    // the file's lines before its first note
     CEditListCtrl* m_pList = nullptr;
     CInPlaceEdit* m_pEditor = nullptr;
     QPushButton* m_pSave = nullptr;

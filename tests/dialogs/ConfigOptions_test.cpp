@@ -106,20 +106,40 @@ TEST_F(ConfigOptionsTest, ValuesRoundTripAndAnyNonZeroNumberIsChecked)
     EXPECT_EQ(states, (CONFIGSTATES{true, true, true}));
 }
 
-TEST(ConfigOptions, AnUnreachableStoreShowsTheDaysInForceAndRefusesToWrite)
+// A store that cannot be reached, or a file that is no settings file, shows
+// the days in force and refuses the write with the file and the reason; the file
+// stays as it was.
+TEST(ConfigOptions, AStoreThatCannotBeUsedShowsTheDaysInForceAndRefusesToWrite)
 {
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
-    CTestFolder folder;
-    folder.WriteBytes("file", "not a folder");
-    CScopedConfigFolder scoped(folder.File("file/config"));   // a folder below a regular file
-    CONFIGSTATES states;
-    states.fill(true);
-    EXPECT_FALSE(ReadConfigOptions(&states));
-    EXPECT_EQ(states, (CONFIGSTATES{false, true, true}));
-    std::string error;
-    EXPECT_FALSE(WriteConfigOptions({true, true, true}, &error));
-    EXPECT_NE(error.find(folder.File("file/config/settings.ini")), std::string::npos) << error;
-    EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
+    struct CASE {
+        const char* folder;      // the settings folder, in the test's folder
+        const char* contents;    // of its settings.ini; nullptr: none
+        const char* reason;
+    };
+    const CASE cases[] = {
+        {"file/config", nullptr, "Not a directory"},   // a folder below a regular file
+        {"config", "\"Epiphany\"=dword:00000001\n", "it has no [section] line"},
+    };
+    for (const CASE& test : cases) {
+        CTestFolder folder;
+        folder.WriteBytes("file", "not a folder");
+        if (test.contents)
+            folder.WriteBytes(std::string(test.folder) + "/settings.ini", test.contents);
+        CScopedConfigFolder scoped(folder.File(test.folder));
+        CONFIGSTATES states;
+        states.fill(true);
+        EXPECT_FALSE(ReadConfigOptions(&states)) << test.folder;
+        EXPECT_EQ(states, (CONFIGSTATES{false, true, true})) << test.folder;
+        std::string error;
+        EXPECT_FALSE(WriteConfigOptions({true, true, true}, &error)) << test.folder;
+        EXPECT_NE(error.find(folder.File(std::string(test.folder) + "/settings.ini")), std::string::npos) << error;
+        EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
+        EXPECT_NE(error.find(test.reason), std::string::npos) << error;
+        if (test.contents) {
+            EXPECT_EQ(folder.ReadBytes(std::string(test.folder) + "/settings.ini"), test.contents);
+        }
+    }
 }
 
 // What the dialog writes, the engine reads at its next fresh computation:

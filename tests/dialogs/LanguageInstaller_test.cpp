@@ -2,11 +2,13 @@
 #include "engine/LanguageState.h"
 #include "platform/MessageSink.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/WithoutFileOverride.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace talvoren;
@@ -105,15 +107,6 @@ TEST(LanguageInstaller, FoldersOfLanguagesAndNames)
     }
 }
 
-TEST(LanguageInstaller, FoldersAreCreatedOutermostFirst)
-{
-    CTestFolder root;
-    CLanguageInstaller::CreateFolderPath(root.File("one/two/three/"));
-    EXPECT_TRUE(fs::is_directory(root.File("one/two/three")));
-    CLanguageInstaller::CreateFolderPath(root.File("one/two/three/"));   // all there: nothing to do
-    EXPECT_TRUE(fs::is_directory(root.File("one/two/three")));
-}
-
 TEST(LanguageInstaller, FilesAreCopiedByteForByteAcrossBlockBoundaries)
 {
     CTestFolder folder;
@@ -178,42 +171,68 @@ TEST_F(LanguageInstallTest, AnExistingFolderIsOnlySwitchedTo)
     EXPECT_TRUE(Names(m_program.File("English")).empty());   // nothing copied into an existing folder
 }
 
-TEST_F(LanguageInstallTest, AFolderInTheLanguageFolderStopsTheSwitch)
+// A new language folder is all or nothing: entries that are no files are
+// skipped (folders silently, the others named in a message), and any
+// failure leaves no folder, half-filled or temporary, and the state as it
+// was, with a message that says why.
+TEST(LanguageInstaller, ANewFolderIsAllOrNothing)
 {
-    fs::create_directory(m_program.File("Vietnam/Images"));
-    const CLanguageState before = m_state;
-    EXPECT_FALSE(CLanguageInstaller::Install(Program(), "German", false, m_state));
-    EXPECT_EQ(m_state.strFolder, before.strFolder);
-    EXPECT_EQ(m_state.nSyntax, before.nSyntax);
-    ASSERT_EQ(m_log.m_entries.size(), 2u);
-    EXPECT_EQ(m_log.m_entries[0].text, m_program.File("Vietnam/Images") + " is a folder and cannot be opened as a file.");
-    EXPECT_EQ(m_log.m_entries[1].text,
-              "Cannot copy " + m_program.File("Vietnam/Images") + " into " + m_program.File("German/Images"));
-    EXPECT_EQ(m_log.m_entries[1].icon, MessageIcon::Stop);
-    EXPECT_TRUE(fs::is_directory(m_program.File("German")));   // the new folder keeps what was copied
-}
-
-TEST_F(LanguageInstallTest, AFileThatCannotBeOpenedStopsTheSwitch)
-{
-    // A link to nothing: listed in the folder, but no file to open.
-    ASSERT_EQ(::symlink(m_program.File("nowhere").c_str(), m_program.File("Vietnam/uOrdo.txt").c_str()), 0);
-    EXPECT_FALSE(CLanguageInstaller::Install(Program(), "German", false, m_state));
-    EXPECT_EQ(m_state.strFolder, m_program.File("Vietnam/"));
-    ASSERT_EQ(m_log.m_entries.size(), 2u);
-    EXPECT_EQ(m_log.m_entries[0].text, m_program.File("Vietnam/uOrdo.txt"));
-    EXPECT_EQ(m_log.m_entries[0].caption, "Cannot open file");
-    EXPECT_EQ(m_log.m_entries[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(m_log.m_entries[1].text,
-              "Cannot copy " + m_program.File("Vietnam/uOrdo.txt") + " into " + m_program.File("German/uOrdo.txt"));
-}
-
-TEST_F(LanguageInstallTest, AFolderThatCannotBeMadeStopsTheSwitch)
-{
-    // "German" is taken by a file: the folder cannot be made, the copy fails.
-    m_program.WriteBytes("German", "a file");
-    EXPECT_FALSE(CLanguageInstaller::Install(Program(), "German", false, m_state));
-    EXPECT_EQ(m_state.strFolder, m_program.File("Vietnam/"));
-    ASSERT_EQ(m_log.m_entries.size(), 2u);
-    EXPECT_NE(m_log.m_entries[1].text.find("Cannot copy "), std::string::npos);
-    EXPECT_EQ(m_program.ReadBytes("German"), "a file");
+    struct CASE {
+        const char* what;
+        bool installed;
+        std::vector<const char*> messages;   // a part of each message, in order
+    };
+    const CASE cases[] = {
+        {"a subfolder", true, {}},
+        {"a link to nothing", true, {"uOrdo.txt (a link to nothing)"}},
+        {"a named pipe", true, {"uLocal.txt (a named pipe)"}},
+        {"a file that cannot be read", false, {"was denied", "Cannot copy "}},
+        {"a read-only program folder", false, {"is read-only (Permission denied)"}},
+        {"a file in the folder's place", false, {"cannot be put in place: Not a directory"}},
+    };
+    for (const CASE& test : cases) {
+        CTestFolder program;
+        CMessageLog log;
+        fs::create_directory(program.File("Vietnam"));
+        program.WriteBytes("Vietnam/utitles.txt", "vietnamese titles");
+        program.WriteBytes("Vietnam/uNote.txt", "vietnamese notes");
+        CLanguageState state;
+        state.strFolder = program.File("Vietnam/");
+        const std::string what = test.what;
+        if (what == "a subfolder") {
+            fs::create_directory(program.File("Vietnam/Images"));
+        } else if (what == "a link to nothing") {
+            ASSERT_EQ(::symlink(program.File("nowhere").c_str(), program.File("Vietnam/uOrdo.txt").c_str()), 0);
+        } else if (what == "a named pipe") {
+            ASSERT_EQ(::mkfifo(program.File("Vietnam/uLocal.txt").c_str(), 0644), 0);
+        } else if (what == "a file that cannot be read") {
+            ASSERT_EQ(::chmod(program.File("Vietnam/utitles.txt").c_str(), 0), 0);
+        } else if (what == "a read-only program folder") {
+            ASSERT_EQ(::chmod(program.Path().c_str(), 0555), 0);
+        } else {
+            program.WriteBytes("German", "a file");
+        }
+        const std::set<std::string> before = Names(program.Path());
+        std::string folder = program.Path();
+        folder.pop_back();
+        bool installed = false;
+        {
+            const CWithoutFileOverride asUser;
+            if (!asUser.Active() && (what == "a file that cannot be read" || what == "a read-only program folder"))
+                continue;
+            installed = CLanguageInstaller::Install(folder, "German", false, state);
+        }
+        ::chmod(program.Path().c_str(), 0755);
+        EXPECT_EQ(installed, test.installed) << what;
+        ASSERT_EQ(log.m_entries.size(), test.messages.size()) << what;
+        for (std::size_t i = 0; i < test.messages.size(); ++i)
+            EXPECT_NE(log.m_entries[i].text.find(test.messages[i]), std::string::npos) << log.m_entries[i].text;
+        if (test.installed) {
+            EXPECT_EQ(state.strFolder, program.File("German/")) << what;
+            EXPECT_EQ(Names(program.File("German")), (std::set<std::string>{"utitles.txt", "uNote.txt"})) << what;
+        } else {
+            EXPECT_EQ(state.strFolder, program.File("Vietnam/")) << what;
+            EXPECT_EQ(Names(program.Path()), before) << what;   // nothing made, nothing left behind
+        }
+    }
 }

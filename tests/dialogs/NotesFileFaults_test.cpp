@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -91,10 +92,13 @@ bool WriteFile(const std::string& path, const std::string& bytes)
     return std::fclose(file) == 0 && written;
 }
 
-bool Exists(const std::string& path)
+// The names in `folder`: no temporary file may be left among them.
+std::set<std::string> Names(const std::string& folder)
 {
-    struct stat info;
-    return ::lstat(path.c_str(), &info) == 0;
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 bool Contains(const std::string& text, const std::string& part)
@@ -104,13 +108,20 @@ bool Contains(const std::string& text, const std::string& part)
 
 const std::string kOldNotes = CTestFolder::EncodeUtf16("2\t9\tQuốc khánh\r\n15\t8\tĐức Mẹ Lên Trời\r\n");
 
-// Rows whose saved image takes about `bytes` bytes.
-std::vector<NOTEROW> RowsOfAbout(std::size_t bytes)
+// Notes whose saved image takes about `bytes` bytes.
+NOTESTEXT NotesOfAbout(std::size_t bytes)
 {
-    std::vector<NOTEROW> rows;
+    NOTESTEXT notes;
     for (std::size_t size = 0; size < bytes; size += 2 * 64)
-        rows.push_back({"1", "1", std::string(56, 'n') + std::to_string(rows.size())});
-    return rows;
+        notes.rows.push_back({"1", "1", std::string(56, 'n') + std::to_string(notes.rows.size())});
+    return notes;
+}
+
+NOTESTEXT OneNote(const std::string& text)
+{
+    NOTESTEXT notes;
+    notes.rows.push_back({"1", "1", text});
+    return notes;
 }
 } // namespace
 
@@ -119,7 +130,6 @@ TEST(NotesFileFaults, AFolderThatCannotBeWrittenKeepsTheOldNotes)
     CTestFolder folder;
     const std::string vietnam = folder.File("Vietnam");
     const std::string notes = vietnam + "/uNote.txt";
-    const std::string temporary = vietnam + "/tNote.txt";
     std::string reason;
     if (::geteuid() == 0) {
         // Root writes past permissions: a read-only file system it is.
@@ -128,21 +138,21 @@ TEST(NotesFileFaults, AFolderThatCannotBeWrittenKeepsTheOldNotes)
         ASSERT_TRUE(WriteFile(notes, kOldNotes));
         ASSERT_TRUE(mount.MakeReadOnly("size=256k"));
         std::string error;
-        EXPECT_FALSE(CNotesFile::Save(notes, temporary, {{"1", "1", "new"}}, &error));
-        EXPECT_TRUE(Contains(error, "cannot create " + temporary)) << error;
+        EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
+        EXPECT_TRUE(Contains(error, "cannot create a temporary file in " + vietnam)) << error;
         EXPECT_TRUE(Contains(error, "Read-only file system")) << error;
         EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
         EXPECT_EQ(ReadFile(notes), kOldNotes);
-        EXPECT_FALSE(Exists(temporary));
+        EXPECT_EQ(Names(vietnam), std::set<std::string>{"uNote.txt"});
     } else {
         std::filesystem::create_directories(vietnam);
         ASSERT_TRUE(WriteFile(notes, kOldNotes));
         ASSERT_EQ(::chmod(vietnam.c_str(), 0555), 0);
         std::string error;
-        EXPECT_FALSE(CNotesFile::Save(notes, temporary, {{"1", "1", "new"}}, &error));
+        EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
         EXPECT_TRUE(Contains(error, "Permission denied")) << error;
         EXPECT_EQ(ReadFile(notes), kOldNotes);
-        EXPECT_FALSE(Exists(temporary));
+        EXPECT_EQ(Names(vietnam), std::set<std::string>{"uNote.txt"});
         ::chmod(vietnam.c_str(), 0755);
     }
 }
@@ -154,7 +164,6 @@ TEST(NotesFileFaults, ADiskThatFillsUpKeepsTheOldNotesAndFreesTheSpace)
     CTestFolder folder;
     const std::string vietnam = folder.File("Vietnam");
     const std::string notes = vietnam + "/uNote.txt";
-    const std::string temporary = vietnam + "/tNote.txt";
     CScratchMount mount = CScratchMount::Tmpfs(vietnam, "size=128k");
     SKIP_UNLESS_MOUNTED(mount);
     ASSERT_TRUE(WriteFile(notes, kOldNotes));
@@ -162,16 +171,16 @@ TEST(NotesFileFaults, ADiskThatFillsUpKeepsTheOldNotesAndFreesTheSpace)
     ASSERT_TRUE(WriteFile(vietnam + "/filler", std::string(128 * 1024 - 4096 - 16 * 1024, 'f')));
 
     std::string error;
-    EXPECT_FALSE(CNotesFile::Save(notes, temporary, RowsOfAbout(64 * 1024), &error));
-    EXPECT_TRUE(Contains(error, "cannot write " + temporary)) << error;
+    EXPECT_FALSE(CNotesFile::Save(notes, NotesOfAbout(64 * 1024), &error));
+    EXPECT_TRUE(Contains(error, "cannot write " + vietnam + "/.uNote.txt.")) << error;
     EXPECT_TRUE(Contains(error, "No space left on device")) << error;
     EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
     EXPECT_EQ(ReadFile(notes), kOldNotes);
-    EXPECT_FALSE(Exists(temporary));
+    EXPECT_EQ(Names(vietnam), (std::set<std::string>{"filler", "uNote.txt"}));
 
     // With the space given back, a save that fits goes through.
-    const std::vector<NOTEROW> small = {{"24", "12", "Đêm Giáng Sinh"}};
-    EXPECT_TRUE(CNotesFile::Save(notes, temporary, small, &error)) << error;
+    const NOTESTEXT small = {{}, {{"24", "12", "Đêm Giáng Sinh"}}};
+    EXPECT_TRUE(CNotesFile::Save(notes, small, &error)) << error;
     EXPECT_EQ(ReadFile(notes), CNotesFile::Encode(small));
 }
 
@@ -182,16 +191,15 @@ TEST(NotesFileFaults, ARefusedRenameKeepsTheOldNotes)
 {
     CTestFolder folder;
     const std::string notes = folder.File("uNote.txt");
-    const std::string temporary = folder.File("tNote.txt");
     ASSERT_TRUE(WriteFile(notes, kOldNotes));
     CScratchMount mount = CScratchMount::BindOnItself(notes);
     SKIP_UNLESS_MOUNTED(mount);
 
     std::string error;
-    EXPECT_FALSE(CNotesFile::Save(notes, temporary, {{"1", "1", "new"}}, &error));
-    EXPECT_TRUE(Contains(error, "cannot replace " + notes + " by " + temporary)) << error;
+    EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
+    EXPECT_TRUE(Contains(error, "cannot replace " + notes + " by " + folder.File(".uNote.txt."))) << error;
     EXPECT_TRUE(Contains(error, "Device or resource busy")) << error;
     EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
     EXPECT_EQ(ReadFile(notes), kOldNotes);
-    EXPECT_FALSE(Exists(temporary));
+    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"uNote.txt"});
 }

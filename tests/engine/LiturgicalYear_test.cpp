@@ -1,7 +1,11 @@
 #include "platform/SettingsKey.h"
+#include "platform/SystemPaths.h"
 #include "tests/engine/EngineTestData.h"
+#include "tests/support/WithoutFileOverride.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace talvoren;
 
@@ -207,11 +211,13 @@ protected:
 };
 
 // The defaults are the Vietnamese days: everything on Sunday.
-TEST_F(SettingsStoreTest, NoKeyCreatesItAndUsesTheDefaults)
+TEST_F(SettingsStoreTest, NoKeyUsesTheDefaultsAndReadingCreatesNothing)
 {
     ExpectSettings(ReadCalendarSettings(), false, true, false);
     CSettingsKey key;
-    EXPECT_EQ(key.OpenForReading(SettingsRoot::LocalMachine), 0) << "reading created the key";
+    EXPECT_EQ(key.OpenForReading(SettingsRoot::LocalMachine), CSettingsKey::kNotFound) << "reading only reads";
+    EXPECT_FALSE(std::filesystem::exists(CSettingsKey::StoreFilePath(SettingsRoot::LocalMachine)));
+    EXPECT_TRUE(m_data.Messages().Messages().empty());
 }
 
 TEST_F(SettingsStoreTest, StoredValuesAndOptions)
@@ -223,12 +229,60 @@ TEST_F(SettingsStoreTest, StoredValuesAndOptions)
     ExpectSettings(CalendarSettingsFor(some), true, false, false);
 }
 
-TEST_F(SettingsStoreTest, UnreachableStoreGivesTheDefaults)
+// A store that cannot be reached, read or used gives the default
+// settings (the Vietnamese days) and one message
+// naming the file and the reason; the file stays as it was. A read-only
+// file and values stored as texts are read.
+TEST_F(SettingsStoreTest, StoresThatCannotBeUsedGiveDefaultsAndOneMessage)
 {
-    m_data.Folder().WriteBytes("blocker", "");
-    CScopedConfigFolder unreachable(m_data.Folder().File("blocker") + "/x");
-    ExpectSettings(ReadCalendarSettings(), false, true, false);
-    EXPECT_TRUE(m_data.Messages().Messages().empty()) << "nothing is reported";
+    struct CASE {
+        const char* what;
+        std::string bytes;   // settings.ini
+        bool epiphany, ascension, corpusThursday;
+        const char* reason;  // part of the one message; "" for none
+    };
+    const std::string key = "[SOFTWARE\\Sorvane Network\\Talvoren\\2.0]\n";
+    const CASE cases[] = {
+        {"unreachable", "", false, true, false, "a part of its path is not a folder"},
+        {"no section", "\"Epiphany\"=dword:00000001\n", false, true, false, "it has no [section] line"},
+        {"random bytes", std::string("\x01\x02\xFF\xFE\x80", 5), false, true, false, "it is not text"},
+        {"permission denied", key + "\"Epiphany\"=dword:00000001\n", false, true, false, "permission denied"},
+        {"read-only", key + "\"Epiphany\"=dword:00000001\n", true, true, false, ""},
+        {"texts", key + "\"Epiphany\"=\"0\"\n\"Ascension\"=\"1\"\n\"CorpusChristi\"=\"0\"\n", false, true, true, ""},
+    };
+    for (const CASE& test : cases) {
+        CTestFolder config;
+        const std::string what = test.what;
+        std::string folder = config.Path();
+        if (what == "unreachable") {
+            config.WriteBytes("blocker", "");
+            folder = config.File("blocker") + "/x";
+        } else {
+            config.WriteBytes("settings.ini", test.bytes);
+        }
+        const mode_t mode = what == "permission denied" ? 0 : what == "read-only" ? 0444 : 0644;
+        ::chmod(config.File("settings.ini").c_str(), mode);
+        CScopedConfigFolder scoped(folder);
+        m_data.Messages().Clear();
+        {
+            const CWithoutFileOverride asUser;
+            if (!asUser.Active() && mode != 0644)
+                continue;
+            ExpectSettings(ReadCalendarSettings(), test.epiphany, test.ascension, test.corpusThursday);
+            ReadCalendarSettings();   // each year computed reads again: no second message
+        }
+        const auto& messages = m_data.Messages().Messages();
+        if (*test.reason == '\0') {
+            EXPECT_TRUE(messages.empty()) << what;
+        } else {
+            ASSERT_EQ(messages.size(), 1u) << what;
+            EXPECT_NE(messages[0].find(JoinPath(folder, "settings.ini")), std::string::npos) << messages[0];
+            EXPECT_NE(messages[0].find(test.reason), std::string::npos) << messages[0];
+        }
+        if (what != "unreachable") {
+            EXPECT_EQ(config.ReadBytes("settings.ini"), test.bytes) << what;
+        }
+    }
 }
 
 // The engine reads the store at each fresh computation, not for a held year.

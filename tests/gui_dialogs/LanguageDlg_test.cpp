@@ -9,6 +9,7 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFolder.h"
+#include "tests/support/WithoutFileOverride.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace talvoren;
 
@@ -127,23 +129,30 @@ private slots:
         QVERIFY(fs::is_empty(m_program->File("English")));
     }
 
-    // A folder inside the current language folder cannot be copied: the
-    // dialog says so and stays open, nothing is switched or reloaded.
+    // A file of the current language folder cannot be read: the dialog says
+    // so and stays open, nothing is switched or reloaded, and no folder is
+    // left half-filled.
     void aFileThatCannotBeCopiedKeepsTheDialogOpen()
     {
-        fs::create_directory(m_program->File("Vietnam/Images"));
+        QCOMPARE(::chmod(m_program->File("Vietnam/utitles.txt").c_str(), 0), 0);
         auto dialog = Open();
         QVERIFY(dialog);
         dialog->LanguageList()->setCurrentIndex(1);   // German
-        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        {
+            const CWithoutFileOverride asUser;
+            if (!asUser.Active())
+                QSKIP("file permissions cannot be made to count here");
+            QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        }
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->result(), 0);
         QCOMPARE(Language().strFolder, m_program->File("Vietnam/"));
         QCOMPARE(Language().nSyntax, 1);
         QCOMPARE(m_nReloads, 0);
         QCOMPARE(m_messages->Messages().size(), std::size_t(2));
-        QCOMPARE(m_messages->Messages()[1], "Cannot copy " + m_program->File("Vietnam/Images") + " into " +
-                                                m_program->File("German/Images"));
+        QCOMPARE(m_messages->Messages()[0], "Access to " + m_program->File("Vietnam/utitles.txt") + " was denied.");
+        QVERIFY(m_messages->Messages()[1].find("Cannot copy " + m_program->File("Vietnam/utitles.txt")) == 0);
+        QVERIFY(!fs::exists(m_program->File("German")));
         QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(IDCANCEL));
     }

@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(m_dialog->result(), int(IDOK));
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_program->ReadBytes(NotesFile()), original);
-        QVERIFY(!fs::exists(m_program->File("Vietnam/tNote.txt")));
+        QCOMPARE(std::distance(fs::directory_iterator(m_program->File("Vietnam")), {}), 1);   // no temporary file
         QCOMPARE(notices.count(), 1);
         QCOMPARE(shown, QStringList{QStringLiteral("Các ghi chú đã được lưu trữ thành công")});
     }
@@ -334,6 +334,9 @@ private slots:
         QVERIFY(saved.find(CTestFolder::EncodeUtf16("7\t10\ttyped, not yet stored\r\n")) != std::string::npos);
     }
 
+    // Line ends in a cell become blanks; a tab stays in the text, which is
+    // the rest of the line. A row with a day but no month is refused with a
+    // message naming the row, never dropped while Save says it succeeded.
     void tabsAndLineEndsInACellStayOnOneLine()
     {
         m_program->WriteUtf16(NotesFile(), {});
@@ -346,21 +349,96 @@ private slots:
         QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_Return);
         WaitEditorGone();
-        List()->SetCellText(1, 0, QStringLiteral("7"));   // no month: not saved
+        List()->SetCellText(1, 0, QStringLiteral("7"));   // no month
         List()->SetCellText(1, 2, QStringLiteral("incomplete"));
         m_dialog->accept();
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_messages->Messages().size(), std::size_t(1));
+        QVERIFY2(m_messages->Messages()[0].find("Row 2: the day and the month are both needed.") != std::string::npos,
+                 m_messages->Messages()[0].c_str());
+        QCOMPARE(m_program->ReadBytes(NotesFile()), std::string());
+
+        List()->SetCellText(1, 1, QStringLiteral("8"));
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(IDOK));
         QCOMPARE(m_program->ReadBytes(NotesFile()),
-                 CTestFolder::EncodeUtf16("5\t6\tpasted text over two lines\r\n"));
+                 CTestFolder::EncodeUtf16("5\t6\tpasted\ttext over two lines\r\n7\t8\tincomplete\r\n"));
     }
 
-    // The save fails (the temporary file's name is taken by a folder): the
-    // dialog says why and stays open with the rows, the notes file is as it
-    // was, and a second try after the cause is gone succeeds.
+    // Dates that exist in no year are refused with a message naming the row.
+    void impossibleDatesAreRefused()
+    {
+        const std::string original = m_program->ReadBytes(NotesFile());
+        Open();
+        const struct { const char* day; const char* month; const char* message; } cases[] = {
+            {"31", "2", "Row 4: month 2 has no day 31."},
+            {"31", "4", "Row 4: month 4 has no day 31."},
+            {"35", "1", "Row 4: there is no day 35"},
+            {"1", "13", "Row 4: there is no month 13"},
+        };
+        for (const auto& test : cases) {
+            m_messages->Clear();
+            List()->SetCellText(3, 0, QString::fromUtf8(test.day));
+            List()->SetCellText(3, 1, QString::fromUtf8(test.month));
+            List()->SetCellText(3, 2, QStringLiteral("x"));
+            m_dialog->accept();
+            QVERIFY(m_dialog->isVisible());
+            QCOMPARE(m_messages->Messages().size(), std::size_t(1));
+            QVERIFY2(m_messages->Messages()[0].find(test.message) != std::string::npos, m_messages->Messages()[0].c_str());
+            QCOMPARE(m_program->ReadBytes(NotesFile()), original);
+        }
+    }
+
+    // A notes file that cannot be read opens the dialog with a message that
+    // names it; Save is refused, so the file is never replaced.
+    void anUnreadableFileIsNamedAndNeverReplaced()
+    {
+        const std::string utf8 = "2\t9\tQuốc khánh\r\n";
+        m_program->WriteBytes(NotesFile(), utf8);
+        Open();
+        QCOMPARE(m_messages->Messages().size(), std::size_t(1));
+        const std::string message = m_messages->Messages()[0];
+        QVERIFY2(message.find(m_program->File(NotesFile())) != std::string::npos, message.c_str());
+        QVERIFY2(message.find("UTF-8") != std::string::npos, message.c_str());
+        QVERIFY(!m_dialog->SaveButton()->isEnabled());
+        List()->SetCellText(0, 0, QStringLiteral("1"));
+        List()->SetCellText(0, 1, QStringLiteral("1"));
+        List()->SetCellText(0, 2, QStringLiteral("typed"));
+        m_dialog->accept();
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_messages->Messages().size(), std::size_t(2));
+        QCOMPARE(m_program->ReadBytes(NotesFile()), utf8);
+    }
+
+    // The lines the list does not show (a continuation line, a comment) are
+    // saved after their row, and go when their row is deleted.
+    void keptLinesTravelWithTheirRow()
+    {
+        m_program->WriteUtf16(NotesFile(), {"# my notes", "2\t9\tX", "continued", "# about X", "3\t9\tY", "and Y"});
+        const std::string original = m_program->ReadBytes(NotesFile());
+        Open();
+        QCOMPARE(Cell(1, 2), QStringLiteral("Y"));
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(IDOK));
+        QCOMPARE(m_program->ReadBytes(NotesFile()), original);
+
+        Open();
+        Click(0, 2);
+        QTest::mouseClick(m_dialog->DeleteButton(), Qt::LeftButton);
+        m_dialog->accept();
+        QCOMPARE(m_program->ReadBytes(NotesFile()), CTestFolder::EncodeUtf16("# my notes\r\n3\t9\tY\r\nand Y\r\n"));
+    }
+
+    // The save fails (the notes folder is replaced by a file while the
+    // dialog is open): the dialog says why and stays open with the rows, the
+    // notes are as they were, and a second try after the cause is gone
+    // succeeds.
     void aFailedSaveKeepsTheDialogAndTheNotes()
     {
         const std::string original = m_program->ReadBytes(NotesFile());
-        fs::create_directory(m_program->File("Vietnam/tNote.txt"));
         Open();
+        fs::rename(m_program->File("Vietnam"), m_program->File("Vietnam.away"));
+        m_program->WriteBytes("Vietnam", "a file in the folder's place");
         List()->SetCellText(3, 0, QStringLiteral("1"));
         List()->SetCellText(3, 1, QStringLiteral("5"));
         List()->SetCellText(3, 2, QStringLiteral("kept in the list"));
@@ -369,13 +447,14 @@ private slots:
         QCOMPARE(m_dialog->result(), 0);
         QCOMPARE(m_messages->Messages().size(), std::size_t(1));
         const std::string message = m_messages->Messages()[0];
-        QVERIFY2(message.find(m_program->File("Vietnam/tNote.txt")) != std::string::npos, message.c_str());
-        QVERIFY2(message.find("Is a directory") != std::string::npos, message.c_str());
+        QVERIFY2(message.find(m_program->File(NotesFile())) != std::string::npos, message.c_str());
+        QVERIFY2(message.find("Not a directory") != std::string::npos, message.c_str());
         QVERIFY(m_messages->Icons()[0] == MessageIcon::Stop);
-        QCOMPARE(m_program->ReadBytes(NotesFile()), original);
+        QCOMPARE(m_program->ReadBytes("Vietnam.away/uNote.txt"), original);
         QCOMPARE(Cell(3, 2), QStringLiteral("kept in the list"));
 
-        fs::remove(m_program->File("Vietnam/tNote.txt"));
+        m_program->Remove("Vietnam");
+        fs::rename(m_program->File("Vietnam.away"), m_program->File("Vietnam"));
         QTest::mouseClick(m_dialog->SaveButton(), Qt::LeftButton);
         QCOMPARE(m_dialog->result(), int(IDOK));
         QVERIFY(m_program->ReadBytes(NotesFile()).find(CTestFolder::EncodeUtf16("1\t5\tkept in the list\r\n")) !=
@@ -393,8 +472,8 @@ private slots:
         List()->SetCellText(0, 2, QStringLiteral("new"));
         m_dialog->accept();
         QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_messages->Messages().size(), std::size_t(1));
-        QVERIFY(m_messages->Messages()[0].find("Not a directory") != std::string::npos);
+        QCOMPARE(m_messages->Messages().size(), std::size_t(2));   // when it opened, and at Save
+        QVERIFY(m_messages->Messages()[1].find("a part of its path is not a folder") != std::string::npos);
         QCOMPARE(m_program->ReadBytes("Vietnam"), std::string("a file where the folder should be"));
     }
 

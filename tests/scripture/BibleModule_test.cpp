@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace talvoren;
@@ -161,13 +162,13 @@ TEST(BibleTools, TalvorenCalPrintsThePassagesFromTheBuiltDatabase)
     }
 
     // A missing database: a message and status 1; a text that cites nothing
-    // prints nothing.
+    // prints nothing, with a message and status 1.
     CTestFolder folder;
     RunCommand(std::string(TALVOREN_CAL) + " --passages 'Is 7:10' --db " + Quote(folder.File("none.db")) + " 2>/dev/null",
         status);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(RunCommand(std::string(TALVOREN_CAL) + " --passages 'Tv 23'", status), "");
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(RunCommand(std::string(TALVOREN_CAL) + " --passages 'Tv 23' 2>/dev/null", status), "");
+    EXPECT_EQ(status, 1);
     RunCommand(std::string(TALVOREN_CAL) + " --passages 2>/dev/null", status);
     EXPECT_EQ(status, 2);
     RunCommand(std::string(TALVOREN_CAL) + " --passages 'Is 7:10' 2024 2>/dev/null", status);
@@ -197,4 +198,45 @@ TEST(BibleTools, BuilderConvertsACsvExportAndKeepsTheOldFileOnFailure)
     EXPECT_EQ(folder.ReadBytes("other.db"), "");
     RunCommand(builder + " 2>/dev/null", status);
     EXPECT_EQ(status, 2);
+}
+
+// The builder's --csv: a file it cannot read ends with a message and status
+// 1 (no uncaught exception, no wait on a pipe, the old output kept); rows
+// whose book, verse or type is out of range are warned about and kept.
+TEST(BibleTools, BuilderRefusesCsvFilesItCannotReadAndWarnsAboutOddRows)
+{
+    CTestFolder folder;
+    const std::string builder = TALVOREN_BIBLEBUILD;
+    folder.WriteBytes("Bible.db", "old database");
+    folder.WriteBytes("odd.csv", "ID,Book,Chapter,Sentence,Type,Contents\n"
+                                 "1,72,1,3,0,\"fine\"\n"
+                                 "2,99,1,3,0,\"book\"\n"
+                                 "3,72,1,999,7,\"verse and type\"\n"
+                                 "4,x,1,3,0,\"not a number\"\n");
+    ASSERT_EQ(::mkfifo(folder.File("pipe.csv").c_str(), 0644), 0);
+    struct CASE {
+        std::string csv;
+        int status;
+        std::vector<std::string> said;   // parts of the output and messages
+    };
+    const CASE cases[] = {
+        {folder.Path(), 1, {"cannot read " + folder.Path() + ": it is a folder, not a file"}},
+        {folder.File("pipe.csv"), 1, {"it is a named pipe, not a file"}},
+        {folder.File("none.csv"), 1, {"there is no such file"}},
+        {"", 2, {"--csv takes a file"}},
+        {folder.File("odd.csv"), 0,
+         {"line 3: book 99 is outside 1..73", "line 4: verse 999 is outside 0..200, type 7 is outside 0..3",
+          "line 5: book \"x\" is not a whole number", ": 4 rows"}},
+    };
+    for (const CASE& test : cases) {
+        int status = -1;
+        const std::string said = RunCommand(builder + " --csv " + Quote(test.csv) + " " +
+                                                Quote(folder.File(test.status == 0 ? "new.db" : "Bible.db")) + " 2>&1",
+                                            status);
+        EXPECT_EQ(status, test.status) << test.csv;
+        for (const std::string& part : test.said)
+            EXPECT_NE(said.find(part), std::string::npos) << said;
+        EXPECT_EQ(said.find("terminate"), std::string::npos) << said;
+        EXPECT_EQ(folder.ReadBytes("Bible.db"), "old database") << test.csv;
+    }
 }

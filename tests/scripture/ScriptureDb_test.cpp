@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace talvoren;
@@ -100,6 +101,7 @@ TEST_F(ScriptureDbTest, OpenFailuresShowOneMessageAndLeaveTheObjectClosed)
 {
     m_folder.WriteBytes("notadb.db", std::string(4096, 'x'));
     m_folder.WriteBytes("folder/placeholder", "");
+    ASSERT_EQ(::mkfifo(m_folder.File("pipe").c_str(), 0644), 0);   // without a writer: SQLite's open would wait
     struct CASE {
         std::string connection;
         std::string message;
@@ -107,7 +109,8 @@ TEST_F(ScriptureDbTest, OpenFailuresShowOneMessageAndLeaveTheObjectClosed)
     const std::vector<CASE> cases = {
         {"Data Source=" + m_folder.File("missing.db"), m_folder.File("missing.db") + ": unable to open database file"},
         {"Data Source=" + m_folder.File("notadb.db"), m_folder.File("notadb.db") + ": file is not a database"},
-        {"Data Source=" + m_folder.File("folder"), m_folder.File("folder") + ": disk I/O error"},
+        {"Data Source=" + m_folder.File("folder"), "Cannot read " + m_folder.File("folder") + ": it is a folder, not a file."},
+        {"Data Source=" + m_folder.File("pipe"), "Cannot read " + m_folder.File("pipe") + ": it is a named pipe, not a file."},
         {"Provider=Microsoft.Jet.OLEDB.4.0", "The connection text names no Data Source."},
         {"Data Source=", "The connection text names no Data Source."},
         {"", "The connection text names no Data Source."},

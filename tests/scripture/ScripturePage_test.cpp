@@ -226,3 +226,50 @@ TEST(ScripturePageScript, OpenWinReceivesAValidScriptString)
     for (const auto& [folder, script] : cases)
         EXPECT_EQ(OpenWindowScript(folder), script) << folder;
 }
+
+// A citation list beyond 200 passages or 5,000 verses is cut with a note,
+// so that a readings text citing everything cannot make a page of hundreds
+// of megabytes.
+TEST(ScripturePageBound, LongCitationListsAreCutWithANote)
+{
+    CRecordingMessageSink messages;
+    CTestFolder folder;
+    std::vector<FIXTUREROW> rows;
+    long long id = 0;
+    for (int chapter = 1; chapter <= 300; ++chapter)   // Psalms 1-300, verse 1 each
+        rows.push_back({++id, 23, chapter, 1, 0, "v"});
+    for (int verse = 1; verse <= 6000; ++verse)        // Isaiah 1:1-6000
+        rows.push_back({++id, 29, 1, verse, 0, "w"});
+    CreateSentencesDb(folder.File("Bible.db"), rows);
+    CScriptureDb db;
+    ASSERT_TRUE(db.Open("Data Source=" + folder.File("Bible.db"), "", ""));
+    const std::string note = "<p><i>The list cites more than 200 passages or 5,000 verses; the rest is not shown.</i></p>";
+    const auto count = [](const std::string& html, const std::string& part) {
+        std::size_t found = 0;
+        for (std::size_t at = 0; (at = html.find(part, at)) != std::string::npos; at += part.size())
+            ++found;
+        return found;
+    };
+    std::string psalms;
+    for (int chapter = 1; chapter <= 250; ++chapter)
+        psalms += "Tv " + std::to_string(chapter) + ":1; ";
+    struct CASE {
+        std::string readings;
+        std::size_t titles;
+        std::size_t verses;
+        bool cut;
+    };
+    const CASE cases[] = {
+        {psalms, 200, 200, true},
+        {"Is 1:1-6000", 1, 5000, true},
+        {"Is 1:1-5000", 1, 5000, false},
+        {"Is 1:1-4999; Tv 1:1; Tv 2:1", 2, 5000, true},
+    };
+    for (const CASE& test : cases) {
+        const PASSAGEPAGE page = ShowReadingsPage(test.readings, db, true, "/opt/talvoren");
+        ASSERT_TRUE(page.bShow) << test.readings.substr(0, 40);
+        EXPECT_EQ(count(page.strHtml, "<H2>"), test.titles) << test.readings.substr(0, 40);
+        EXPECT_EQ(count(page.strHtml, "<sub>"), test.verses) << test.readings.substr(0, 40);
+        EXPECT_EQ(count(page.strHtml, note), test.cut ? 1u : 0u) << test.readings.substr(0, 40);
+    }
+}

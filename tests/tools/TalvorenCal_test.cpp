@@ -1,12 +1,14 @@
 // talvoren-cal run as a user runs it: arguments, exit status, output.
 
 #include "tests/engine/EngineTestData.h"
+#include "tests/scripture/ScriptureFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace talvoren;
@@ -57,7 +59,7 @@ TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
     const std::string folder = "--data " + data.Folder().Path() + " ";
     for (const char* arguments : {"", "1582", "10000", "20x2", "2002 13", "2002 0", "2002 1 2",
                                   "--order xx 2002", "--format xml 2002", "--epiphany 2 2002", "--bogus 2002",
-                                  "--data"}) {
+                                  "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''"}) {
         const RunResult result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments,
                                      data.Folder());
         EXPECT_EQ(result.status, 2) << arguments;
@@ -128,4 +130,82 @@ TEST(TalvorenCal, EnglishOrderComposesOrdinalFirst)
     const RunResult result = RunCal("--data " + data.Folder().Path() + " --order en 2002 12", data.Folder());
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(Rows(result.out)[1][6], "T52 T86 T48");
+}
+
+TEST(TalvorenCal, HelpPrintsTheUsageAndExitsWith0)
+{
+    CTestFolder scratch;
+    for (const char* arguments : {"--help", "-h"}) {
+        const RunResult result = RunCal(arguments, scratch);
+        EXPECT_EQ(result.status, 0) << arguments;
+        EXPECT_EQ(result.out.rfind("usage: talvoren-cal", 0), 0u) << result.out;
+        EXPECT_TRUE(result.err.empty()) << result.err;
+    }
+}
+
+// A language folder that is no folder is named with the reason; a pipe in
+// the folder is refused without waiting for a writer, and the year goes on.
+TEST(TalvorenCal, LanguageFoldersAndFilesThatCannotBeReadAreNamed)
+{
+    CEngineTestData data;
+    data.Folder().WriteBytes("afile", "x");
+    data.Folder().Remove("uOrdo.txt");
+    ASSERT_EQ(::mkfifo(data.Folder().File("uOrdo.txt").c_str(), 0644), 0);
+    struct CASE {
+        std::string folder;
+        int status;
+        std::string error;   // a part of standard error
+    };
+    const CASE cases[] = {
+        {data.Folder().File("afile"), 1, "language folder " + data.Folder().File("afile") + ": it is not a folder"},
+        {data.Folder().File("none"), 1, "language folder " + data.Folder().File("none") + ": there is no such folder"},
+        {data.Folder().Path(), 0, "Cannot read " + data.Folder().File("uOrdo.txt") + ": it is a named pipe, not a file."},
+    };
+    for (const CASE& test : cases) {
+        const RunResult result = RunCal("--data '" + test.folder + "' 2002 1", data.Folder());
+        EXPECT_EQ(result.status, test.status) << test.folder;
+        EXPECT_NE(result.err.find(test.error), std::string::npos) << result.err;
+    }
+}
+
+// --passages: a text that cites no passage, and a passage the database does
+// not hold (malformed verses among them), give a message and status 1; the
+// passages found are still printed. A database that is no file is refused
+// without waiting on it.
+TEST(TalvorenCal, PassagesThatCannotBeShownGiveAMessageAndStatus1)
+{
+    CTestFolder folder;
+    CreateSentencesDb(folder.File("Bible.db"), PassageRows());
+    ASSERT_EQ(::mkfifo(folder.File("pipe.db").c_str(), 0644), 0);
+    const std::string db = folder.File("Bible.db");
+    struct CASE {
+        std::string arguments;
+        int status;
+        const char* out;     // a part of standard output; "" for none
+        std::string error;   // a part of standard error; "" for none
+    };
+    const CASE cases[] = {
+        {"--passages 'Is 7:10-11' --db " + db, 0, "<sub>10</sub> Yahweh spoke again", ""},
+        {"--passages 'hello' --db " + db, 1, "", "\"hello\" cites no passage"},
+        {"--passages 'Tv 23' --db " + db, 1, "", "\"Tv 23\" cites no passage"},
+        {"--passages 'Is 99:1' --db " + db, 1, "", db + " has no verses for Is 99:1"},
+        {"--passages 'Is 7:10-' --db " + db, 1, "", db + " has no verses for Is 7:10-"},
+        {"--passages 'Is 7:10; 99:1' --db " + db, 1, "<sub>10</sub> Yahweh", " has no verses for Is 99:1"},
+        {"--passages 'Is 7:10' --db " + folder.File("pipe.db"), 1, "", "it is a named pipe, not a file"},
+        {"--passages 'Is 7:10' --db " + folder.Path(), 1, "", "it is a folder, not a file"},
+    };
+    for (const CASE& test : cases) {
+        const RunResult result = RunCal(test.arguments, folder);
+        EXPECT_EQ(result.status, test.status) << test.arguments;
+        if (*test.out) {
+            EXPECT_NE(result.out.find(test.out), std::string::npos) << test.arguments << ": " << result.out;
+        } else {
+            EXPECT_TRUE(result.out.empty()) << test.arguments << ": " << result.out;
+        }
+        if (test.error.empty()) {
+            EXPECT_TRUE(result.err.empty()) << test.arguments << ": " << result.err;
+        } else {
+            EXPECT_NE(result.err.find(test.error), std::string::npos) << test.arguments << ": " << result.err;
+        }
+    }
 }

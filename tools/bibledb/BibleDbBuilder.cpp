@@ -6,15 +6,18 @@
 //                                                 an existing database, exported
 //                                                 with mdb-export
 //
-// OUTPUT is replaced only when the new database is complete. Exit status: 0
-// on success, 2 for bad arguments, 1 when the input cannot be read or the
-// database cannot be written.
+// OUTPUT is replaced only when the new database is complete. Rows of the CSV
+// whose book, verse or type is out of range are kept and warned about.
+// Exit status: 0 on success, 2 for bad arguments, 1 when the input cannot
+// be read (a missing file, a folder, a pipe) or the database cannot be
+// written, always with a message.
 
 #include "tools/bibledb/BibleDbWriter.h"
 #include "tools/bibledb/SentencesCsvReader.h"
 #include "tools/bibledb/SwordBibleReader.h"
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 using namespace talvoren;
@@ -37,23 +40,33 @@ int Failure(const std::string& problem)
     return 1;
 }
 
+constexpr int kMaxWarnings = 20;
+
 bool ConvertCsv(const std::string& csvPath, CBibleDbWriter& writer, std::string& error)
 {
     CSentencesCsvReader reader;
     if (!reader.Open(csvPath, error))
         return false;
     SENTENCEVALUES row;
+    int warnings = 0;
     while (reader.Next(row, error)) {
+        // Kept as they are, but said: the program would never show such a row.
+        if (const std::string problem = CSentencesCsvReader::RangeProblem(row); !problem.empty() &&
+                                                                                ++warnings <= kMaxWarnings)
+            std::fprintf(stderr, "talvoren-biblebuild: warning: %s: line %d: %s\n", csvPath.c_str(), reader.RowLine(),
+                         problem.c_str());
         if (!writer.AddValues(row, error))
             return false;
     }
+    if (warnings > kMaxWarnings)
+        std::fprintf(stderr, "talvoren-biblebuild: warning: %s: %d more rows out of range\n", csvPath.c_str(),
+                     warnings - kMaxWarnings);
     if (!error.empty())
         error = csvPath + ": " + error;
     return error.empty();
 }
-} // namespace
 
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     std::string module = "engWEB2015eb";
     std::string csv;
@@ -64,6 +77,8 @@ int main(int argc, char** argv)
             if (i + 1 >= argc)
                 return Usage("missing value after " + arg);
             (arg == "--module" ? module : csv) = argv[++i];
+            if (arg == "--csv" && csv.empty())
+                return Usage("--csv takes a file");
         } else if (!arg.empty() && arg[0] == '-') {
             return Usage("unknown option " + arg);
         } else if (output.empty()) {
@@ -96,4 +111,17 @@ int main(int argc, char** argv)
         return Failure(error);
     std::printf("%s: %lld rows\n", output.c_str(), rows);
     return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Whatever goes wrong ends with a message and status 1, never with an uncaught exception.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& problem) {
+        return Failure(problem.what());
+    } catch (...) {
+        return Failure("an unknown error");
+    }
 }

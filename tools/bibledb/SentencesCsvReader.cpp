@@ -1,14 +1,31 @@
 #include "tools/bibledb/SentencesCsvReader.h"
 
+#include "platform/FileReading.h"
+
+#include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 namespace talvoren
 {
 namespace
 {
 const char* const kColumns[6] = {"ID", "Book", "Chapter", "Sentence", "Type", "Contents"};
+// An export of the whole Bible takes about 6 MB; a file far beyond is no export.
+constexpr std::size_t kCsvLimit = std::size_t(256) << 20;
+
+// "" when `value` is a whole number within [low, high], else the problem.
+std::string OutOfRange(const std::optional<std::string>& value, const char* what, int low, int high)
+{
+    const std::string text = value.value_or("");
+    const bool digits = !text.empty() && text.size() <= 9 &&
+                        std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+    if (!digits)
+        return std::string(what) + " \"" + text.substr(0, 20) + "\" is not a whole number";
+    const int number = std::stoi(text);
+    if (number < low || number > high)
+        return std::string(what) + " " + text + " is outside " + std::to_string(low) + ".." + std::to_string(high);
+    return "";
+}
 
 bool EqualNoCase(const std::string& a, const char* b)
 {
@@ -22,12 +39,12 @@ bool EqualNoCase(const std::string& a, const char* b)
 
 bool CSentencesCsvReader::Open(const std::string& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path;
+    FILEREAD file = ReadRegularFile(path, kCsvLimit);
+    if (!file.bRead) {
+        error = "cannot read " + path + ": " + file.strReason;
         return false;
     }
-    m_strText.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    m_strText = std::move(file.strBytes);
     m_nPos = m_strText.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     m_nLine = 1;
     m_nNextId = 1;
@@ -124,6 +141,7 @@ bool CSentencesCsvReader::Next(SENTENCEVALUES& row, std::string& error)
         // A blank line (the end of the file, usually) is no row.
         if (fields.size() == 1 && !fields[0])
             continue;
+        m_nRowLine = line;
         if (static_cast<int>(fields.size()) != m_nColumns) {
             error = "line " + std::to_string(line) + ": " + std::to_string(fields.size()) + " fields, the header has " +
                     std::to_string(m_nColumns);
@@ -137,6 +155,16 @@ bool CSentencesCsvReader::Next(SENTENCEVALUES& row, std::string& error)
         row.values[0] = std::to_string(m_nNextId);
     ++m_nNextId;
     return true;
+}
+
+std::string CSentencesCsvReader::RangeProblem(const SENTENCEVALUES& row)
+{
+    std::string problems;
+    for (const std::string& problem : {OutOfRange(row.values[1], "book", 1, 73), OutOfRange(row.values[3], "verse", 0, 200),
+                                       OutOfRange(row.values[4], "type", 0, 3)})
+        if (!problem.empty())
+            problems += (problems.empty() ? "" : ", ") + problem;
+    return problems;
 }
 
 } // namespace talvoren

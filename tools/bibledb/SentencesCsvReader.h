@@ -17,11 +17,20 @@ class CSentencesCsvReader
 {
 public:
     // Reads the whole file and its header. False, with `error` set, when the
-    // file cannot be read or lacks one of the columns Book, Chapter,
-    // Sentence, Type and Contents (names compared without regard to case,
-    // in any order; other columns are ignored). Without an ID column rows
-    // are numbered in file order.
+    // file cannot be read (it is missing, a folder, a pipe or a device, or
+    // over 256 MB: the error names it and the reason) or lacks one of the
+    // columns Book, Chapter, Sentence, Type and Contents (names compared
+    // without regard to case, in any order; other columns are ignored).
+    // Without an ID column rows are numbered in file order.
     bool Open(const std::string& path, std::string& error);
+
+    // The first line of the row that Next gave last.
+    int RowLine() const { return m_nRowLine; }
+
+    // What is out of range in a row, or "": a book outside 1..73, a verse
+    // (Sentence) outside 0..200, a type outside 0..3, or one of them not a
+    // whole number ("book 99 is outside 1..73").
+    static std::string RangeProblem(const SENTENCEVALUES& row);
 
     // The next row, its values in the writer's column order. False at the
     // end of the file (error empty) or on a malformed row (error names its
@@ -35,6 +44,7 @@ private:
     std::string m_strText;
     std::size_t m_nPos = 0;
     int m_nLine = 1;
+    int m_nRowLine = 0;
     int m_nColumns = 0;
     int m_columnOf[6] = {-1, -1, -1, -1, -1, -1};   // field index of ID, Book, ... Contents
     long long m_nNextId = 1;
