@@ -10,7 +10,12 @@
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
+#include "gui/dialogs/PageLayoutDlg.h"
+#include "gui/pages/HtmlViewDlg.h"
 #include "gui/shell/AboutDlg.h"
+#include "gui/shell/StatusBridge.h"
+#include "pages/ScripturePage.h"
+#include "shell/CommandAddress.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -24,7 +29,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -59,6 +63,7 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
         statusBar()->showMessage(text);
     });
+    connect(m_pView, &CTalvorenView::DayRequested, this, [this](const CIVILDATE& date) { OpenDayPage(&date); });
     CreateMenus();
     CreateAccelerators();
     m_pView->OnInitialUpdate();
@@ -159,9 +164,36 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"), false));
 
+    // The three views and the moves between months, with their keys, so
+    // that the menu lists them.
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    const struct { int id; QString text; QKeySequence keys; QString tip; } views[] = {
+        {ID_DAILY, tr("&Daily page"), QKeySequence(Qt::CTRL | Qt::Key_1), QString()},
+        {ID_MONTH, tr("&Month list"), QKeySequence(Qt::CTRL | Qt::Key_2), QString()},
+        {ID_TABULAR, tr("&Wall calendar"), QKeySequence(Qt::CTRL | Qt::Key_3), QString()},
+        {ID_SELECTDATE, tr("&Select date..."), QKeySequence(Qt::CTRL | Qt::Key_G), QString()},
+        {ID_VIEW_TODAY, tr("&Today"), QKeySequence(Qt::CTRL | Qt::Key_Home), tr("This month, with today")},
+        {ID_VIEW_PREV_MONTH, tr("&Previous month"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), tr("The month before")},
+        {ID_VIEW_NEXT_MONTH, tr("&Next month"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), tr("The month after")},
+    };
+    for (const auto& view : views) {
+        QAction* action = MakeAction(view.id, QString(), false);
+        action->setText(view.text);
+        action->setShortcut(view.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (!view.tip.isEmpty())
+            action->setStatusTip(view.tip);
+        viewMenu->addAction(action);
+        if (view.id == ID_SELECTDATE)
+            viewMenu->addSeparator();
+    }
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(MakeAction(ID_APP_ABOUT, QStringLiteral("&About Talvoren..."), false));
-    help->addAction(MakeAction(ID_HELP_HOWTO, QStringLiteral("&Help"), false));
+    QAction* howTo = MakeAction(ID_HELP_HOWTO, QStringLiteral("&Help"), false);
+    howTo->setShortcut(QKeySequence(Qt::Key_F1));
+    howTo->setShortcutContext(Qt::WindowShortcut);
+    help->addAction(howTo);
 }
 
 void CMainFrame::CreateAccelerators()
@@ -207,6 +239,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
                     return true;
                 }
             }
+            for (const QAction* action : std::as_const(m_actions)) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
         }
         break;
     }
@@ -235,6 +273,39 @@ void CMainFrame::ShowAbout()
 {
     CAboutDlg dialog(m_context.ProgramFolder(), this);
     dialog.exec();
+}
+
+void CMainFrame::OpenDayPage(const CIVILDATE* date)
+{
+    CTalvorenView* view = m_pView;
+    if (!view)
+        return;
+    CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_context, this);
+    if (date)
+        dialog.SetStartDate(*date);
+    // A click on the day's readings: the dialog closes and the main view
+    // shows the passages in its reading window.
+    std::string readings;
+    std::string heading;
+    bool wanted = false;
+    if (CHtmlViewDlg* page = dialog.PageView()) {
+        auto* bridge = new CStatusBridge(&dialog);
+        bridge->Install(page->page());
+        connect(bridge, &CStatusBridge::StatusTextChanged, &dialog, [&](const QString& text) {
+            const COMMANDADDRESS address = ParseCommandAddress(text.toStdString());
+            if (address.word != CommandWord::ViewBible || !address.bHasArgument ||
+                !dialog.Year().Table().InYear(address.nArgument))
+                return;
+            const DAYRECORD& day = dialog.Year().Table().Day(address.nArgument);
+            readings = day.strReadings;
+            heading = ReadingsHeading(day, dialog.Year().Table().nYear, dialog.Year().Titles());
+            wanted = true;
+            dialog.done(IDOK);
+        });
+    }
+    dialog.exec();
+    if (wanted && m_pView)
+        m_pView->ShowReadings(readings, heading);
 }
 
 void CMainFrame::SelectDate()
@@ -271,18 +342,24 @@ void CMainFrame::OnCommand(int id)
     CTalvorenView* view = m_pView;
     switch (id) {
     case ID_DAILY:
-        if (view) {
-            CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_context, this);
-            dialog.exec();
-        }
+        OpenDayPage(nullptr);
         break;
     case ID_MONTH:
         if (view)
-            view->ShowCurrentMonth(1);
+            view->ShowKind(1);
         break;
     case ID_TABULAR:
         if (view)
-            view->ShowCurrentMonth(2);
+            view->ShowKind(2);
+        break;
+    case ID_VIEW_TODAY:
+        if (view)
+            view->OnStatusTextChange(QStringLiteral("talvorencommand|today|0"));
+        break;
+    case ID_VIEW_PREV_MONTH:
+    case ID_VIEW_NEXT_MONTH:
+        if (view)
+            view->OnStatusTextChange(QStringLiteral("talvorencommand|step|%1").arg(id == ID_VIEW_PREV_MONTH ? -1 : 1));
         break;
     case ID_SELECTDATE:
         if (view)
@@ -292,9 +369,10 @@ void CMainFrame::OnCommand(int id)
         if (view)
             view->RunScript("CopyToClipboard();");
         break;
-    case ID_PRINT_PAGE:
+    case ID_PRINT_PAGE:   // the toolbar's Print prints as File > Print does
+    case ID_FILE_PRINT:
         if (view)
-            view->RunScript(MakeOpenWinScript(m_context.ProgramFolder(), "print.htm").c_str());
+            view->Print(&m_printer);
         break;
     case ID_HELP_HOWTO:
         if (view)
@@ -327,13 +405,11 @@ void CMainFrame::OnCommand(int id)
     case ID_APP_ABOUT:
         ShowAbout();
         break;
-    case ID_FILE_PRINT:
-        if (view)
-            view->Print(&m_printer);
-        break;
     case ID_FILE_PRINT_SETUP: {
-        QPageSetupDialog dialog(&m_printer, this);
-        dialog.exec();
+        // A dialog of the program's own: Qt's page set-up refuses PDF output.
+        CPageLayoutDlg dialog(m_printer.pageLayout(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_printer.setPageLayout(dialog.Layout());
         break;
     }
     case ID_APP_EXIT:

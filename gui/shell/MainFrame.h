@@ -5,6 +5,8 @@
 // itself with the context of the run. Closing it (File > Exit) closes the
 // windows the pages opened too, and so ends the program.
 
+#include "base/CivilDate.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
@@ -62,6 +64,8 @@ private:
     void UpdateIndicators();
     void ShowAbout();
     void SelectDate();
+    // The day page, on `date` or (null) on today.
+    void OpenDayPage(const CIVILDATE* date);
     void ChangeLanguage();
 
     CAppContext& m_context;

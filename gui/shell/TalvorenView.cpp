@@ -11,6 +11,7 @@
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
+#include "shell/StatusDescription.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,7 +32,9 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_commands(m_year, *this),
       m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this)),
       m_pPage(new QWebEnginePage(m_pProfile, this)),
-      m_pBridge(new CStatusBridge(this))
+      m_pBridge(new CStatusBridge(this)),
+      m_bVietnamese(IsVietnameseFolder(language.strFolder)),
+      m_language(language)
 {
     setPage(m_pPage);
     m_pBridge->Install(page());
@@ -73,7 +76,22 @@ void CTalvorenView::OnInitialUpdate()
 void CTalvorenView::OnLoadFinished(bool ok)
 {
     m_bHasDocument = ok;
+    if (ok)
+        ShowTodayPanel();
     emit DocumentComplete(url());
+}
+
+void CTalvorenView::ShowTodayPanel()
+{
+    // The start page names today's celebration at once. A page without the
+    // element changes nothing.
+    if (!m_renderers.todayPanel)
+        return;
+    const CIVILDATE today = TodayLocal();
+    CLiturgicalYear year(m_languageData);
+    if (!year.ComputeYear(today.nYear))
+        return;
+    SetElementHtml("todayPanel", m_renderers.todayPanel(year.Table(), year.Titles(), today));
 }
 
 void CTalvorenView::OnStatusTextChange(const QString& text)
@@ -84,7 +102,22 @@ void CTalvorenView::OnStatusTextChange(const QString& text)
         m_pendingStatus << text;
         return;
     }
-    if (m_commands.RunStatusText(text.toStdString()))
+    // A link under the mouse: what it does, in the user's language. A
+    // command address is run and never shown; the bar is then ready again.
+    m_bVietnamese = IsVietnameseFolder(m_language.strFolder);
+    if (text.startsWith(QLatin1String(kHoverPrefix)) && m_year.GetComputedYear() <= 0)
+        m_year.ComputeYear(TodayLocal().nYear);   // the start page's links name days of this year
+    bool hover = false;
+    const std::string description = DescribeHover(text.toStdString(), m_year.Table(), m_bVietnamese, &hover);
+    if (hover) {
+        emit StatusText(QString::fromStdString(description));
+        return;
+    }
+    const COMMANDADDRESS address = ParseCommandAddress(text.toStdString());
+    const bool show = m_commands.Run(address);
+    if (address.bIsCommand)
+        emit StatusText(QString());
+    else if (show)
         emit StatusText(text);
 }
 
@@ -103,6 +136,11 @@ void CTalvorenView::EndBuilding()
 void CTalvorenView::ShowCurrentMonth(int kind)
 {
     m_commands.ShowCurrentMonth(kind, TodayLocal());
+}
+
+void CTalvorenView::ShowKind(int kind)
+{
+    m_commands.ShowKind(kind, TodayLocal());
 }
 
 int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html)
@@ -149,7 +187,7 @@ void CTalvorenView::ShowMonthTable(int first, int end)
     ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 
-void CTalvorenView::ShowReadings(const std::string& readings)
+void CTalvorenView::ShowReadings(const std::string& readings, const std::string& heading)
 {
     if (!m_bDatabaseOpen)
         return;   // the passage page does nothing without its database
@@ -160,7 +198,7 @@ void CTalvorenView::ShowReadings(const std::string& readings)
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
     }
     if (passages.bShow) {
-        SetElementHtml("rightCol2", passages.strHtml);
+        SetElementHtml("rightCol2", heading + passages.strHtml);
         RunScript(passages.strScript.c_str());
     }
     EndBuilding();
@@ -180,10 +218,10 @@ void CTalvorenView::Print(QPrinter* printer)
         own->setOutputFileName(fallback.outputFileName());
         own->setPageLayout(fallback.pageLayout());
         own->setCopyCount(fallback.copyCount());
-        CPagePrinter::Print(page(), std::move(own));
+        CPagePrinter::Print(page(), std::move(own), {}, ProgramPageSetup(IsVietnameseFolder(m_language.strFolder)));
         return;
     }
-    CPagePrinter::Print(page(), target);
+    CPagePrinter::Print(page(), target, {}, ProgramPageSetup(IsVietnameseFolder(m_language.strFolder)));
 }
 
 QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)

@@ -85,7 +85,7 @@ class CRecordingTarget : public CPageTarget
 public:
     void ShowMonthList(int first, int end) override { m_pages.push_back({"list", first, end}); }
     void ShowMonthTable(int first, int end) override { m_pages.push_back({"table", first, end}); }
-    void ShowReadings(const std::string&) override { m_pages.push_back({"readings", 0, 0}); }
+    void ShowReadings(const std::string&, const std::string&) override { m_pages.push_back({"readings", 0, 0}); }
     struct PAGE { std::string kind; int first, end; };
     std::vector<PAGE> m_pages;
 };
@@ -102,21 +102,21 @@ TEST(SelectDateChoice, TheViewShowsTheChosenSpan)
 
     // Opened on 28 December 2002, show days at once: 28 December and
     // 4 January 2002 are exchanged, so the page runs from 4 January (day 3)
-    // up to 28 December (day 361), which it does not include.
+    // up to 28 December (day 361), which it includes.
     const SELECTDATEDEFAULTS defaults = SelectDateDefaults({2002, 12, 28});
     commands.ShowSelection(DaysSelection(defaults.nMonth - 1, defaults.nFromDay - 1, defaults.nToMonth - 1,
                                          defaults.nToDay - 1, std::to_string(defaults.nYear), 0));
     ASSERT_EQ(target.m_pages.size(), 1u);
     EXPECT_EQ(target.m_pages[0].kind, "list");
     EXPECT_EQ(target.m_pages[0].first, 3);
-    EXPECT_EQ(target.m_pages[0].end, 361);
+    EXPECT_EQ(target.m_pages[0].end, 362);
 
     // The same two dates in either order show the same span.
     commands.ShowSelection(DaysSelection(0, 3, 11, 27, "2002", 1));
     ASSERT_EQ(target.m_pages.size(), 2u);
     EXPECT_EQ(target.m_pages[1].kind, "table");
     EXPECT_EQ(target.m_pages[1].first, 3);
-    EXPECT_EQ(target.m_pages[1].end, 361);
+    EXPECT_EQ(target.m_pages[1].end, 362);
 
     // A whole month: May 2004, a leap year (1 May = day 121, 1 June = 152).
     commands.ShowSelection(MonthSelection(4, "2004", 0));

@@ -1,22 +1,27 @@
 // Screenshots of the program as a user sees it, with its own pages and page
-// builders from the program folder: the main window with a month page, the
-// wall calendar, the reading window, the day dialog and the About box.
-// Skipped while the program folder has no main page.
+// builders from the program folder: each view (start page, month list, wall
+// calendar, reading window, day page) in both language folders at two window
+// sizes, and the printed month list and wall calendar as PDF (and PNG when
+// pdftoppm is there). Skipped while the program folder has no main page.
 
 #include "base/CivilDate.h"
-#include "base/PageScripts.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/AppContext.h"
-#include "gui/shell/AboutDlg.h"
 #include "gui/shell/MainFrame.h"
+#include "gui/shell/PagePrinter.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
+#include "shell/PageSetup.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/RecordingMessageSink.h"
 
+#include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QWebEngineView>
 #include <memory>
 
@@ -29,11 +34,112 @@ class ScreenshotsTest : public QObject
 private:
     std::unique_ptr<CGuiTestFolder> m_folder;   // private settings, home and runtime folders
     std::unique_ptr<CRecordingMessageSink> m_messages;
-    std::unique_ptr<CAppContext> m_context;
-    std::unique_ptr<CMainFrame> m_frame;
 
-    QWebEnginePage* Page() { return m_frame->ActiveView()->page(); }
     static std::string ProgramFolder() { return TALVOREN_PROGRAM_DIR; }
+    static QWebEnginePage* Page(CMainFrame& frame) { return frame.ActiveView()->page(); }
+
+    static bool WaitForPage(CMainFrame& frame, const QString& marker)
+    {
+        const QString script = QStringLiteral("!!document.querySelector('%1')").arg(marker);
+        for (int tries = 0; tries < 100; ++tries) {
+            if (RunJavaScript(Page(frame), script).toBool())
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    // Prints what the frame shows as a PDF in the screenshot folder and turns
+    // its first page into a PNG beside it.
+    static bool PrintToPdf(CMainFrame& frame, const QString& name, QPageLayout::Orientation orientation)
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = QStringLiteral(TALVOREN_SCREENSHOT_DIR "/") + name + QStringLiteral(".pdf");
+        QDir().mkpath(QStringLiteral(TALVOREN_SCREENSHOT_DIR));
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(orientation);
+        bool finished = false;
+        bool ok = false;
+        CPagePrinter::Print(
+            Page(frame), &printer,
+            [&](bool result) {
+                finished = true;
+                ok = result;
+            },
+            ProgramPageSetup(true));
+        for (int waited = 0; !finished && waited < 300; ++waited)
+            QTest::qWait(100);
+        if (!ok)
+            return false;
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (!pdftoppm.isEmpty()) {
+            QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+                                         QStringLiteral(TALVOREN_SCREENSHOT_DIR "/") + name});
+        }
+        return true;
+    }
+
+    void ShootLanguage(const char* folder, const QString& tag)
+    {
+        CLanguageState language;
+        language.strFolder = ProgramFolder() + "/" + folder + "/";
+        CAppContext context(ProgramFolder(), language, false);
+        CMainFrame frame(context);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY_WITH_TIMEOUT(frame.ActiveView()->HasDocument(), 30000);
+
+        const QSize sizes[] = {QSize(1024, 700), QSize(1600, 1000)};
+        for (const QSize& size : sizes) {
+            const QString prefix = tag + QStringLiteral("-%1x%2-").arg(size.width()).arg(size.height());
+            frame.resize(size);
+            frame.OnCommand(ID_FILE_NEW);
+            QTRY_VERIFY_WITH_TIMEOUT(frame.ActiveView()->HasDocument(), 30000);
+            QTRY_VERIFY_WITH_TIMEOUT(!ElementText(Page(frame), QStringLiteral("todayPanel")).isEmpty(), 10000);
+            QTest::qWait(400);
+            QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("start")));
+
+            frame.OnCommand(ID_MONTH);
+            QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"1\"]")));
+            QTest::qWait(400);
+            QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("month")));
+
+            frame.OnCommand(ID_TABULAR);
+            QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"2\"]")));
+            QTest::qWait(400);
+            QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("wall-calendar")));
+
+            if (frame.ActiveView()->IsDatabaseOpen()) {
+                const CIVILDATE today = TodayLocal();
+                const int index = CLiturgicalYear::DayOfYear(today.nYear, today.nMonth, today.nDay);
+                RunJavaScript(Page(frame), QStringLiteral("viewBible(%1)").arg(index));
+                QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(frame), QStringLiteral("rightCol2")).length() > 50, 10000);
+                QTest::qWait(600);
+                QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("readings")));
+                RunJavaScript(Page(frame), QStringLiteral("CloseLayer('readingLayer')"));
+            }
+
+            CTalvorenView* view = frame.ActiveView();
+            CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, context, &frame);
+            QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
+            dialog.show();
+            QVERIFY(built.wait(30000));
+            QTest::qWait(600);
+            QVERIFY(SaveScreenshot(&dialog, prefix + QStringLiteral("day-page")));
+            dialog.close();
+        }
+
+        if (tag == QLatin1String("vi")) {
+            frame.OnCommand(ID_MONTH);
+            QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"1\"]")));
+            QVERIFY(PrintToPdf(frame, QStringLiteral("print-month-list"), QPageLayout::Portrait));
+            frame.OnCommand(ID_TABULAR);
+            QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"2\"]")));
+            QVERIFY(PrintToPdf(frame, QStringLiteral("print-wall-calendar"), QPageLayout::Landscape));
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -42,85 +148,11 @@ private slots:
             QSKIP("the program folder has no Html/Calendar.htm yet");
         m_folder = std::make_unique<CGuiTestFolder>();
         m_messages = std::make_unique<CRecordingMessageSink>();
-        CLanguageState language;
-        language.strFolder = ProgramFolder() + "/Vietnam/";
-        m_context = std::make_unique<CAppContext>(ProgramFolder(), language, false);
-        m_frame = std::make_unique<CMainFrame>(*m_context);
-        m_frame->setWindowTitle(QStringLiteral("Sorvane Calendar 4.0"));
-        m_frame->resize(1280, 860);   // the virtual display has no window manager to maximise it
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        QTRY_VERIFY_WITH_TIMEOUT(m_frame->ActiveView()->HasDocument(), 30000);
-        QTest::qWait(500);
-        QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-start")));
     }
 
-    void monthPage()
-    {
-        m_frame->Action(ID_MONTH)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 200, 10000);
-        QTest::qWait(500);
-        QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-month")));
-    }
+    void vietnamese() { ShootLanguage("Vietnam", QStringLiteral("vi")); }
 
-    void wallCalendar()
-    {
-        m_frame->Action(ID_TABULAR)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 100, 10000);
-        QTest::qWait(500);
-        QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-wall-calendar")));
-    }
-
-    void readingWindow()
-    {
-        if (!m_frame->ActiveView()->IsDatabaseOpen())
-            QSKIP("no Bible.db in the program folder");
-        m_frame->Action(ID_MONTH)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 200, 10000);
-        const int windows = QApplication::topLevelWidgets().size();
-        // The page's own function for a day's celebration cell: the fifth day of the month.
-        const int first = m_frame->ActiveView()->Year().GetMonthRange(TodayLocal().nMonth).nFirst;
-        RunJavaScript(Page(), QStringLiteral("viewBible(%1)").arg(first + 4));
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol2")).length() > 50 ||
-                                     QApplication::topLevelWidgets().size() > windows,
-                                 10000);
-        QTest::qWait(1500);
-        QWidget* shown = m_frame.get();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget != m_frame.get() && widget->isVisible() && qobject_cast<QWebEngineView*>(widget))
-                shown = widget;   // the reading window opened as a window of its own
-        }
-        QVERIFY(SaveScreenshot(shown, QStringLiteral("reading-window")));
-        if (shown != m_frame.get())
-            shown->close();
-    }
-
-    void dayDialog()
-    {
-        CTalvorenView* view = m_frame->ActiveView();
-        CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, *m_context, m_frame.get());
-        QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
-        dialog.show();
-        QVERIFY(built.wait(30000));
-        QTest::qWait(1000);
-        QVERIFY(SaveScreenshot(&dialog, QStringLiteral("day-dialog")));
-    }
-
-    void aboutBox()
-    {
-        CAboutDlg dialog(ProgramFolder(), nullptr);
-        QVERIFY(dialog.PageView());
-        QSignalSpy loaded(dialog.PageView(), &CHtmlViewDlg::DocumentComplete);
-        dialog.show();
-        QVERIFY(loaded.wait(30000));
-        QTest::qWait(800);
-        QVERIFY(SaveScreenshot(&dialog, QStringLiteral("about-box")));
-    }
-
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-    }
+    void english() { ShootLanguage("English", QStringLiteral("en")); }
 };
 
 TALVOREN_GUI_TEST_MAIN(ScreenshotsTest)

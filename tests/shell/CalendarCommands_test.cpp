@@ -22,7 +22,10 @@ public:
     };
     void ShowMonthList(int first, int end) override { m_pages.push_back({"list", first, end, ""}); }
     void ShowMonthTable(int first, int end) override { m_pages.push_back({"table", first, end, ""}); }
-    void ShowReadings(const std::string& readings) override { m_pages.push_back({"readings", 0, 0, readings}); }
+    void ShowReadings(const std::string& readings, const std::string&) override
+    {
+        m_pages.push_back({"readings", 0, 0, readings});
+    }
     std::vector<PAGE> m_pages;
 };
 
