@@ -146,6 +146,14 @@ void CCalendarCommands::StepMonth(int months, const CIVILDATE& today)
     ShowMonth(m_shown.nKind, month);
 }
 
+void CCalendarCommands::ShowTodaysReadings(const CIVILDATE& today)
+{
+    if (!ComputeAndCheck(today.nYear))
+        return;
+    const DAYRECORD& day = m_year.GetDay(m_year.GetDayIndex(today.nMonth, today.nDay));
+    m_target.ShowReadings(day.strReadings, ReadingsHeading(day, today.nYear, m_year.Titles()));
+}
+
 void CCalendarCommands::StartAfresh()
 {
     m_year.Invalidate();

@@ -61,6 +61,8 @@ public:
     // `today` when nothing is on display). Nothing before 1583 or after 9999.
     void StepMonth(int months, const CIVILDATE& today);
     const SHOWNPAGE& Shown() const { return m_shown; }
+    // The readings of `today` (its year becomes the held one).
+    void ShowTodaysReadings(const CIVILDATE& today);
 
     // The main page starts afresh (File > New): the year held is let go, so
     // that the start page's commands (this month, today's readings) work on

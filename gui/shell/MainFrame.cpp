@@ -311,6 +311,10 @@ void CMainFrame::OpenDayPage(const CIVILDATE* date)
 void CMainFrame::SelectDate()
 {
     CSelectDateDlg dialog(m_context, this);
+    if (m_pView && m_pView->Shown().nKind != 0) {
+        const SHOWNPAGE& shown = m_pView->Shown();
+        dialog.OpenOn(shown.nYear, m_pView->Year().Table().Day(shown.nFirst).nMonth, shown.nKind == 2);
+    }
     if (dialog.exec() == IDOK && m_pView)
         m_pView->ShowSelection(dialog.Selection());
 }
@@ -399,6 +403,10 @@ void CMainFrame::OnCommand(int id)
     case ID_APPENDIX:
     case ID_SOFTWARE: {
         CShellCompanionHost host(m_context, this);
+        host.SetTodaysReadings([view]() {
+            if (view)
+                view->ShowTodaysReadings();
+        });
         LaunchCompanion(id, m_context.ProgramFolder(), host);
         break;
     }

@@ -49,6 +49,8 @@ public:
     // as the other kind, or today's month (CCalendarCommands::ShowKind).
     void ShowKind(int kind);
     const SHOWNPAGE& Shown() const { return m_commands.Shown(); }
+    // Today's readings in the reading window.
+    void ShowTodaysReadings() { m_commands.ShowTodaysReadings(TodayLocal()); }
     // Shows the range chosen in the select-date dialog.
     void ShowSelection(const DATESELECTION& selection) { m_commands.ShowSelection(selection); }
 

@@ -130,3 +130,24 @@ TEST(SelectDateChoice, TheViewShowsTheChosenSpan)
     EXPECT_EQ(target.m_pages.size(), 3u);
     EXPECT_EQ(year->GetComputedYear(), 2004);
 }
+
+// What the dialog refuses before it hands a selection on.
+TEST(SelectDateChoice, RefusesImpossibleDatesAndYearsOutsideTheCalendar)
+{
+    struct Case { DATESELECTION selection; DateSelectionProblem problem; };
+    const Case cases[] = {
+        {MonthSelection(1, "2026", 0), DateSelectionProblem::None},
+        {MonthSelection(1, "1582", 0), DateSelectionProblem::YearOutOfRange},
+        {MonthSelection(1, "12000", 0), DateSelectionProblem::YearOutOfRange},
+        {MonthSelection(1, "", 0), DateSelectionProblem::YearOutOfRange},
+        {DaysSelection(1, 30, 2, 1, "2026", 0), DateSelectionProblem::ImpossibleFromDay},   // 31 February
+        {DaysSelection(1, 28, 2, 1, "2024", 0), DateSelectionProblem::None},                // 29 February 2024
+        {DaysSelection(1, 28, 2, 1, "2100", 0), DateSelectionProblem::ImpossibleFromDay},   // not in 2100
+        {DaysSelection(0, 0, 3, 30, "2026", 1), DateSelectionProblem::ImpossibleToDay},     // 31 April
+        {DaysSelection(0, 30, 11, 30, "9999", 1), DateSelectionProblem::None},
+        {DaysSelection(0, 30, 1, 30, "1582", 0), DateSelectionProblem::YearOutOfRange},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckDateSelection(c.selection), c.problem)
+            << c.selection.nYear << "-" << c.selection.nMonth << "-" << c.selection.nFromDay;
+}
