@@ -376,7 +376,7 @@ void CMainFrame::OnCommand(int id)
     case ID_PRINT_PAGE:   // the toolbar's Print prints as File > Print does
     case ID_FILE_PRINT:
         if (view)
-            view->Print(&m_printer);
+            view->Print(&m_printer, m_bAskBeforePrinting);
         break;
     case ID_HELP_HOWTO:
         if (view)

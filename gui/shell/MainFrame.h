@@ -51,6 +51,9 @@ public:
     void BringToFront();
 
     QPrinter* Printer() { return &m_printer; }
+    // Whether Print asks with the print dialog first (true unless a caller
+    // that set up the printer itself says otherwise).
+    void SetAskBeforePrinting(bool ask) { m_bAskBeforePrinting = ask; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +78,7 @@ private:
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
     QPrinter m_printer{QPrinter::HighResolution};
+    bool m_bAskBeforePrinting = true;
 };
 
 } // namespace talvoren

@@ -204,13 +204,15 @@ void CTalvorenView::ShowReadings(const std::string& readings, const std::string&
     EndBuilding();
 }
 
-void CTalvorenView::Print(QPrinter* printer)
+void CTalvorenView::Print(QPrinter* printer, bool askFirst)
 {
     QPrinter fallback(QPrinter::HighResolution);
     QPrinter* target = printer ? printer : &fallback;
-    QPrintDialog dialog(target, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (askFirst || !printer) {
+        QPrintDialog dialog(target, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     if (target == &fallback) {
         // The job outlives this call: give it a printer of its own.
         auto own = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -62,8 +62,10 @@ public:
     // elements runs nothing.
     int RunScript(const char* text);
 
-    // The print command: the print dialog, then the page as shown.
-    void Print(QPrinter* printer);
+    // The print command: the print dialog (unless `askFirst` is false and a
+    // printer is given), then the page as shown, in the interface language's
+    // header and footer.
+    void Print(QPrinter* printer, bool askFirst = true);
 
     // CPageTarget: build a page behind the busy notice and show it.
     void ShowMonthList(int first, int end) override;
