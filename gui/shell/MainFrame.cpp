@@ -63,7 +63,11 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
         statusBar()->showMessage(text);
     });
-    connect(m_pView, &CTalvorenView::DayRequested, this, [this](const CIVILDATE& date) { OpenDayPage(&date); });
+    // Queued: a page's click arrives inside the browser's own message
+    // handling, which a modal dialog's loop must not run within.
+    connect(
+        m_pView, &CTalvorenView::DayRequested, this, [this](const CIVILDATE& date) { OpenDayPage(&date); },
+        Qt::QueuedConnection);
     CreateMenus();
     CreateAccelerators();
     m_pView->OnInitialUpdate();
