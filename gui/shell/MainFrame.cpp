@@ -63,6 +63,7 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
         statusBar()->showMessage(text);
     });
+    connect(m_pView, &CTalvorenView::PrintRequested, this, [this]() { OnCommand(ID_FILE_PRINT); });
     // Queued: a page's click arrives inside the browser's own message
     // handling, which a modal dialog's loop must not run within.
     connect(

@@ -44,7 +44,10 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
     connect(this, &QWebEngineView::loadFinished, this, &CTalvorenView::OnLoadFinished);
     // The address of a link under the mouse goes to the status bar as well.
     connect(page(), &QWebEnginePage::linkHovered, this, [this](const QString& url) { emit StatusText(url); });
-    connect(this, &QWebEngineView::printRequested, this, [this]() { Print(nullptr); });
+    // A page's own print (the reading window's button) prints as the frame's
+    // print command does; queued, so that no dialog runs inside the
+    // browser's message handling.
+    connect(this, &QWebEngineView::printRequested, this, &CTalvorenView::PrintRequested, Qt::QueuedConnection);
 }
 
 CTalvorenView::~CTalvorenView()

@@ -86,6 +86,8 @@ signals:
     void StatusText(const QString& text);
     // The main page (or a page that replaced it) has finished loading.
     void DocumentComplete(const QUrl& url);
+    // The page asked to be printed (window.print()).
+    void PrintRequested();
     // A page asked for the day page of `date`.
     void DayRequested(const talvoren::CIVILDATE& date);
 
