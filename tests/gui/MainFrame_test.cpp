@@ -171,7 +171,6 @@ private slots:
                      QStringLiteral("table %1 %2 %3").arg(today.nYear).arg(first).arg(end));
         m_frame->Action(ID_MONTH)->trigger();
         QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("list")));
-        QTest::qWait(300);
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("frame-test-month")));
     }
 
@@ -223,7 +222,6 @@ private slots:
             printer->setOutputFileName(path);
             way();
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 1000, 20000);
-            QTest::qWait(300);
             QPdfDocument document;
             QCOMPARE(document.load(path), QPdfDocument::Error::None);
             QVERIFY(document.pagePointSize(0).width() > document.pagePointSize(0).height());   // landscape

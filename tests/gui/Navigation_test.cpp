@@ -87,7 +87,6 @@ private:
         m_frame->SetAskBeforePrinting(true);
         for (int waited = 0; QFileInfo(path).size() < 1000 && waited < 300; ++waited)
             QTest::qWait(100);
-        QTest::qWait(300);
         QPdfDocument document;
         if (document.load(path) != QPdfDocument::Error::None)
             return QString();
@@ -238,7 +237,7 @@ private slots:
         bool visible = true;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(Browser(), Qt::Key_Tab);
-            QTest::qWait(50);
+            QVERIFY(WaitForFrame(Page()));
             const QVariantList focused =
                 Js(QStringLiteral("(function(){var e=document.activeElement;return [e.getAttribute('onclick')||e.tagName,"
                                   "getComputedStyle(e).outlineStyle];})()"))
@@ -319,7 +318,7 @@ private slots:
         for (const CASE& c : cases) {
             Js(QString::fromUtf8(c.show));
             QTRY_COMPARE_WITH_TIMEOUT(Shown().section(QLatin1Char(' '), 2), QStringLiteral("12"), 10000);
-            QTest::qWait(200);
+            QVERIFY(WaitForFrame(Page()));
             int pages = 0;
             bool landscape = false;
             const QString text = PrintAndRead(out.filePath(QString::fromUtf8(c.show) + QStringLiteral("pdf")),

@@ -1,13 +1,15 @@
-// Screenshots of the program as a user sees it, with its own pages and page
-// builders from the program folder: each view (start page, month list, wall
+// The program as a user sees it, with its own pages and page builders from
+// the program folder, end to end: each view (start page, month list, wall
 // calendar, reading window, day page) in both language folders at two window
-// sizes, and the printed month list and wall calendar as PDF (and PNG when
-// pdftoppm is there). Skipped while the program folder has no main page.
+// sizes, the About box, and the printed month list and wall calendar as PDF
+// (and PNG when pdftoppm is there); a screenshot of each. Skipped while the
+// program folder has no main page.
 
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/AppContext.h"
+#include "gui/shell/AboutDlg.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/TalvorenView.h"
@@ -98,25 +100,24 @@ private:
             frame.OnCommand(ID_FILE_NEW);
             QTRY_VERIFY_WITH_TIMEOUT(frame.ActiveView()->HasDocument(), 30000);
             QTRY_VERIFY_WITH_TIMEOUT(!ElementText(Page(frame), QStringLiteral("todayPanel")).isEmpty(), 10000);
-            QTest::qWait(400);
             QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("start")));
 
             frame.OnCommand(ID_MONTH);
             QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"1\"]")));
-            QTest::qWait(400);
             QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("month")));
 
             frame.OnCommand(ID_TABULAR);
             QVERIFY(WaitForPage(frame, QStringLiteral("#MonthSelector[data-kind=\"2\"]")));
-            QTest::qWait(400);
             QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("wall-calendar")));
 
             if (frame.ActiveView()->IsDatabaseOpen()) {
                 const CIVILDATE today = TodayLocal();
                 const int index = CLiturgicalYear::DayOfYear(today.nYear, today.nMonth, today.nDay);
                 RunJavaScript(Page(frame), QStringLiteral("viewBible(%1)").arg(index));
-                QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(frame), QStringLiteral("rightCol2")).length() > 50, 10000);
-                QTest::qWait(600);
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    RunJavaScript(Page(frame), QStringLiteral("document.querySelectorAll('#rightCol2 sub').length"))
+                            .toInt() > 0,
+                    10000);
                 QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("readings")));
                 RunJavaScript(Page(frame), QStringLiteral("CloseLayer('readingLayer')"));
             }
@@ -126,7 +127,11 @@ private:
             QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
             dialog.show();
             QVERIFY(built.wait(30000));
-            QTest::qWait(600);
+            // Today's leaf with the picture of its day number.
+            const QString picture = QStringLiteral("(function(){var i=document.querySelector('#Content img');"
+                                                   "return i && i.complete && i.naturalWidth>0 ? i.getAttribute('src') : '';})()");
+            QTRY_COMPARE_WITH_TIMEOUT(RunJavaScript(dialog.PageView()->page(), picture).toString(),
+                                      QStringLiteral("Images/%1.jpg").arg(TodayLocal().nDay), 10000);
             QVERIFY(SaveScreenshot(&dialog, prefix + QStringLiteral("day-page")));
             dialog.close();
         }
@@ -153,6 +158,19 @@ private slots:
     void vietnamese() { ShootLanguage("Vietnam", QStringLiteral("vi")); }
 
     void english() { ShootLanguage("English", QStringLiteral("en")); }
+
+    void aboutBox()
+    {
+        CAboutDlg dialog(ProgramFolder(), nullptr);
+        QVERIFY(dialog.PageView());
+        QSignalSpy loaded(dialog.PageView(), &CHtmlViewDlg::DocumentComplete);
+        dialog.show();
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(RunJavaScript(dialog.PageView()->page(), QStringLiteral("document.body.innerText"))
+                    .toString()
+                    .contains(QStringLiteral("4.1")));
+        QVERIFY(SaveScreenshot(&dialog, QStringLiteral("about-box")));
+    }
 };
 
 TALVOREN_GUI_TEST_MAIN(ScreenshotsTest)
