@@ -97,8 +97,9 @@ private:
         for (const QSize& size : sizes) {
             const QString prefix = tag + QStringLiteral("-%1x%2-").arg(size.width()).arg(size.height());
             frame.resize(size);
-            frame.OnCommand(ID_FILE_NEW);
-            QTRY_VERIFY_WITH_TIMEOUT(frame.ActiveView()->HasDocument(), 30000);
+            QSignalSpy loaded(frame.ActiveView(), &CTalvorenView::DocumentComplete);
+            frame.OnCommand(ID_FILE_NEW);   // the start page afresh
+            QVERIFY(loaded.wait(30000));
             QTRY_VERIFY_WITH_TIMEOUT(!ElementText(Page(frame), QStringLiteral("todayPanel")).isEmpty(), 10000);
             QVERIFY(SaveScreenshot(&frame, prefix + QStringLiteral("start")));
 
