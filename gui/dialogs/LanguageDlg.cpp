@@ -4,32 +4,25 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
-#include "platform/VietnameseFontText.h"
+#include "gui/resources/InterfaceText.h"
 #include "resources/DialogCaptions.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace talvoren
 {
-namespace
-{
-QString Decoded(const char16_t* caption)
-{
-    return QString::fromStdString(DecodeVietnameseFontText(caption));
-}
-}
-
 CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     // Template 137: " Internationalise", 189 x 89 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral(" Internationalise"));
+    setWindowTitle(tr(" Internationalise"));
     setFixedSize(DialogUnitsToPixels(templateFont, 189, 89));
 
     m_pList = new QComboBox(this);
@@ -42,11 +35,11 @@ CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(pare
     m_pEnglishOrder = new QRadioButton(QStringLiteral("English Syntax (First Sunday)"), this);
     m_pEnglishOrder->setObjectName(QStringLiteral("radio%1").arg(IDC_LANGUAGE_ENGLISH_ORDER));
     m_pEnglishOrder->setGeometry(DialogUnitsToPixels(templateFont, 18, 66, 164, 10));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(StandardButtonText("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(IDOK));
     ok->setGeometry(DialogUnitsToPixels(templateFont, 132, 5, 50, 19));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(StandardButtonText("Cancel"), this);
     cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
     cancel->setGeometry(DialogUnitsToPixels(templateFont, 132, 28, 50, 19));
     m_pFrame = new QGroupBox(this);
@@ -54,11 +47,11 @@ CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(pare
     m_pFrame->setGeometry(DialogUnitsToPixels(templateFont, 7, 3, 121, 44));
     m_pFrame->lower();   // the frame stays behind the list it surrounds
 
-    // Every opening starts from the first language and the English word
-    // order, whatever is in force.
-    for (const std::string& name : CLanguageInstaller::LanguageNames(context.IsOnCdRom()))
+    // The dialog opens on the language and the word order in force.
+    const std::vector<std::string> names = CLanguageInstaller::LanguageNames(context.IsOnCdRom());
+    for (const std::string& name : names)
         m_pList->addItem(QString::fromStdString(name));
-    m_pList->setCurrentIndex(0);
+    m_pList->setCurrentIndex(static_cast<int>(CLanguageInstaller::CurrentIndex(names, context.Language().strFolder)));
 
     CImageButton* imageOk = CImageButton::TakeOver(ok);
     imageOk->SetIcon(IDI_OK);
@@ -69,14 +62,24 @@ CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(pare
 
     const QFont& vietnamese = context.VietnameseFont();
     m_pFrame->setFont(vietnamese);
-    m_pFrame->setTitle(Decoded(kLanguageFrameCaption));
+    m_pFrame->setTitle(CaptionText(kLanguageFrameCaption));
     m_pVietnameseOrder->setFont(vietnamese);
-    m_pVietnameseOrder->setText(Decoded(kVietnameseOrderCaption));
+    m_pVietnameseOrder->setText(CaptionText(kVietnameseOrderCaption));
     m_pEnglishOrder->setFont(vietnamese);
-    m_pEnglishOrder->setText(Decoded(kEnglishOrderCaption));
-    m_pEnglishOrder->setChecked(true);
+    m_pEnglishOrder->setText(CaptionText(kEnglishOrderCaption));
+    (context.Language().nSyntax == 1 ? m_pVietnameseOrder : m_pEnglishOrder)->setChecked(true);
     WidenToCaption(m_pVietnameseOrder);
     WidenToCaption(m_pEnglishOrder);
+
+    // The word order follows the language chosen, until the user picks one.
+    connect(m_pList, &QComboBox::currentIndexChanged, this, [this]() {
+        if (m_bOrderChosen)
+            return;
+        const bool vietnameseOrder = CLanguageInstaller::UsesVietnameseOrder(m_pList->currentText().toStdString());
+        (vietnameseOrder ? m_pVietnameseOrder : m_pEnglishOrder)->setChecked(true);
+    });
+    for (QRadioButton* order : {m_pVietnameseOrder, m_pEnglishOrder})
+        connect(order, &QRadioButton::clicked, this, [this]() { m_bOrderChosen = true; });
 
     connect(m_pOk, &QPushButton::clicked, this, &CLanguageDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CLanguageDlg::reject);
@@ -87,12 +90,28 @@ void CLanguageDlg::accept()
     if (m_pList->currentIndex() < 0)
         return;
     const std::string name = m_pList->currentText().toStdString();
+    if (CLanguageInstaller::NeedsNewFolder(m_context.ProgramFolder(), name) && !ConfirmNewFolder(name))
+        return;   // the dialog stays open for another choice
     if (!CLanguageInstaller::Install(m_context.ProgramFolder(), name, m_pVietnameseOrder->isChecked(),
                                      m_context.Language()))
         return;   // the copy failed and said so; nothing is switched
     if (m_reload)
         m_reload();
     done(IDOK);
+}
+
+bool CLanguageDlg::ConfirmNewFolder(const std::string& language)
+{
+    const QString folder = QString::fromStdString(
+        CLanguageInstaller::TargetFolder(m_context.ProgramFolder(), CLanguageInstaller::FolderName(language)));
+    const QString current = QString::fromStdString(CLanguageInstaller::FolderOfPath(m_context.Language().strFolder));
+    const QString text = tr("%1 has no language folder yet. A new folder %2 will hold copies of the files of the "
+                            "current language (%3), to be translated into %1.\n\nGo on?")
+                             .arg(QString::fromStdString(language), folder, current);
+    if (m_confirm)
+        return m_confirm(text);
+    return QMessageBox::question(this, windowTitle().trimmed(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void CLanguageDlg::reject()

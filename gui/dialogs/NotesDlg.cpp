@@ -9,7 +9,9 @@
 #include "platform/MessageSink.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QThread>
@@ -17,31 +19,26 @@
 
 namespace talvoren
 {
-namespace
-{
-const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
-}
-
 CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder()))
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral(" Notes"));
+    setWindowTitle(tr(" Notes"));
     setFixedSize(DialogUnitsToPixels(templateFont, 376, 188));
 
     m_pList = new CEditListCtrl(this);
     m_pList->setObjectName(QStringLiteral("list%1").arg(IDC_NOTES_LIST));
     m_pList->setGeometry(DialogUnitsToPixels(templateFont, 7, 7, 362, 146));
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
+    auto* remove = new QPushButton(tr("&Delete"), this);
     remove->setObjectName(QStringLiteral("button%1").arg(IDC_NOTES_DELETE));
     remove->setGeometry(DialogUnitsToPixels(templateFont, 187, 158, 50, 23));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
     cancel->setGeometry(DialogUnitsToPixels(templateFont, 253, 158, 50, 23));
-    auto* save = new QPushButton(QStringLiteral("&Save"), this);
+    auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("button%1").arg(IDOK));
     save->setGeometry(DialogUnitsToPixels(templateFont, 319, 158, 50, 23));
     save->setDefault(true);
@@ -53,7 +50,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     // Day and month a tenth of the list's width each, the text the rest.
     const int w = m_pList->width() - 3;
     m_pList->setColumnCount(3);
-    m_pList->setHorizontalHeaderLabels({QStringLiteral("Ngày"), QStringLiteral("Tháng"), QStringLiteral("Ghi Chú")});
+    m_pList->setHorizontalHeaderLabels({tr("Ngày"), tr("Tháng"), tr("Ghi Chú")});
     for (int column = 0; column < 3; ++column)
         m_pList->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pList->setColumnWidth(0, w / 10);
@@ -187,7 +184,7 @@ void CNotesDlg::accept()
         return;   // the rows stay for another try or Cancel
     }
     {
-        CBusyNotice notice(QString::fromUtf8(kSavedText), IDI_WAIT, false);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kNotesSavedText), IDI_WAIT, false);
         emit SaveNoticeShown(notice.Window());
         QThread::msleep(static_cast<unsigned long>(m_nNoticeMs));
     }

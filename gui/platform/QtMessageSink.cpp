@@ -14,7 +14,7 @@ CQtMessageSink::~CQtMessageSink()
     SetMessageSink(m_previous);
 }
 
-void CQtMessageSink::ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption)
+void CQtMessageSink::ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption)
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
@@ -23,7 +23,9 @@ void CQtMessageSink::ShowMessage(const std::string& text, MessageIcon icon, cons
     case MessageIcon::Information: boxIcon = QMessageBox::Information; break;
     case MessageIcon::None: break;
     }
-    QMessageBox box(boxIcon, QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
+    const std::string format = QCoreApplication::translate(kMessageContext, message.strFormat.c_str()).toStdString();
+    const QString text = QString::fromStdString(MESSAGETEXT::FillPlaces(format, message.args));
+    QMessageBox box(boxIcon, QCoreApplication::translate(kMessageContext, caption.c_str()), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     // Messages name files and quote data: shown as written, never as markup.
     box.setTextFormat(Qt::PlainText);

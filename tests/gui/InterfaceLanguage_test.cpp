@@ -1,0 +1,225 @@
+// The program's own texts follow the language folder in use. One scan of
+// the main window (menus, actions with their tooltips and status tips,
+// toolbar, status bar), of every dialog and of a message box with the
+// standard buttons: with the Vietnamese folder no text is still its English
+// source (proper names and symbols aside); with the English folder no text
+// holds a Vietnamese letter. Screenshots of the main window and its File
+// menu in both languages.
+
+#include "gui/dialogs/ConfigDlg.h"
+#include "gui/dialogs/LanguageDlg.h"
+#include "gui/dialogs/NotesDlg.h"
+#include "gui/dialogs/SelectDateDlg.h"
+#include "gui/pages/DayDlg.h"
+#include "gui/platform/AppContext.h"
+#include "gui/shell/AboutDlg.h"
+#include "gui/shell/MainFrame.h"
+#include "gui/shell/PromptDlg.h"
+#include "gui/shell/TalvorenView.h"
+#include "resources/DialogIds.h"
+#include "resources/EncodedCaptions.h"
+#include "resources/ResourceIds.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/support/RecordingMessageSink.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <memory>
+
+using namespace talvoren;
+
+namespace
+{
+using TEXTS = QMap<QString, QString>;   // where a text shows -> the text
+
+// Texts that stay as they are in every language.
+bool IsProperNameOrSymbol(const QString& text)
+{
+    static const QStringList names = {QStringLiteral("Talvoren"), QStringLiteral("Cantrel"), QStringLiteral("CAP"),
+                                      QStringLiteral("NUM"), QStringLiteral("SCRL"),
+                                      QStringLiteral("Sorvane Network"), QStringLiteral("Sorvane Calendar 4.0")};
+    return names.contains(text.trimmed()) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
+bool IsEnglishSource(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0x7F)
+            return false;   // the Vietnamese captions are sources of their own
+    return !IsProperNameOrSymbol(text);
+}
+
+bool HasVietnameseLetter(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0x7F && c.isLetter())
+            return true;
+    return false;
+}
+
+void Add(TEXTS& texts, const QString& where, const QString& text)
+{
+    if (!text.isEmpty())
+        texts.insert(where, text);
+}
+
+// The window title and the texts of every control of `root`.
+void AddWidgetTexts(TEXTS& texts, const QString& name, QWidget* root)
+{
+    Add(texts, name + QStringLiteral("/title"), root->windowTitle());
+    int i = 0;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const QString where = QStringLiteral("%1/%2.%3/").arg(name).arg(i++).arg(widget->metaObject()->className());
+        Add(texts, where + QStringLiteral("toolTip"), widget->toolTip());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            Add(texts, where + QStringLiteral("text"), button->text());
+        else if (auto* frame = qobject_cast<QGroupBox*>(widget))
+            Add(texts, where + QStringLiteral("title"), frame->title());
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            Add(texts, where + QStringLiteral("text"), label->text());
+        else if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (table->horizontalHeaderItem(column))
+                    Add(texts, where + QString::number(column), table->horizontalHeaderItem(column)->text());
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // The languages are named as their folders are.
+            if (list->objectName() != QStringLiteral("combo%1").arg(IDC_LANGUAGE_LIST))
+                for (int item = 0; item < list->count(); ++item)
+                    Add(texts, where + QString::number(item), list->itemText(item));
+        }
+    }
+}
+
+void AddFrameTexts(TEXTS& texts, CMainFrame& frame)
+{
+    for (QAction* menu : frame.menuBar()->actions())
+        Add(texts, QStringLiteral("menu/") + menu->text(), menu->text());
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        const QString where = QStringLiteral("action%1/").arg(action->data().toInt());
+        Add(texts, where + QStringLiteral("text"), action->text());
+        Add(texts, where + QStringLiteral("toolTip"), action->toolTip());
+        Add(texts, where + QStringLiteral("statusTip"), action->statusTip());
+    }
+    for (QToolBar* bar : frame.findChildren<QToolBar*>())
+        Add(texts, bar->objectName(), bar->windowTitle());
+    Add(texts, QStringLiteral("status"), frame.statusBar()->currentMessage());
+}
+}
+
+class InterfaceLanguageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CGuiTestFolder> m_folder;   // private settings, home and runtime folders
+    std::unique_ptr<CRecordingMessageSink> m_messages;
+
+    static std::string ProgramFolder() { return TALVOREN_PROGRAM_DIR; }
+
+    // Every text of the frame and the dialogs with the language folder
+    // `folder`, translated or as the sources read; the screenshots are
+    // taken when `screenshot` is given.
+    static TEXTS CollectTexts(const std::string& folder, bool translated, const QString& screenshot = QString())
+    {
+        CLanguageState language;
+        language.strFolder = ProgramFolder() + "/" + folder;
+        CAppContext context(ProgramFolder(), language, false);
+        if (translated && !context.ApplyInterfaceLanguage())
+            return TEXTS();
+        TEXTS texts;
+        CMainFrame frame(context);
+        frame.resize(1280, 860);
+        frame.show();
+        if (!screenshot.isEmpty()) {
+            QTest::qWaitForWindowExposed(&frame);
+            QTest::qWaitFor([&frame]() { return frame.ActiveView()->HasDocument(); }, 30000);
+            QTest::qWait(500);
+            SaveScreenshot(&frame, QStringLiteral("main-window-") + screenshot);
+            QMenu* file = frame.menuBar()->actions().value(0)->menu();
+            file->popup(frame.mapToGlobal(QPoint(0, frame.menuBar()->height())));
+            QTest::qWaitForWindowExposed(file);
+            SaveScreenshot(file, QStringLiteral("main-window-file-menu-") + screenshot);
+            file->close();
+        }
+        AddFrameTexts(texts, frame);
+
+        CConfigDlg config(context, &frame);
+        AddWidgetTexts(texts, QStringLiteral("config"), &config);
+        CLanguageDlg languages(context, &frame);
+        AddWidgetTexts(texts, QStringLiteral("language"), &languages);
+        CSelectDateDlg select(context, &frame);
+        AddWidgetTexts(texts, QStringLiteral("select"), &select);
+        CNotesDlg notes(context, &frame);
+        AddWidgetTexts(texts, QStringLiteral("notes"), &notes);
+        CAboutDlg about(ProgramFolder(), &frame);
+        AddWidgetTexts(texts, QStringLiteral("about"), &about);
+        CPromptDlg prompt(kInsertCdPrompt, IDI_WAIT, &context.VietnameseFont(), &frame);
+        AddWidgetTexts(texts, QStringLiteral("cd"), &prompt);
+        CTalvorenView* view = frame.ActiveView();
+        CDayDlg day(view->LanguageData(), view->Renderers().dayPage, context, &frame);
+        AddWidgetTexts(texts, QStringLiteral("day"), &day);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Talvoren"), QStringLiteral("?"),
+                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No |
+                            QMessageBox::Save | QMessageBox::Close | QMessageBox::Apply,
+                        &frame);
+        for (QAbstractButton* button : box.buttons())
+            Add(texts, QStringLiteral("box/%1").arg(box.standardButton(button)), button->text());
+        return texts;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFile::exists(QStringLiteral(TALVOREN_PROGRAM_DIR "/Html/Calendar.htm")))
+            QSKIP("the program folder has no Html/Calendar.htm yet");
+        m_folder = std::make_unique<CGuiTestFolder>();
+        m_messages = std::make_unique<CRecordingMessageSink>();
+    }
+
+    void noTextLeftInTheOtherLanguage_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("vietnamese");
+        QTest::newRow("Vietnam") << QStringLiteral("Vietnam/") << true;
+        QTest::newRow("English") << QStringLiteral("English/") << false;
+    }
+
+    void noTextLeftInTheOtherLanguage()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, vietnamese);
+        const TEXTS sources = CollectTexts(folder.toStdString(), false);
+        const TEXTS shown =
+            CollectTexts(folder.toStdString(), true, vietnamese ? QStringLiteral("vi") : QStringLiteral("en"));
+        QVERIFY(sources.size() > 100);
+        QCOMPARE(shown.keys(), sources.keys());
+        QStringList left;
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+            const bool untranslated = vietnamese ? it.value() == sources.value(it.key()) && IsEnglishSource(it.value())
+                                                 : HasVietnameseLetter(it.value());
+            if (untranslated)
+                left << it.key() + QStringLiteral(": ") + it.value();
+        }
+        QCOMPARE(left, QStringList());
+    }
+
+    void cleanupTestCase()
+    {
+        m_messages.reset();
+        m_folder.reset();
+    }
+};
+
+TALVOREN_GUI_TEST_MAIN(InterfaceLanguageTest)
+#include "InterfaceLanguage_test.moc"
