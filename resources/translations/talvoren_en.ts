@@ -281,17 +281,17 @@ Go on?</translation>
     </message>
     <message>
         <source> Ngày Mai </source>
-        <translation> Next Day </translation>
+        <translation> Next </translation>
     </message>
     <message>
         <source> Hôm Qua </source>
-        <translation> Day Before </translation>
+        <translation> Previous </translation>
     </message>
     <message>
         <source>Xin bỏ CD Sorvane Bible vào ổ CD rồi nhấn vào đây
 hoặc nhấn nút Cancel nếu muốn ngưng</source>
-        <translation>Please put the Sorvane Bible CD into the CD drive and click here,
-or click Cancel to stop</translation>
+        <translation>Please put the Sorvane Bible CD into the drive
+and click here, or click Cancel to stop</translation>
     </message>
     <message>
         <source>Mừng Lễ Hiển Linh đúng ngày 6 tháng Giêng</source>
