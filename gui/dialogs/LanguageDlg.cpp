@@ -17,6 +17,36 @@
 
 namespace talvoren
 {
+namespace
+{
+// The languages of the lists (dialogs/LanguageInstaller), named in the
+// interface language; each keeps its own name as the item's data, which
+// names its folder.
+[[maybe_unused]] const char* const kLanguageNameSources[] = {
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "English"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "German"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Chinese"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Danish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Dutch"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Finnish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "French"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Greek"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Italian"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Japanese"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Korean"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Norwegian"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Polish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Portuguese"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Russian"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Slovak"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Slovenian"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Spanish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Swedish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Turkish"),
+    QT_TRANSLATE_NOOP("talvoren::CLanguageDlg", "Vietnamese"),
+};
+}
+
 CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
 {
     // Template 137: " Internationalise", 189 x 89 dialog units.
@@ -50,7 +80,7 @@ CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(pare
     // The dialog opens on the language and the word order in force.
     const std::vector<std::string> names = CLanguageInstaller::LanguageNames(context.IsOnCdRom());
     for (const std::string& name : names)
-        m_pList->addItem(QString::fromStdString(name));
+        m_pList->addItem(tr(name.c_str()), QString::fromStdString(name));
     m_pList->setCurrentIndex(static_cast<int>(CLanguageInstaller::CurrentIndex(names, context.Language().strFolder)));
 
     CImageButton* imageOk = CImageButton::TakeOver(ok);
@@ -75,7 +105,7 @@ CLanguageDlg::CLanguageDlg(CAppContext& context, QWidget* parent) : QDialog(pare
     connect(m_pList, &QComboBox::currentIndexChanged, this, [this]() {
         if (m_bOrderChosen)
             return;
-        const bool vietnameseOrder = CLanguageInstaller::UsesVietnameseOrder(m_pList->currentText().toStdString());
+        const bool vietnameseOrder = CLanguageInstaller::UsesVietnameseOrder(SelectedLanguage());
         (vietnameseOrder ? m_pVietnameseOrder : m_pEnglishOrder)->setChecked(true);
     });
     for (QRadioButton* order : {m_pVietnameseOrder, m_pEnglishOrder})
@@ -89,7 +119,7 @@ void CLanguageDlg::accept()
 {
     if (m_pList->currentIndex() < 0)
         return;
-    const std::string name = m_pList->currentText().toStdString();
+    const std::string name = SelectedLanguage();
     if (CLanguageInstaller::NeedsNewFolder(m_context.ProgramFolder(), name) && !ConfirmNewFolder(name))
         return;   // the dialog stays open for another choice
     if (!CLanguageInstaller::Install(m_context.ProgramFolder(), name, m_pVietnameseOrder->isChecked(),
@@ -100,6 +130,11 @@ void CLanguageDlg::accept()
     done(IDOK);
 }
 
+std::string CLanguageDlg::SelectedLanguage() const
+{
+    return m_pList->currentData().toString().toStdString();
+}
+
 bool CLanguageDlg::ConfirmNewFolder(const std::string& language)
 {
     const QString folder = QString::fromStdString(
@@ -107,7 +142,7 @@ bool CLanguageDlg::ConfirmNewFolder(const std::string& language)
     const QString current = QString::fromStdString(CLanguageInstaller::FolderOfPath(m_context.Language().strFolder));
     const QString text = tr("%1 has no language folder yet. A new folder %2 will hold copies of the files of the "
                             "current language (%3), to be translated into %1.\n\nGo on?")
-                             .arg(QString::fromStdString(language), folder, current);
+                             .arg(m_pList->currentText(), folder, current);
     if (m_confirm)
         return m_confirm(text);
     return QMessageBox::question(this, windowTitle().trimmed(), text, QMessageBox::Yes | QMessageBox::No,

@@ -52,6 +52,9 @@ public:
     void reject() override;
 
 private:
+    // The selected language as the list names it ("German"), whatever the
+    // interface language shows.
+    std::string SelectedLanguage() const;
     bool ConfirmNewFolder(const std::string& language);
 
     CAppContext& m_context;

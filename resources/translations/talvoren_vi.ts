@@ -103,9 +103,93 @@
         <source>%1 has no language folder yet. A new folder %2 will hold copies of the files of the current language (%3), to be translated into %1.
 
 Go on?</source>
-        <translation>Ngôn ngữ %1 chưa có thư mục riêng. Thư mục mới %2 sẽ chứa bản sao các tập tin của ngôn ngữ đang dùng (%3) để dịch sang %1.
+        <translation>%1 chưa có thư mục riêng. Thư mục mới %2 sẽ chứa bản sao các tập tin của ngôn ngữ đang dùng (%3) để dịch sang %1.
 
 Tiếp tục?</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Tiếng Anh</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tiếng Đức</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Tiếng Trung</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Tiếng Đan Mạch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Tiếng Hà Lan</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Tiếng Phần Lan</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Tiếng Pháp</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Tiếng Hy Lạp</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Tiếng Ý</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Tiếng Nhật</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Tiếng Hàn</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Tiếng Na Uy</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Tiếng Ba Lan</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Tiếng Bồ Đào Nha</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Tiếng Nga</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Tiếng Slovakia</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Tiếng Slovenia</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Tiếng Tây Ban Nha</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Tiếng Thụy Điển</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Tiếng Thổ Nhĩ Kỳ</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Tiếng Việt</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,6 @@
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/PromptDlg.h"
 #include "gui/shell/TalvorenView.h"
-#include "resources/DialogIds.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -93,10 +92,8 @@ void AddWidgetTexts(TEXTS& texts, const QString& name, QWidget* root)
                 if (table->horizontalHeaderItem(column))
                     Add(texts, where + QString::number(column), table->horizontalHeaderItem(column)->text());
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            // The languages are named as their folders are.
-            if (list->objectName() != QStringLiteral("combo%1").arg(IDC_LANGUAGE_LIST))
-                for (int item = 0; item < list->count(); ++item)
-                    Add(texts, where + QString::number(item), list->itemText(item));
+            for (int item = 0; item < list->count(); ++item)
+                Add(texts, where + QString::number(item), list->itemText(item));
         }
     }
 }

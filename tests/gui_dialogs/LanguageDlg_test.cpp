@@ -96,8 +96,8 @@ private slots:
             const char* title;
             const char* frame;
         } rows[] = {
-            {"Vietnam/", 1, "Vietnamese", true, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
-            {"Vietnam/", 0, "Vietnamese", false, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
+            {"Vietnam/", 1, "Tiếng Việt", true, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
+            {"Vietnam/", 0, "Tiếng Việt", false, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
             {"English/", 0, "English", false, " Internationalise", " Choose a Language "},
             {"English/", 1, "English", true, " Internationalise", " Choose a Language "},
         };
@@ -112,7 +112,8 @@ private slots:
             QCOMPARE(dialog->EnglishOrder()->isChecked(), !row.vietnameseOrder);
             QCOMPARE(dialog->windowTitle(), QString::fromUtf8(row.title));
             QCOMPARE(dialog->Frame()->title(), QString::fromUtf8(row.frame));
-            QVERIFY(SaveScreenshot(dialog.get(), QStringLiteral("language-dialog-%1-%2").arg(row.language).arg(row.syntax)));
+            const QString folder = QString::fromLatin1(row.folder).chopped(1);
+            QVERIFY(SaveScreenshot(dialog.get(), QStringLiteral("language-dialog-%1-%2").arg(folder).arg(row.syntax)));
         }
         auto full = Open();
         QVERIFY(full);
