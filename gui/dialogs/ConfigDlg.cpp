@@ -81,7 +81,7 @@ void CConfigDlg::accept()
     CONFIGSTATES states;
     for (std::size_t i = 0; i < kConfigOptionCount; ++i)
         states[i] = m_checks[i]->isChecked();
-    std::string error;
+    MESSAGETEXT error;
     if (!WriteConfigOptions(states, &error)) {
         ShowMessage(error, MessageIcon::Stop);   // the dialog stays open; Cancel still closes it
         return;

@@ -75,7 +75,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     m_pCancel = imageCancel;
     m_pSave = imageSave;
     m_pDelete = imageDelete;
-    m_pSave->setEnabled(m_strLoadError.empty());
+    m_pSave->setEnabled(m_loadError.Empty());
 
     connect(m_pSave, &QPushButton::clicked, this, &CNotesDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CNotesDlg::reject);
@@ -87,9 +87,9 @@ void CNotesDlg::LoadNotes()
 {
     NOTESTEXT notes;
     const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes);   // a missing file gives empty rows, no message
-    m_strLoadError = load.strError;
+    m_loadError = load.error;
     if (!load.bLoaded)
-        ShowMessage(m_strLoadError, MessageIcon::Stop);
+        ShowMessage(m_loadError, MessageIcon::Stop);
     m_leadingLines = notes.leading;
     std::vector<NOTEROW>& rows = notes.rows;
     CNotesFile::PadRows(rows);
@@ -174,11 +174,11 @@ void CNotesDlg::accept()
         editor->deleteLater();
     }
 
-    if (!m_strLoadError.empty()) {
-        ShowMessage(m_strLoadError, MessageIcon::Stop);
+    if (!m_loadError.Empty()) {
+        ShowMessage(m_loadError, MessageIcon::Stop);
         return;   // the unread file is never replaced
     }
-    std::string error;
+    MESSAGETEXT error;
     if (!CNotesFile::Save(m_strNotesPath, NOTESTEXT{m_leadingLines, Rows()}, &error)) {
         ShowMessage(error, MessageIcon::Stop);
         return;   // the rows stay for another try or Cancel

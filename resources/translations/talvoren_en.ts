@@ -484,6 +484,54 @@ and click here, or click Cancel to stop</translation>
         <source>These entries of %1 are no files and were not copied into %2: %3.</source>
         <translation>These entries of %1 are no files and were not copied into %2: %3.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: the settings store %1 cannot be opened for writing. %2</source>
+        <translation>The settings could not be saved: the settings store %1 cannot be opened for writing. %2</translation>
+    </message>
+    <message>
+        <source>The settings could not all be saved: writing %1 into the settings store %2 failed. %3</source>
+        <translation>The settings could not all be saved: writing %1 into the settings store %2 failed. %3</translation>
+    </message>
+    <message>
+        <source>the day and the month are both needed.</source>
+        <translation>the day and the month are both needed.</translation>
+    </message>
+    <message>
+        <source>the day must be a number from 1 to 31.</source>
+        <translation>the day must be a number from 1 to 31.</translation>
+    </message>
+    <message>
+        <source>the month must be a number from 1 to 12.</source>
+        <translation>the month must be a number from 1 to 12.</translation>
+    </message>
+    <message>
+        <source>there is no month %1; the month must be a number from 1 to 12.</source>
+        <translation>there is no month %1; the month must be a number from 1 to 12.</translation>
+    </message>
+    <message>
+        <source>there is no day %1; the day must be a number from 1 to 31.</source>
+        <translation>there is no day %1; the day must be a number from 1 to 31.</translation>
+    </message>
+    <message>
+        <source>month %1 has no day %2.</source>
+        <translation>month %1 has no day %2.</translation>
+    </message>
+    <message>
+        <source>The notes file %1 cannot be read: %2.
+So that its notes are not lost, it cannot be saved from this dialog.</source>
+        <translation>The notes file %1 cannot be read: %2.
+So that its notes are not lost, it cannot be saved from this dialog.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved: %1
+The notes file %2 was left as it was.</source>
+        <translation>The notes could not be saved: %1
+The notes file %2 was left as it was.</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::StringTable</name>

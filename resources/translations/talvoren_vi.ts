@@ -484,6 +484,54 @@ hoặc nhấn nút Hủy nếu muốn ngưng</translation>
         <source>These entries of %1 are no files and were not copied into %2: %3.</source>
         <translation>Các mục sau trong %1 không phải là tập tin nên không được chép vào %2: %3.</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: the settings store %1 cannot be opened for writing. %2</source>
+        <translation>Không lưu được các thiết lập: không mở được kho thiết lập %1 để ghi. %2</translation>
+    </message>
+    <message>
+        <source>The settings could not all be saved: writing %1 into the settings store %2 failed. %3</source>
+        <translation>Không lưu được hết các thiết lập: ghi %1 vào kho thiết lập %2 không thành công. %3</translation>
+    </message>
+    <message>
+        <source>the day and the month are both needed.</source>
+        <translation>cần có cả ngày lẫn tháng.</translation>
+    </message>
+    <message>
+        <source>the day must be a number from 1 to 31.</source>
+        <translation>ngày phải là một số từ 1 đến 31.</translation>
+    </message>
+    <message>
+        <source>the month must be a number from 1 to 12.</source>
+        <translation>tháng phải là một số từ 1 đến 12.</translation>
+    </message>
+    <message>
+        <source>there is no month %1; the month must be a number from 1 to 12.</source>
+        <translation>không có tháng %1; tháng phải là một số từ 1 đến 12.</translation>
+    </message>
+    <message>
+        <source>there is no day %1; the day must be a number from 1 to 31.</source>
+        <translation>không có ngày %1; ngày phải là một số từ 1 đến 31.</translation>
+    </message>
+    <message>
+        <source>month %1 has no day %2.</source>
+        <translation>tháng %1 không có ngày %2.</translation>
+    </message>
+    <message>
+        <source>The notes file %1 cannot be read: %2.
+So that its notes are not lost, it cannot be saved from this dialog.</source>
+        <translation>Không đọc được tập tin ghi chú %1: %2.
+Để các ghi chú trong đó không bị mất, không thể lưu tập tin này từ hộp thoại này.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Dòng %1: %2</translation>
+    </message>
+    <message>
+        <source>The notes could not be saved: %1
+The notes file %2 was left as it was.</source>
+        <translation>Không lưu được các ghi chú: %1
+Tập tin ghi chú %2 được giữ nguyên như cũ.</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::StringTable</name>
