@@ -46,15 +46,21 @@ bool ReadConfigOptions(CONFIGSTATES* states)
     return true;
 }
 
+namespace
+{
+const char kCannotOpenStore[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The settings could not be saved: the settings store %1 cannot be opened for writing. %2");
+const char kCannotWriteValues[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The settings could not all be saved: writing %1 into the settings store %2 failed. %3");
+}
+
 bool WriteConfigOptions(const CONFIGSTATES& states, MESSAGETEXT* error)
 {
     const std::string store = CSettingsKey::StoreFilePath(SettingsRoot::LocalMachine);
     CSettingsKey key;
     if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess) {
         if (error)
-            *error = MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "The settings could not be saved: the settings store %1 "
-                                                       "cannot be opened for writing. %2"),
-                                 {store, key.Problem()});
+            *error = MESSAGETEXT(kCannotOpenStore, {store, key.Problem()});
         return false;
     }
     std::string failed;
@@ -69,9 +75,7 @@ bool WriteConfigOptions(const CONFIGSTATES& states, MESSAGETEXT* error)
     key.Close();
     if (!failed.empty()) {
         if (error)
-            *error = MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "The settings could not all be saved: writing %1 into the "
-                                                       "settings store %2 failed. %3"),
-                                 {failed, store, problem});
+            *error = MESSAGETEXT(kCannotWriteValues, {failed, store, problem});
         return false;
     }
     return true;

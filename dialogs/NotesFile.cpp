@@ -36,25 +36,39 @@ bool IsDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
+// The problems of the notes, told in messages (base/MessageText.h).
+const char kBothNeeded[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the day and the month are both needed.");
+const char kDayNumber[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the day must be a number from 1 to 31.");
+const char kMonthNumber[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the month must be a number from 1 to 12.");
+const char kNoSuchMonth[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no month %1; the month must be a number from 1 to 12.");
+const char kNoSuchDay[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no day %1; the day must be a number from 1 to 31.");
+const char kNoDayInMonth[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "month %1 has no day %2.");
+const char kRowProblem[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Row %1: %2");
+const char kCannotReadNotes[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages",
+    "The notes file %1 cannot be read: %2.\nSo that its notes are not lost, it cannot be saved from this dialog.");
+const char kCannotSaveNotes[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The notes could not be saved: %1\nThe notes file %2 was left as it was.");
+
 // The problem of one row that is not empty, or "".
 MESSAGETEXT RowProblem(const NOTEROW& clean)
 {
     if (clean.strDay.empty() || clean.strMonth.empty())
-        return TALVOREN_TRANSLATABLE("talvoren::Messages", "the day and the month are both needed.");
+        return kBothNeeded;
     if (clean.strDay.find(' ') != std::string::npos || !IsDigit(clean.strDay[0]))
-        return TALVOREN_TRANSLATABLE("talvoren::Messages", "the day must be a number from 1 to 31.");
+        return kDayNumber;
     if (clean.strMonth.find(' ') != std::string::npos || !IsDigit(clean.strMonth[0]))
-        return TALVOREN_TRANSLATABLE("talvoren::Messages", "the month must be a number from 1 to 12.");
+        return kMonthNumber;
     const int day = LeadingNumber(clean.strDay);
     const int month = LeadingNumber(clean.strMonth);
     if (month < 1 || month > 12)
-        return MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no month %1; the month must be a number from 1 to 12."),
-                           {std::to_string(month)});
+        return MESSAGETEXT(kNoSuchMonth, {std::to_string(month)});
     if (day < 1 || day > 31)
-        return MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no day %1; the day must be a number from 1 to 31."),
-                           {std::to_string(day)});
+        return MESSAGETEXT(kNoSuchDay, {std::to_string(day)});
     if (!IsValidDate(kLeapYear, month, day))
-        return MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "month %1 has no day %2."), {std::to_string(month), std::to_string(day)});
+        return MESSAGETEXT(kNoDayInMonth, {std::to_string(month), std::to_string(day)});
     return MESSAGETEXT();
 }
 } // namespace
@@ -105,10 +119,7 @@ NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
             reason = "it is not valid UTF-16: it holds half of a character";
     }
     if (!reason.empty()) {
-        result.error = MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "The notes file %1 cannot be read: %2.\n"
-                                                         "So that its notes are not lost, it cannot be saved "
-                                                         "from this dialog."),
-                                   {path, reason});
+        result.error = MESSAGETEXT(kCannotReadNotes, {path, reason});
         return result;
     }
     notes = Decode(file.strBytes.data(), file.strBytes.size());
@@ -144,7 +155,7 @@ MESSAGETEXT CNotesFile::CheckRows(const std::vector<NOTEROW>& rows)
             continue;
         MESSAGETEXT problem = RowProblem(CleanRow(rows[i]));
         if (!problem.Empty())
-            return MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "Row %1: %2"), {std::to_string(i + 1), std::move(problem)});
+            return MESSAGETEXT(kRowProblem, {std::to_string(i + 1), std::move(problem)});
     }
     return MESSAGETEXT();
 }
@@ -186,8 +197,7 @@ bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, MESS
         problem = reason + ".";
     }
     if (error)
-        *error = MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "The notes could not be saved: %1\nThe notes file %2 was left as it was."),
-                             {std::move(problem), notesPath});
+        *error = MESSAGETEXT(kCannotSaveNotes, {std::move(problem), notesPath});
     return false;
 }
 
