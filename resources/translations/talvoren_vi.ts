@@ -406,7 +406,7 @@ hoặc nhấn nút Hủy nếu muốn ngưng</translation>
     </message>
     <message>
         <source>The notes of %1 on dates that do not exist are not shown:%2</source>
-        <translation>Các ghi chú trong %1 vào những ngày không có thật sẽ không được hiện:%2</translation>
+        <translation>Các ghi chú trong %1 ghi vào những ngày không có thật nên không được hiện:%2</translation>
     </message>
     <message>
         <source>Unknown error on connecting to datasource.</source>
@@ -430,7 +430,7 @@ hoặc nhấn nút Hủy nếu muốn ngưng</translation>
     </message>
     <message>
         <source>%1: unable to open database file</source>
-        <translation>Không tìm thấy cơ sở dữ liệu Kinh Thánh %1; không thể hiện các bài đọc.</translation>
+        <translation>Không tìm thấy cơ sở dữ liệu Kinh Thánh %1, nên không hiện được các bài đọc.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
@@ -470,7 +470,7 @@ hoặc nhấn nút Hủy nếu muốn ngưng</translation>
     </message>
     <message>
         <source>The program folder %1 is read-only (%2): the language folder %3 cannot be made there.</source>
-        <translation>Thư mục chương trình %1 chỉ cho đọc (%2): không thể tạo thư mục ngôn ngữ %3 ở đó.</translation>
+        <translation>Thư mục chương trình %1 chỉ cho phép đọc (%2): không thể tạo thư mục ngôn ngữ %3 ở đó.</translation>
     </message>
     <message>
         <source>The language folder %1 cannot be made: %2.</source>

@@ -176,13 +176,15 @@ private:
         scan(select, QStringLiteral("select"));
         CNotesDlg notes(context, &frame);
         scan(notes, QStringLiteral("notes"));
+        // The About box and the day dialog host pages: their buttons are
+        // scanned without waiting for a page to show.
         CAboutDlg about(ProgramFolder(), &frame);
-        scan(about, QStringLiteral("about"));
+        AddWidgetTexts(texts, QStringLiteral("about"), &about);
         CPromptDlg prompt(kInsertCdPrompt, IDI_WAIT, &context.VietnameseFont(), &frame);
         scan(prompt, QStringLiteral("cd"));
         CTalvorenView* view = frame.ActiveView();
         CDayDlg day(view->LanguageData(), view->Renderers().dayPage, context, &frame);
-        scan(day, QStringLiteral("day"));
+        AddWidgetTexts(texts, QStringLiteral("day"), &day);
         QMessageBox box(QMessageBox::Question, QStringLiteral("Talvoren"), QStringLiteral("?"),
                         QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No |
                             QMessageBox::Save | QMessageBox::Close | QMessageBox::Apply,
