@@ -621,11 +621,11 @@ Tập tin ghi chú %2 được giữ nguyên như cũ.</translation>
     </message>
     <message>
         <source>How to use Talvoren</source>
-        <translation>Cách dùng Talvoren</translation>
+        <translation>Hướng dẫn dùng Talvoren</translation>
     </message>
     <message>
         <source>How to use Talvoren  </source>
-        <translation>Cách dùng Talvoren</translation>
+        <translation>Hướng dẫn dùng Talvoren</translation>
     </message>
     <message>
         <source>Print the active document</source>
