@@ -66,6 +66,25 @@ const char kCaptionContext[] = "talvoren::Captions";
     QT_TRANSLATE_NOOP("QPlatformTheme", "Ignore"),
 };
 
+// The context menus of Qt's edit boxes (the year box, the note being edited).
+[[maybe_unused]] const char* const kEditMenuSources[] = {
+    QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Copy &Link Location"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+};
+
 QString StringTableText(const std::string& text)
 {
     return QCoreApplication::translate(kStringTableContext, text.c_str());

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi" sourcelanguage="en">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Hoàn tác</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Làm lại</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cắ&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Chép</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Dán</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Chọn tất cả</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -58,6 +89,41 @@
     <message>
         <source>Ignore</source>
         <translation>Bỏ qua</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Hoàn tác</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Làm lại</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cắ&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Chép</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Chép địa chỉ &amp;liên kết</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Dán</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Chọn tất cả</translation>
     </message>
 </context>
 <context>

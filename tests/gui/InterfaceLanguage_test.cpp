@@ -25,11 +25,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -73,10 +75,14 @@ void Add(TEXTS& texts, const QString& where, const QString& text)
         texts.insert(where, text);
 }
 
-// The window title and the texts of every control of `root`.
+// The window title, the items of a menu and the texts of every control of
+// `root`.
 void AddWidgetTexts(TEXTS& texts, const QString& name, QWidget* root)
 {
     Add(texts, name + QStringLiteral("/title"), root->windowTitle());
+    const QList<QAction*> actions = root->actions();   // the items of a menu
+    for (int item = 0; item < actions.size(); ++item)
+        Add(texts, QStringLiteral("%1/action%2").arg(name).arg(item), actions[item]->text());
     int i = 0;
     for (QWidget* widget : root->findChildren<QWidget*>()) {
         const QString where = QStringLiteral("%1/%2.%3/").arg(name).arg(i++).arg(widget->metaObject()->className());
@@ -176,6 +182,13 @@ private:
         scan(select, QStringLiteral("select"));
         CNotesDlg notes(context, &frame);
         scan(notes, QStringLiteral("notes"));
+        // The context menus of the edit boxes.
+        const std::unique_ptr<QMenu> yearMenu(select.YearBox()->createStandardContextMenu());
+        AddWidgetTexts(texts, QStringLiteral("year-menu"), yearMenu.get());
+        QPlainTextEdit noteEdit;
+        noteEdit.setPlainText(QStringLiteral("x"));
+        const std::unique_ptr<QMenu> noteMenu(noteEdit.createStandardContextMenu());
+        AddWidgetTexts(texts, QStringLiteral("note-menu"), noteMenu.get());
         // The About box and the day dialog host pages: their buttons are
         // scanned without waiting for a page to show.
         CAboutDlg about(ProgramFolder(), &frame);
