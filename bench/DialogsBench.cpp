@@ -49,10 +49,10 @@ void BM_NotesSave(benchmark::State& state)
 {
     const std::string folder = ScratchFolder("talvoren-bench-notes");
     const NOTESTEXT notes = Notes(static_cast<int>(state.range(0)));
-    std::string error;
+    MESSAGETEXT error;
     for (auto _ : state) {
         if (!CNotesFile::Save(folder + "/uNote.txt", notes, &error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(error.Text().c_str());
             break;
         }
     }

@@ -4,6 +4,8 @@
 // language that has no folder yet (a new folder beside the executable, filled
 // with copies of every file of the current language folder, all or nothing).
 
+#include "base/MessageText.h"
+
 #include <string>
 #include <vector>
 
@@ -26,6 +28,25 @@ public:
     // letter case) uses the folder "Vietnam".
     static std::string FolderName(const std::string& language);
 
+    // The last name of a language folder path ("/p/Vietnam/" gives "Vietnam").
+    static std::string FolderOfPath(const std::string& languageFolder);
+
+    // The entry of `names` whose folder is the language folder in use, so
+    // that the dialog opens on the language that is shown; 0 when none is.
+    static std::size_t CurrentIndex(const std::vector<std::string>& names, const std::string& languageFolder);
+
+    // The word order that goes with a language: the Vietnamese one for the
+    // folder "Vietnam", the English one for every other.
+    static bool UsesVietnameseOrder(const std::string& language);
+
+    // The language of the program's own texts for a language folder: "vi"
+    // for the folder "Vietnam", "en" for any other.
+    static std::string InterfaceLanguage(const std::string& languageFolder);
+
+    // True when the program folder has no folder of `language` yet, so that
+    // OK would make one with copies of the current language's files.
+    static bool NeedsNewFolder(const std::string& programFolder, const std::string& language);
+
     // "<program folder>/<folder>/", with one separator between the two.
     static std::string TargetFolder(const std::string& programFolder, const std::string& folder);
 
@@ -41,8 +62,10 @@ public:
     // a message.
     static bool CopyFileByBlocks(const std::string& source, const std::string& destination);
 
-    // The file-error message for `path` and the system error `error`, at
-    // most 1024 characters ("Access to /a/b was denied.").
+    // The file-error message for `path` and the system error `error`
+    // ("Access to /a/b was denied."), and its text cut to at most 1024
+    // characters.
+    static MESSAGETEXT FileError(const std::string& path, int error);
     static std::string FileErrorMessage(const std::string& path, int error);
 
     // Copies every regular file of `fromFolder` whose base name has more

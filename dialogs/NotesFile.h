@@ -12,6 +12,8 @@
 // show as rows (continuation lines, comments, blank lines, lines before the
 // first note) are kept as they were, after their row.
 
+#include "base/MessageText.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -47,7 +49,7 @@ struct NOTESTEXT
 struct NOTESLOAD
 {
     bool bLoaded = false;     // read, or there is no file yet (no notes)
-    std::string strError;     // why it could not be read, naming the file; "" when loaded
+    MESSAGETEXT error;        // why it could not be read, naming the file; empty when loaded
 };
 
 class CNotesFile
@@ -86,10 +88,10 @@ public:
     // text is trimmed at its end only, as the calendar reads it.
     static NOTEROW CleanRow(const NOTEROW& row);
 
-    // "" when every row can be saved; else the first problem, naming the row
-    // (1 = first): a day or month missing, not a number, or a date that does
-    // not exist in any year ("Row 3: month 2 has no day 31.").
-    static std::string CheckRows(const std::vector<NOTEROW>& rows);
+    // Empty when every row can be saved; else the first problem, naming the
+    // row (1 = first): a day or month missing, not a number, or a date that
+    // does not exist in any year ("Row 3: month 2 has no day 31.").
+    static MESSAGETEXT CheckRows(const std::vector<NOTEROW>& rows);
 
     // The file image: the leading lines, then each row that is not empty
     // (CleanRow) followed by its kept lines, each line ended by CR LF, in
@@ -105,7 +107,7 @@ public:
     // notes file in one step (ReplaceFileContents). On any failure returns
     // false with `*error` naming the problem; the notes file is then left as
     // it was.
-    static bool Save(const std::string& notesPath, const NOTESTEXT& notes, std::string* error);
+    static bool Save(const std::string& notesPath, const NOTESTEXT& notes, MESSAGETEXT* error);
 };
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "engine/LanguageData.h"
 
+#include "base/Translatable.h"
 #include "engine/LanguageFile.h"
 #include "engine/LectionaryEntry.h"
 #include "platform/MessageSink.h"
@@ -138,7 +139,9 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
             kept, [&notes](const std::string& note, int month, int day) { notes.push_back(DAYNOTE{month, day, note}); },
             reading);
         if (!impossible.empty())
-            ShowMessage("The notes of " + m_strFolder + name + " on dates that do not exist are not shown:" + impossible,
+            ShowMessage(MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages",
+                                                          "The notes of %1 on dates that do not exist are not shown:%2"),
+                                    {m_strFolder + name, impossible}),
                         MessageIcon::Error);
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 // What the windows of one run share: the program folder, whether the program
 // runs from a CD-ROM, the language state that the year engine reads and the
-// language dialog changes, and the two shared fonts. The application makes
+// language dialog changes with the translation of the program's texts that
+// goes with it, and the two shared fonts. The application makes
 // it; the frame holds it and hands it to each dialog it opens.
 
 #include "engine/LanguageState.h"
+#include "gui/platform/InterfaceTranslator.h"
 
 #include <QFont>
 #include <string>
@@ -30,6 +32,10 @@ public:
     CLanguageState& Language() { return m_language; }
     const CLanguageState& Language() const { return m_language; }
     const QFont& VietnameseFont() const { return m_vietnameseFont; }
+    // Installs the translation of the program's texts that goes with the
+    // language folder in use (at start and after the language dialog).
+    bool ApplyInterfaceLanguage() { return m_translator.Apply(m_strProgramFolder, m_language.strFolder); }
+    const CInterfaceTranslator& Translator() const { return m_translator; }
     const QFont& ListFont() const { return m_listFont; }
 
 private:
@@ -38,6 +44,7 @@ private:
     CLanguageState m_language;
     QFont m_vietnameseFont;
     QFont m_listFont;
+    CInterfaceTranslator m_translator;
 };
 
 } // namespace talvoren

@@ -91,6 +91,9 @@ bool CTalvorenApp::InitInstance()
     MakeDesktopShortcut(exePath, onCdRom, UserDesktopFolder(), home ? home : "");
 
     m_context = std::make_unique<CAppContext>(programFolder, language, onCdRom);
+    // The program's own texts in the language of the folder: Vietnamese for
+    // Vietnam. Without the translation files the English source texts show.
+    m_context->ApplyInterfaceLanguage();
 
     QApplication::setWindowIcon(LoadIconResource(IDI_PROGRAM));
     m_pFrame = std::make_unique<CMainFrame>(*m_context);

@@ -12,6 +12,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
@@ -128,7 +129,7 @@ void CTalvorenView::ShowFragment(const char* elementId, const std::function<std:
     std::string html;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         html = build();
     }
     SetElementHtml(elementId, html);
@@ -156,7 +157,7 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     PASSAGEPAGE passages;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
     }
     if (passages.bShow) {

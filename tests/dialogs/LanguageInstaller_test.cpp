@@ -23,9 +23,9 @@ class CMessageLog : public CMessageSink
 public:
     CMessageLog() : m_previous(SetMessageSink(this)) {}
     ~CMessageLog() override { SetMessageSink(m_previous); }
-    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override
+    void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption) override
     {
-        m_entries.push_back({text, caption, icon});
+        m_entries.push_back({message.Text(), caption, icon});
     }
     struct ENTRY { std::string text, caption; MessageIcon icon; };
     std::vector<ENTRY> m_entries;
