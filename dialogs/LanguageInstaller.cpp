@@ -250,25 +250,35 @@ bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::st
     return true;
 }
 
-bool CLanguageInstaller::Install(const std::string& programFolder, const std::string& language,
-                                 bool vietnameseOrder, CLanguageState& state)
+bool CLanguageInstaller::Install(const DATAFOLDERS& folders, const std::string& language, bool vietnameseOrder,
+                                 CLanguageState& state)
 {
-    const std::string target = TargetFolder(programFolder, FolderName(language));
-    if (!PathExists(target)) {
+    const std::string& dataFolder = folders.strUser;
+    const std::string target = TargetFolder(dataFolder, FolderName(language));
+    const std::string shipped = folders.ShippedLanguageFolder(FolderName(language));
+    if (!PathExists(target) && (shipped.empty() || !PathExists(shipped))) {
         const std::string folder = target.substr(0, target.size() - 1);
+        std::string problem;
+        if (folders.IsSplit() && !MakeFolders(dataFolder, &problem)) {
+            ShowMessage(problem, MessageIcon::Stop);
+            return false;
+        }
         // Filled under a name of its own, and renamed into place only whole.
-        std::string temporary = JoinPath(programFolder, "." + FolderName(language) + ".XXXXXX");
+        std::string temporary = JoinPath(dataFolder, "." + FolderName(language) + ".XXXXXX");
         if (!::mkdtemp(temporary.data())) {
             const int error = errno;
             const bool readOnly = error == EROFS || error == EACCES || error == EPERM;
-            ShowMessage(readOnly ? "The program folder " + programFolder + " is read-only (" + std::strerror(error) +
+            ShowMessage(readOnly ? std::string(folders.IsSplit() ? "The data folder " : "The program folder ") +
+                                       dataFolder + " is read-only (" + std::strerror(error) +
                                        "): the language folder " + folder + " cannot be made there."
                                  : "The language folder " + folder + " cannot be made: " + std::strerror(error) + ".",
                         MessageIcon::Stop);
             return false;
         }
         std::vector<std::string> skipped;
-        bool filled = FillFolder(state.strFolder, temporary + "/", &skipped);
+        // The shipped files first, then the user's own over them.
+        bool filled = state.strShippedFolder.empty() || FillFolder(state.strShippedFolder, temporary + "/", &skipped);
+        filled = filled && FillFolder(state.strFolder, temporary + "/", &skipped);
         if (filled && (::chmod(temporary.c_str(), 0755) != 0 || ::rename(temporary.c_str(), folder.c_str()) != 0)) {
             ShowMessage("The language folder " + folder + " cannot be put in place: " + std::strerror(errno) + ".",
                         MessageIcon::Stop);
@@ -289,6 +299,7 @@ bool CLanguageInstaller::Install(const std::string& programFolder, const std::st
         }
     }
     state.strFolder = target;
+    state.strShippedFolder = shipped;
     state.nSyntax = vietnameseOrder ? 1 : 0;
     return true;
 }

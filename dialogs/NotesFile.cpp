@@ -56,9 +56,9 @@ std::string RowProblem(const NOTEROW& clean)
 }
 } // namespace
 
-std::string CNotesFile::NotesPath(const std::string& programFolder)
+std::string CNotesFile::NotesPath(const std::string& dataFolder)
 {
-    return JoinPath(JoinPath(programFolder, "Vietnam"), "uNote.txt");
+    return JoinPath(JoinPath(dataFolder, "Vietnam"), "uNote.txt");
 }
 
 NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
@@ -81,11 +81,13 @@ NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
     return notes;
 }
 
-NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
+NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes, const std::string& fallback)
 {
     notes = NOTESTEXT();
     NOTESLOAD result;
     const FILEREAD file = ReadRegularFile(path);
+    if (file.bMissing && !fallback.empty())
+        return Load(fallback, notes);
     if (file.bMissing) {
         result.bLoaded = true;
         return result;
@@ -175,9 +177,16 @@ bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, std:
 {
     std::string problem = CheckRows(notes.rows);
     if (problem.empty()) {
-        if (ReplaceFileContents(notesPath, Encode(notes), problem))
+        // The user's own folder may not exist yet: the first notes make it.
+        const std::size_t slash = notesPath.rfind('/');
+        const std::string folder = slash == std::string::npos || slash == 0 ? "" : notesPath.substr(0, slash);
+        if (!folder.empty() && !PathExists(folder) && !MakeFolders(folder, &problem)) {
+            // MakeFolders says why, ending in a full stop.
+        } else if (ReplaceFileContents(notesPath, Encode(notes), problem)) {
             return true;
-        problem += ".";
+        } else {
+            problem += ".";
+        }
     }
     if (error)
         *error = "The notes could not be saved: " + problem + "\nThe notes file " + notesPath + " was left as it was.";

@@ -87,7 +87,7 @@ void CLanguageDlg::accept()
     if (m_pList->currentIndex() < 0)
         return;
     const std::string name = m_pList->currentText().toStdString();
-    if (!CLanguageInstaller::Install(m_context.ProgramFolder(), name, m_pVietnameseOrder->isChecked(),
+    if (!CLanguageInstaller::Install(m_context.DataFolders(), name, m_pVietnameseOrder->isChecked(),
                                      m_context.Language()))
         return;   // the copy failed and said so; nothing is switched
     if (m_reload)

@@ -23,7 +23,9 @@ const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
 }
 
 CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
-    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder()))
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.DataFolders().strUser)),
+      m_strShippedNotesPath(context.DataFolders().IsSplit() ? CNotesFile::NotesPath(context.DataFolders().strShipped)
+                                                            : std::string())
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -89,7 +91,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
 void CNotesDlg::LoadNotes()
 {
     NOTESTEXT notes;
-    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes);   // a missing file gives empty rows, no message
+    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes, m_strShippedNotesPath);   // none: empty rows, no message
     m_strLoadError = load.strError;
     if (!load.bLoaded)
         ShowMessage(m_strLoadError, MessageIcon::Stop);

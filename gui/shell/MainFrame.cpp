@@ -11,6 +11,7 @@
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
 #include "gui/shell/AboutDlg.h"
+#include "gui/shell/ExportCommand.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -156,6 +157,11 @@ void CMainFrame::CreateMenus()
     QAction* print = MakeAction(ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"), false);
     file->addAction(print);
     file->addAction(MakeAction(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), false));
+    QAction* exportCalendar = file->addAction(tr("&Export..."));
+    exportCalendar->setObjectName(QStringLiteral("actionExport"));
+    exportCalendar->setStatusTip(tr("Write the month on display or its year as iCalendar or as a web page"));
+    connect(exportCalendar, &QAction::triggered, this,
+            [this]() { CExportCommand::Run(this, *m_pView, m_context.Language()); });
     file->addSeparator();
     file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"), false));
 
