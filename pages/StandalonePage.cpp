@@ -2,6 +2,7 @@
 
 #include "base/HtmlEscape.h"
 #include "base/HtmlPlainText.h"
+#include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
@@ -31,6 +32,15 @@ const char kStyle[] =
     "tr[bgcolor=\"navy\" i] a,tr[bgcolor=\"navy\" i] td td{color:#fff}\n"
     "td[bgcolor=\"buttonFace\" i]{background:#eee9dd}\n"
     "a{color:inherit}\n"
+    // The wall calendar: the day's number on a line of its own; red and navy
+    // writing on a dark cell sits on a light label.
+    "td[valign]{height:96px;font-size:13px;line-height:1.35}\n"
+    "td[valign] font[size]{display:block;font-size:22px;font-weight:bold;line-height:1.2}\n"
+    "td[bgcolor=\"Red\" i] font[color],td[bgcolor=\"PURPLE\" i] font[color],td[bgcolor=\"#006666\" i] font[color]"
+    "{background:rgba(255,255,255,.94);border-radius:4px;padding:1px 4px;line-height:1.75;"
+    "-webkit-box-decoration-break:clone;box-decoration-break:clone}\n"
+    "td[valign] font[size]{width:fit-content;padding:0 4px}\n"
+    ".year{text-align:center;color:#1f3a7a;font-weight:bold;margin:0}\n"
     ".daynum{display:inline-block;font-size:96px;font-weight:bold;color:#a61b29;line-height:1}\n"
     "@media print{body{max-width:none;padding:0}div.month{break-after:page}"
     "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}}\n";
@@ -114,7 +124,10 @@ std::string CStandalonePage::Day(int month, int day) const
 {
     std::string title;
     AppendFormat(title, "%d/%d/%d", day, month, m_year.nYear);
-    const std::string body = Detach(CDayPage(m_year, m_titles).Render(m_year.nYear, month, day), m_year.nYear, false);
+    // The day page names the month only: the year goes above it.
+    std::string body = "<p class=\"year\">" + SanitizeHtml(m_titles.Title(kTitleYearLabel)) + " " +
+                       std::to_string(m_year.nYear) + "</p>\n";
+    body += Detach(CDayPage(m_year, m_titles).Render(m_year.nYear, month, day), m_year.nYear, false);
     return Document(title, "<div class=\"month\">\n" + body + "\n</div>\n");
 }
 
