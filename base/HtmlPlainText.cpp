@@ -16,6 +16,8 @@ void AppendUtf8(std::string& out, std::uint32_t code)
 {
     if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
         code = 0xFFFD;   // what a browser shows for a reference to no character
+    if (code < 0x20 || code == 0x7F)
+        code = ' ';      // a line end or tab by reference is white space, as in a browser
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {

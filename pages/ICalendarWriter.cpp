@@ -74,9 +74,10 @@ std::string CICalendarWriter::FoldLine(const std::string& line)
     out.reserve(line.size() + line.size() / 64 * 3 + 2);
     std::size_t room = kMaxLineOctets;   // octets left on the current physical line
     for (std::size_t i = 0; i < line.size();) {
-        // One UTF-8 sequence at a time: its lead byte and its continuation bytes.
+        // One UTF-8 sequence at a time: its lead byte and its continuation
+        // bytes, at most four (text that is no UTF-8 is still cut in time).
         std::size_t length = 1;
-        while (i + length < line.size() && (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80)
+        while (length < 4 && i + length < line.size() && (static_cast<unsigned char>(line[i + length]) & 0xC0) == 0x80)
             ++length;
         if (length > room) {
             out += "\r\n ";

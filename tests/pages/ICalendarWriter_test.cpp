@@ -51,6 +51,7 @@ TEST(ICalendarWriter, DataHtmlBecomesPlainText)
         {"B&#237;nh Ng&#x1ECD; &amp; a&nbsp;&nbsp;b &unknown; 1 &lt; 2", "Bính Ngọ & a b &unknown; 1 < 2"},
         {"x<script>alert(1)</script>y", "xy"},
         {"  spaced \t out  ", "spaced out"},
+        {"a&#10;b&#13;c&#9;d", "a b c d"},   // a line end by reference is white space
     };
     for (const auto& [html, text] : cases)
         EXPECT_EQ(HtmlToPlainText(html), text) << html;
