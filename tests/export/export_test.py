@@ -125,6 +125,12 @@ class Html(unittest.TestCase):
         self.assertEqual(year.count('id="month-'), 12)
         self.assertIn('href="#month-2"', year)
 
+    def test_a_date_that_does_not_exist_is_refused(self):
+        result = subprocess.run([CAL, "--data", VIETNAM, "--format", "html", "--page", "day", "2026", "2", "30"],
+                                capture_output=True)
+        self.assertEqual((result.returncode, result.stdout), (1, b""))
+        self.assertIn(b"30/2/2026 does not", result.stderr)
+
 
 if __name__ == "__main__":
     unittest.main()
