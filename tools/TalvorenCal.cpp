@@ -14,8 +14,8 @@
 // $XDG_DATA_HOME/talvoren/Vietnam over it).
 //
 // The second form prints the HTML of the scripture passages that a readings
-// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
-// executable or FILE.
+// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db of the program's
+// data or FILE.
 //
 // --help prints this usage. Exit status: 0 on success, 2 for bad arguments
 // (an empty --data or --db among them), 1 when the year could not be
@@ -300,8 +300,8 @@ std::string CitationText(const PASSAGE& passage)
 // (the page of the others is still printed).
 int PrintPassages(const Arguments& args)
 {
-    const std::string path =
-        args.db.empty() ? JoinPath(FindDataFolders(ProgramFolder()).strShipped, "Bible.db") : args.db;
+    const std::string dataFolder = FindDataFolders(ProgramFolder()).strShipped;
+    const std::string path = args.db.empty() ? JoinPath(dataFolder, "Bible.db") : args.db;
     std::vector<unsigned> books;
     std::vector<std::string> texts;
     std::vector<PASSAGE> passages;
@@ -322,7 +322,7 @@ int PrintPassages(const Arguments& args)
     for (const PASSAGE& passage : passages)
         if (!db.Execute(PassageQuery(passage)))
             unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage);
-    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, FindDataFolders(ProgramFolder()).strShipped);
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, dataFolder);
     if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
     if (!unmatched.empty()) {
