@@ -5,7 +5,10 @@ install(TARGETS talvoren-cal RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 if(TALVOREN_GUI)
   install(TARGETS talvoren RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endif()
-install(DIRECTORY "${TALVOREN_PROGRAM_DIR}/Html" "${TALVOREN_PROGRAM_DIR}/Vietnam" "${TALVOREN_PROGRAM_DIR}/English"
+install(DIRECTORY "${TALVOREN_PROGRAM_DIR}/Html" DESTINATION "${TALVOREN_DATA_INSTALL_DIR}")
+# The language folders as built, never the program folder's copies, which a
+# user of the build may have changed.
+install(DIRECTORY "${TALVOREN_SHIPPED_LANGUAGE_DIR}/Vietnam" "${TALVOREN_SHIPPED_LANGUAGE_DIR}/English"
         DESTINATION "${TALVOREN_DATA_INSTALL_DIR}")
 install(FILES "${TALVOREN_PROGRAM_DIR}/Bible.db" DESTINATION "${TALVOREN_DATA_INSTALL_DIR}" OPTIONAL)
 # The program's translations, when the build makes them.
