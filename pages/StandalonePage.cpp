@@ -55,8 +55,8 @@ std::string CStandalonePage::Detach(const std::string& fragment, int year, bool 
 {
     using std::regex;
     const auto icase = regex::ECMAScript | regex::icase;
-    // Script in attributes: onclick="...", onchange='...'.
-    static const regex handlers(R"(\s+on[a-z]+\s*=\s*("[^"]*"|'[^']*'|[^\s>]*))", icase);
+    // Script in the attributes of a tag: onclick="...", onchange='...'.
+    static const regex handlers(R"((<[a-z][^>]*?)\s+on[a-z]+\s*=\s*("[^"]*"|'[^']*'|[^\s>]*))", icase);
     // The year list of the month list's header.
     static const regex yearList(R"(<select[^>]*>[\s\S]*?</select>)", icase);
     // The month links of the headers: "<td nowrap>3 |</td>", "<td ...>12 </td>".
@@ -71,7 +71,12 @@ std::string CStandalonePage::Detach(const std::string& fragment, int year, bool 
     // The day page closes its last row twice.
     static const regex twiceClosed(R"(</tr>(\s*)</tr>(\s*)</table>)", icase);
 
-    std::string page = std::regex_replace(fragment, handlers, "");
+    // One handler of each tag a pass, until none is left.
+    std::string page = fragment;
+    for (std::string before; before != page;) {
+        before = page;
+        page = std::regex_replace(before, handlers, "$1");
+    }
     page = std::regex_replace(page, yearList, std::to_string(year));
     page = std::regex_replace(page, monthCell,
                               monthLinks ? "<td$1><a href=\"#month-$2\">$2</a> $3</td>\n" : std::string());
