@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <ctime>
 
 namespace talvoren
@@ -39,12 +40,16 @@ void CExportCommand::Run(QWidget* parent, CTalvorenView& view, const CLanguageSt
     const QStringList types = FileTypes();
     QString chosenType = types.first();
     const std::string suggested = CCalendarExport::SuggestedFileName(Request(kMonthICalendar, view));
-    const QString path = QFileDialog::getSaveFileName(parent, tr("Export the calendar"),
-                                                      QDir::home().filePath(QString::fromStdString(suggested)),
-                                                      types.join(QStringLiteral(";;")), &chosenType);
+    QString path = QFileDialog::getSaveFileName(parent, tr("Export the calendar"),
+                                                QDir::home().filePath(QString::fromStdString(suggested)),
+                                                types.join(QStringLiteral(";;")), &chosenType);
     if (path.isEmpty())
         return;
-    Write(view, language, Request(static_cast<int>(types.indexOf(chosenType)), view), path.toStdString());
+    const EXPORTREQUEST request = Request(static_cast<int>(types.indexOf(chosenType)), view);
+    // A name typed without an ending gets the one of its type.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += request.format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".html");
+    Write(view, language, request, path.toStdString());
 }
 
 bool CExportCommand::Write(CTalvorenView& view, const CLanguageState& language, const EXPORTREQUEST& request,
