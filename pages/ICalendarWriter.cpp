@@ -137,7 +137,7 @@ std::string CICalendarWriter::Render(int first, int end, std::time_t stamp) cons
 
     std::string out;
     out.reserve(static_cast<std::size_t>(end > first ? end - first : 0) * 600 + 256);
-    out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Talvoren//Talvoren liturgical calendar//VI\r\n"
+    out += "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Sorvane Network//Talvoren liturgical calendar//EN\r\n"
            "CALSCALE:GREGORIAN\r\nMETHOD:PUBLISH\r\n";
     for (int i = first < 0 ? 0 : first; i < end && i < m_year.nDaysInYear; ++i) {
         const DAYRECORD& day = m_year.Day(i);
