@@ -5,6 +5,7 @@
 #include "dialogs/LanguageInstaller.h"
 #include "dialogs/NotesFile.h"
 #include "engine/LanguageState.h"
+#include "platform/SystemPaths.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,7 +75,7 @@ void BM_InstallLanguageFolder(benchmark::State& state)
         CLanguageState language;
         language.strFolder = shipped;
         state.ResumeTiming();
-        if (!CLanguageInstaller::Install(program, "German", false, language)) {
+        if (!CLanguageInstaller::Install(DATAFOLDERS{program, program}, "German", false, language)) {
             state.SkipWithError("the installation failed");
             break;
         }

@@ -38,6 +38,8 @@ const char kNoRegularFile[] = TALVOREN_TRANSLATABLE(
 const char kCannotCopy[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Cannot copy %1 into %2");
 const char kReadOnlyProgramFolder[] = TALVOREN_TRANSLATABLE(
     "talvoren::Messages", "The program folder %1 is read-only (%2): the language folder %3 cannot be made there.");
+const char kReadOnlyDataFolder[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The data folder %1 is read-only (%2): the language folder %3 cannot be made there.");
 const char kCannotMakeFolder[] =
     TALVOREN_TRANSLATABLE("talvoren::Messages", "The language folder %1 cannot be made: %2.");
 const char kCannotPlaceFolder[] =
@@ -172,9 +174,10 @@ std::string CLanguageInstaller::InterfaceLanguage(const std::string& languageFol
     return FolderOfPath(languageFolder) == "Vietnam" ? "vi" : "en";
 }
 
-bool CLanguageInstaller::NeedsNewFolder(const std::string& programFolder, const std::string& language)
+bool CLanguageInstaller::NeedsNewFolder(const DATAFOLDERS& folders, const std::string& language)
 {
-    return !PathExists(TargetFolder(programFolder, FolderName(language)));
+    const std::string shipped = folders.ShippedLanguageFolder(FolderName(language));
+    return !PathExists(TargetFolder(folders.strUser, FolderName(language))) && (shipped.empty() || !PathExists(shipped));
 }
 
 std::string CLanguageInstaller::TargetFolder(const std::string& programFolder, const std::string& folder)
@@ -310,24 +313,34 @@ bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::st
     return true;
 }
 
-bool CLanguageInstaller::Install(const std::string& programFolder, const std::string& language,
-                                 bool vietnameseOrder, CLanguageState& state)
+bool CLanguageInstaller::Install(const DATAFOLDERS& folders, const std::string& language, bool vietnameseOrder,
+                                 CLanguageState& state)
 {
-    const std::string target = TargetFolder(programFolder, FolderName(language));
-    if (!PathExists(target)) {
+    const std::string& dataFolder = folders.strUser;
+    const std::string target = TargetFolder(dataFolder, FolderName(language));
+    const std::string shipped = folders.ShippedLanguageFolder(FolderName(language));
+    if (NeedsNewFolder(folders, language)) {
         const std::string folder = target.substr(0, target.size() - 1);
+        std::string problem;
+        if (folders.IsSplit() && !MakeFolders(dataFolder, &problem)) {
+            ShowMessage(problem, MessageIcon::Stop);
+            return false;
+        }
         // Filled under a name of its own, and renamed into place only whole.
-        std::string temporary = JoinPath(programFolder, "." + FolderName(language) + ".XXXXXX");
+        std::string temporary = JoinPath(dataFolder, "." + FolderName(language) + ".XXXXXX");
         if (!::mkdtemp(temporary.data())) {
             const int error = errno;
             const bool readOnly = error == EROFS || error == EACCES || error == EPERM;
-            ShowMessage(readOnly ? MESSAGETEXT(kReadOnlyProgramFolder, {programFolder, std::strerror(error), folder})
+            ShowMessage(readOnly ? MESSAGETEXT(folders.IsSplit() ? kReadOnlyDataFolder : kReadOnlyProgramFolder,
+                                               {dataFolder, std::strerror(error), folder})
                                  : MESSAGETEXT(kCannotMakeFolder, {folder, std::strerror(error)}),
                         MessageIcon::Stop);
             return false;
         }
         std::vector<std::string> skipped;
-        bool filled = FillFolder(state.strFolder, temporary + "/", &skipped);
+        // The shipped files first, then the user's own over them.
+        bool filled = state.strShippedFolder.empty() || FillFolder(state.strShippedFolder, temporary + "/", &skipped);
+        filled = filled && FillFolder(state.strFolder, temporary + "/", &skipped);
         if (filled && (::chmod(temporary.c_str(), 0755) != 0 || ::rename(temporary.c_str(), folder.c_str()) != 0)) {
             ShowMessage(MESSAGETEXT(kCannotPlaceFolder, {folder, std::strerror(errno)}), MessageIcon::Stop);
             filled = false;
@@ -346,6 +359,7 @@ bool CLanguageInstaller::Install(const std::string& programFolder, const std::st
         }
     }
     state.strFolder = target;
+    state.strShippedFolder = shipped;
     state.nSyntax = vietnameseOrder ? 1 : 0;
     return true;
 }

@@ -12,6 +12,7 @@
 namespace talvoren
 {
 struct CLanguageState;
+struct DATAFOLDERS;
 
 class CLanguageInstaller
 {
@@ -43,9 +44,10 @@ public:
     // for the folder "Vietnam", "en" for any other.
     static std::string InterfaceLanguage(const std::string& languageFolder);
 
-    // True when the program folder has no folder of `language` yet, so that
-    // OK would make one with copies of the current language's files.
-    static bool NeedsNewFolder(const std::string& programFolder, const std::string& language);
+    // True when neither the user's nor the shipped data hold a folder of
+    // `language` yet, so that OK would make one with copies of the current
+    // language's files.
+    static bool NeedsNewFolder(const DATAFOLDERS& folders, const std::string& language);
 
     // "<program folder>/<folder>/", with one separator between the two.
     static std::string TargetFolder(const std::string& programFolder, const std::string& folder);
@@ -78,16 +80,18 @@ public:
     static bool FillFolder(const std::string& fromFolder, const std::string& target,
                            std::vector<std::string>* skipped = nullptr);
 
-    // The language dialog's OK: the folder of `language` in the program
-    // folder, made and filled from the current language folder when it does
-    // not exist yet; then the state's folder becomes that folder and its
-    // syntax flag 1 for the Vietnamese word order, else 0. A new folder is
-    // all or nothing: it is filled under a temporary name and renamed into
-    // place only when every file was copied; entries that were skipped are
-    // named in a message. Returns false, with `state` unchanged and no new
-    // folder, when the program folder cannot be written (the message says
-    // it is read-only), a copy failed or the rename failed.
-    static bool Install(const std::string& programFolder, const std::string& language, bool vietnameseOrder,
+    // The language dialog's OK: the folder of `language` in the user's
+    // data folder (the program folder of a build), made and filled from the
+    // current language folder when neither it nor a shipped folder of that
+    // name exists yet; then the state's folders become that folder and the
+    // shipped one, and its syntax flag 1 for the Vietnamese word order, else
+    // 0. A new folder is all or nothing: it is filled (the current folder's
+    // files over the shipped ones it stands on) under a temporary name and
+    // renamed into place only when every file was copied; entries that were
+    // skipped are named in a message. Returns false, with `state` unchanged
+    // and no new folder, when the data folder cannot be made or written (the
+    // message says it is read-only), a copy failed or the rename failed.
+    static bool Install(const DATAFOLDERS& folders, const std::string& language, bool vietnameseOrder,
                         CLanguageState& state);
 };
 

@@ -73,9 +73,9 @@ MESSAGETEXT RowProblem(const NOTEROW& clean)
 }
 } // namespace
 
-std::string CNotesFile::NotesPath(const std::string& programFolder)
+std::string CNotesFile::NotesPath(const std::string& dataFolder)
 {
-    return JoinPath(JoinPath(programFolder, "Vietnam"), "uNote.txt");
+    return JoinPath(JoinPath(dataFolder, "Vietnam"), "uNote.txt");
 }
 
 NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
@@ -98,11 +98,13 @@ NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
     return notes;
 }
 
-NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
+NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes, const std::string& fallback)
 {
     notes = NOTESTEXT();
     NOTESLOAD result;
     const FILEREAD file = ReadRegularFile(path);
+    if (file.bMissing && !fallback.empty())
+        return Load(fallback, notes);
     if (file.bMissing) {
         result.bLoaded = true;
         return result;
@@ -182,9 +184,16 @@ bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, MESS
     MESSAGETEXT problem = CheckRows(notes.rows);
     if (problem.Empty()) {
         std::string reason;
-        if (ReplaceFileContents(notesPath, Encode(notes), reason))
+        // The user's own folder may not exist yet: the first notes make it.
+        const std::size_t slash = notesPath.rfind('/');
+        const std::string folder = slash == std::string::npos || slash == 0 ? "" : notesPath.substr(0, slash);
+        if (!folder.empty() && !PathExists(folder) && !MakeFolders(folder, &reason)) {
+            problem = reason;   // MakeFolders says why, ending in a full stop.
+        } else if (ReplaceFileContents(notesPath, Encode(notes), reason)) {
             return true;
-        problem = reason + ".";
+        } else {
+            problem = reason + ".";
+        }
     }
     if (error)
         *error = MESSAGETEXT(kCannotSaveNotes, {std::move(problem), notesPath});

@@ -120,9 +120,9 @@ void CLanguageDlg::accept()
     if (m_pList->currentIndex() < 0)
         return;
     const std::string name = SelectedLanguage();
-    if (CLanguageInstaller::NeedsNewFolder(m_context.ProgramFolder(), name) && !ConfirmNewFolder(name))
+    if (CLanguageInstaller::NeedsNewFolder(m_context.DataFolders(), name) && !ConfirmNewFolder(name))
         return;   // the dialog stays open for another choice
-    if (!CLanguageInstaller::Install(m_context.ProgramFolder(), name, m_pVietnameseOrder->isChecked(),
+    if (!CLanguageInstaller::Install(m_context.DataFolders(), name, m_pVietnameseOrder->isChecked(),
                                      m_context.Language()))
         return;   // the copy failed and said so; nothing is switched
     if (m_reload)

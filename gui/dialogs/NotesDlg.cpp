@@ -20,7 +20,9 @@
 namespace talvoren
 {
 CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
-    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder()))
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.DataFolders().strUser)),
+      m_strShippedNotesPath(context.DataFolders().IsSplit() ? CNotesFile::NotesPath(context.DataFolders().strShipped)
+                                                            : std::string())
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -86,7 +88,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
 void CNotesDlg::LoadNotes()
 {
     NOTESTEXT notes;
-    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes);   // a missing file gives empty rows, no message
+    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes, m_strShippedNotesPath);   // none: empty rows, no message
     m_loadError = load.error;
     if (!load.bLoaded)
         ShowMessage(m_loadError, MessageIcon::Stop);

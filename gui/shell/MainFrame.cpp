@@ -12,6 +12,7 @@
 #include "gui/resources/IconResources.h"
 #include "gui/resources/InterfaceText.h"
 #include "gui/shell/AboutDlg.h"
+#include "gui/shell/ExportCommand.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -136,6 +137,8 @@ void CMainFrame::RetranslateUi()
             Action(item.id)->setText(tr(item.pszText));
     for (const MENUITEM& item : kHelpMenu)
         Action(item.id)->setText(tr(item.pszText));
+    m_pExportAction->setText(tr("&Export..."));
+    m_pExportAction->setStatusTip(tr("Write the month on display or its year as iCalendar or as a web page"));
     m_pToolBar->setWindowTitle(tr("Toolbar"));
     m_pDialogBar->setWindowTitle(tr("Dialog bar"));
     const bool idleShown = statusBar()->currentMessage() == m_strIdle;
@@ -203,6 +206,12 @@ void CMainFrame::CreateMenus()
             m_pFileMenu->addSeparator();
         else
             m_pFileMenu->addAction(MakeAction(item.id, false));
+        if (item.id == ID_FILE_PRINT_SETUP) {
+            m_pExportAction = m_pFileMenu->addAction(QString());
+            m_pExportAction->setObjectName(QStringLiteral("actionExport"));
+            connect(m_pExportAction, &QAction::triggered, this,
+                    [this]() { CExportCommand::Run(this, *m_pView, m_context.Language()); });
+        }
     }
     Action(ID_NOTE)->setEnabled(!m_context.IsOnCdRom());
     m_pHelpMenu = menuBar()->addMenu(QString());

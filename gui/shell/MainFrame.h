@@ -75,6 +75,7 @@ private:
     QToolBar* m_pDialogBar = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pHelpMenu = nullptr;
+    QAction* m_pExportAction = nullptr;
     QString m_strIdle;   // the status bar's text when no prompt shows
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;

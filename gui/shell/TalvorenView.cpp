@@ -140,6 +140,7 @@ void CTalvorenView::ShowMonthList(int first, int end)
 {
     if (!m_renderers.monthList)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, false};
     ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year.Table(), m_year.Titles(), first, end); });
 }
 
@@ -147,6 +148,7 @@ void CTalvorenView::ShowMonthTable(int first, int end)
 {
     if (!m_renderers.monthTable)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, true};
     ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CExportCommand</name>
+    <message>
+        <source>iCalendar, the month on display (*.ics)</source>
+        <translation>iCalendar, the month on display (*.ics)</translation>
+    </message>
+    <message>
+        <source>iCalendar, the whole year (*.ics)</source>
+        <translation>iCalendar, the whole year (*.ics)</translation>
+    </message>
+    <message>
+        <source>Web page, the month on display (*.html)</source>
+        <translation>Web page, the month on display (*.html)</translation>
+    </message>
+    <message>
+        <source>Web page, the whole year (*.html)</source>
+        <translation>Web page, the whole year (*.html)</translation>
+    </message>
+    <message>
+        <source>Export the calendar</source>
+        <translation>Export the calendar</translation>
+    </message>
+    <message>
+        <source>The calendar could not be exported: %1</source>
+        <translation>The calendar could not be exported: %1</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -300,6 +327,14 @@ Go on?</translation>
         <source>Dialog bar</source>
         <translation>Dialog bar</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <source>Write the month on display or its year as iCalendar or as a web page</source>
+        <translation>Write the month on display or its year as iCalendar or as a web page</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::CNotesDlg</name>
@@ -597,6 +632,10 @@ So that its notes are not lost, it cannot be saved from this dialog.</translatio
 The notes file %2 was left as it was.</source>
         <translation>The notes could not be saved: %1
 The notes file %2 was left as it was.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is read-only (%2): the language folder %3 cannot be made there.</source>
+        <translation>The data folder %1 is read-only (%2): the language folder %3 cannot be made there.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="vi" sourcelanguage="en">
 <context>
+    <name>CExportCommand</name>
+    <message>
+        <source>iCalendar, the month on display (*.ics)</source>
+        <translation>iCalendar, tháng đang xem (*.ics)</translation>
+    </message>
+    <message>
+        <source>iCalendar, the whole year (*.ics)</source>
+        <translation>iCalendar, cả năm (*.ics)</translation>
+    </message>
+    <message>
+        <source>Web page, the month on display (*.html)</source>
+        <translation>Trang web, tháng đang xem (*.html)</translation>
+    </message>
+    <message>
+        <source>Web page, the whole year (*.html)</source>
+        <translation>Trang web, cả năm (*.html)</translation>
+    </message>
+    <message>
+        <source>Export the calendar</source>
+        <translation>Xuất lịch</translation>
+    </message>
+    <message>
+        <source>The calendar could not be exported: %1</source>
+        <translation>Không xuất được lịch: %1</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -300,6 +327,14 @@ Tiếp tục?</translation>
         <source>Dialog bar</source>
         <translation>Thanh hộp thoại</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Xuất lịch...</translation>
+    </message>
+    <message>
+        <source>Write the month on display or its year as iCalendar or as a web page</source>
+        <translation>Ghi tháng đang xem hoặc cả năm thành tệp iCalendar hay trang web</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::CNotesDlg</name>
@@ -597,6 +632,10 @@ So that its notes are not lost, it cannot be saved from this dialog.</source>
 The notes file %2 was left as it was.</source>
         <translation>Không lưu được các ghi chú: %1
 Tập tin ghi chú %2 được giữ nguyên như cũ.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is read-only (%2): the language folder %3 cannot be made there.</source>
+        <translation>Thư mục dữ liệu %1 chỉ cho đọc (%2): không thể tạo thư mục ngôn ngữ %3 ở đó.</translation>
     </message>
 </context>
 <context>

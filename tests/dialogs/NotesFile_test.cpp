@@ -222,6 +222,28 @@ TEST(NotesFile, MissingFileGivesTenEmptyRowsAndTwelveLinesGiveNoEmptyRow)
     EXPECT_EQ(notes.rows.size(), 12u);
 }
 
+// An installed program: the shipped notes are read while the user has none,
+// and the first save makes the user's folder.
+TEST(NotesFile, TheShippedNotesAreReadUntilTheUserSavesHisOwn)
+{
+    CTestFolder folder;
+    folder.WriteUtf16("shipped.txt", {"2\t9\tshipped"});
+    const std::string user = folder.File("data/talvoren/Vietnam/uNote.txt");
+    NOTESTEXT notes;
+    ASSERT_TRUE(CNotesFile::Load(user, notes, folder.File("shipped.txt")).bLoaded);
+    ASSERT_EQ(notes.rows.size(), 1u);
+    notes.rows[0].strText = "mine";
+    MESSAGETEXT error;
+    ASSERT_TRUE(CNotesFile::Save(user, notes, &error)) << error.Text();
+    ASSERT_TRUE(CNotesFile::Load(user, notes, folder.File("shipped.txt")).bLoaded);
+    EXPECT_EQ(notes.rows.at(0).strText, "mine");
+    EXPECT_EQ(folder.ReadBytes("shipped.txt"), CTestFolder::EncodeUtf16("2\t9\tshipped\r\n"));
+
+    folder.WriteBytes("data2", "a file where the folder should be");
+    EXPECT_FALSE(CNotesFile::Save(folder.File("data2/Vietnam/uNote.txt"), notes, &error));
+    EXPECT_NE(error.Text().find("cannot be made"), std::string::npos) << error.Text();
+}
+
 TEST(NotesFile, NoRowsSaveAnEmptyFile)
 {
     CTestFolder folder;

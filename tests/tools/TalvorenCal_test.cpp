@@ -26,7 +26,9 @@ TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
     const std::string folder = "--data " + data.Folder().Path() + " ";
     for (const char* arguments : {"", "1582", "10000", "20x2", "2002 13", "2002 0", "2002 1 2",
                                   "--order xx 2002", "--format xml 2002", "--epiphany 2 2002", "--bogus 2002",
-                                  "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''"}) {
+                                  "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''",
+                                  "--page wall 2002", "--format html --page week 2002",
+                                  "--format html --page day 2002 1", "--format html --page day 2002 1 32"}) {
         const COMMANDRESULT result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(result.err.find("usage: talvoren-cal"), std::string::npos) << arguments;
