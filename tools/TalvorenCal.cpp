@@ -24,6 +24,7 @@
 // passage or one that the database does not hold (a message on standard
 // error says which).
 
+#include "dialogs/LanguageInstaller.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "lunar/LunarCalendar.h"
@@ -60,7 +61,7 @@ const char kUsage[] =
 struct Arguments {
     std::string data;
     CALENDAROPTIONS options;
-    int syntax = 1;
+    int syntax = -1;   // -1: the word order of the folder's language
     std::string format = "tsv";
     std::string page;   // --page, for --format html
     int year = 0;
@@ -411,7 +412,9 @@ int main(int argc, char** argv)
     } else {
         language.strFolder = JoinPath(args.data, "");
     }
-    language.nSyntax = args.syntax;
+    // Without --order, titles are composed in the order of the folder's
+    // language: Vietnamese for Vietnam, English for any other.
+    language.nSyntax = args.syntax >= 0 ? args.syntax : CLanguageInstaller::InterfaceLanguage(language.strFolder) == "vi";
 
     CLiturgicalYear engine(language);
     engine.SetOptions(args.options);

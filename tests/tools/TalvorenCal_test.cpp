@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <utility>
 
 using namespace talvoren;
 
@@ -99,9 +100,22 @@ TEST(TalvorenCal, EnglishOrderComposesOrdinalFirst)
     EXPECT_EQ(Rows(result.out)[1][6], "T52 T86 T48");
 }
 
+// Without --order the folder's language chooses: Vietnamese for Vietnam,
+// English for any other.
+TEST(TalvorenCal, WithoutOrderTheFolderChoosesIt)
+{
+    CEngineTestData data;
+    const std::string vietnam = data.Folder().File("Vietnam");
+    ASSERT_EQ(RunCommand("mkdir " + vietnam + " && cp " + data.Folder().Path() + "u*.txt " + vietnam).status, 0);
+    for (const auto& [folder, order] : {std::pair{data.Folder().Path(), "en"}, std::pair{vietnam, "vi"}}) {
+        const std::string arguments = "--data " + folder + " 2002 12";
+        EXPECT_EQ(RunCal(arguments).out, RunCal(std::string("--order ") + order + " " + arguments).out) << folder;
+    }
+    EXPECT_NE(RunCal("--data " + vietnam + " 2002 12").out, RunCal("--data " + vietnam + " --order en 2002 12").out);
+}
+
 TEST(TalvorenCal, HelpPrintsTheUsageAndExitsWith0)
 {
-    CTestFolder scratch;
     for (const char* arguments : {"--help", "-h"}) {
         const COMMANDRESULT result = RunCal(arguments);
         EXPECT_EQ(result.status, 0) << arguments;
