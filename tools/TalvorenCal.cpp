@@ -1,13 +1,21 @@
 // talvoren-cal: the liturgical calendar of a year (or a month) on standard
-// output, as TSV or JSON.
+// output, as TSV, JSON, iCalendar or a page of HTML.
 //
 //   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
-//                [--order vi|en] [--format tsv|json] YEAR [MONTH]
+//                [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]
+//                YEAR [MONTH [DAY]]
 //   talvoren-cal --passages TEXT [--db FILE]
 //
+// iCalendar has an event a day (DTSTAMP from $SOURCE_DATE_EPOCH when it is
+// set, else now); HTML is the month list, the wall calendar or (with DAY)
+// the day page as a document of its own without script. Without --data the
+// language folder is Vietnam of the program's data (beside the executable,
+// or ../share/talvoren with the user's own files of
+// $XDG_DATA_HOME/talvoren/Vietnam over it).
+//
 // The second form prints the HTML of the scripture passages that a readings
-// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
-// executable or FILE.
+// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db of the program's
+// data or FILE.
 //
 // --help prints this usage. Exit status: 0 on success, 2 for bad arguments
 // (an empty --data or --db among them), 1 when the year could not be
@@ -16,6 +24,7 @@
 // passage or one that the database does not hold (a message on standard
 // error says which).
 
+#include "dialogs/LanguageInstaller.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "lunar/LunarCalendar.h"
@@ -27,10 +36,13 @@
 #include "scripture/BookAbbreviations.h"
 #include "scripture/Citations.h"
 #include "scripture/ScriptureDb.h"
+#include "shell/CalendarExport.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -41,17 +53,20 @@ namespace
 {
 const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
-    "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n"
+    "                    [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]\n"
+    "                    YEAR [MONTH [DAY]]\n"
     "       talvoren-cal --passages TEXT [--db FILE]\n"
     "       talvoren-cal --help\n";
 
 struct Arguments {
     std::string data;
     CALENDAROPTIONS options;
-    int syntax = 1;
-    bool json = false;
+    int syntax = -1;   // -1: the word order of the folder's language
+    std::string format = "tsv";
+    std::string page;   // --page, for --format html
     int year = 0;
     int month = 0;   // 0 = the whole year
+    int day = 0;     // the day page's day
     bool showHelp = false;       // --help: print the usage
     bool showPassages = false;   // --passages: print the passages of a readings text
     std::string passages;
@@ -101,7 +116,7 @@ int ParseArguments(int argc, char** argv, Arguments& args)
                 args.db = value;
             }
         } else if (arg == "--data" || arg == "--epiphany" || arg == "--ascension" || arg == "--corpus" ||
-            arg == "--order" || arg == "--format") {
+            arg == "--order" || arg == "--format" || arg == "--page") {
             if (!value)
                 return Usage(("missing value after " + arg).c_str());
             ++i;
@@ -115,9 +130,13 @@ int ParseArguments(int argc, char** argv, Arguments& args)
                     return Usage("--order takes vi or en");
                 args.syntax = text == "vi" ? 1 : 0;
             } else if (arg == "--format") {
-                if (text != "tsv" && text != "json")
-                    return Usage("--format takes tsv or json");
-                args.json = text == "json";
+                if (text != "tsv" && text != "json" && text != "ics" && text != "html")
+                    return Usage("--format takes tsv, json, ics or html");
+                args.format = text;
+            } else if (arg == "--page") {
+                if (text != "month" && text != "wall" && text != "day")
+                    return Usage("--page takes month, wall or day");
+                args.page = text;
             } else {
                 const int flag = WholeNumber(value, 0, 1);
                 if (flag < 0)
@@ -138,6 +157,11 @@ int ParseArguments(int argc, char** argv, Arguments& args)
             if (args.month < 0)
                 return Usage("MONTH must be a number from 1 to 12");
             ++positional;
+        } else if (positional == 2 && args.page == "day") {
+            args.day = WholeNumber(argv[i], 1, 31);
+            if (args.day < 0)
+                return Usage("DAY must be a number from 1 to 31");
+            ++positional;
         } else {
             return Usage("too many arguments");
         }
@@ -150,6 +174,10 @@ int ParseArguments(int argc, char** argv, Arguments& args)
         return Usage("--db goes with --passages");
     if (positional == 0 && !args.showPassages)
         return Usage("YEAR is missing");
+    if (!args.page.empty() && args.format != "html")
+        return Usage("--page goes with --format html");
+    if (args.page == "day" && args.day == 0)
+        return Usage("--page day takes YEAR MONTH DAY");
     return 0;
 }
 
@@ -273,7 +301,8 @@ std::string CitationText(const PASSAGE& passage)
 // (the page of the others is still printed).
 int PrintPassages(const Arguments& args)
 {
-    const std::string path = args.db.empty() ? JoinPath(ProgramFolder(), "Bible.db") : args.db;
+    const std::string dataFolder = FindDataFolders(ProgramFolder()).strShipped;
+    const std::string path = args.db.empty() ? JoinPath(dataFolder, "Bible.db") : args.db;
     std::vector<unsigned> books;
     std::vector<std::string> texts;
     std::vector<PASSAGE> passages;
@@ -294,13 +323,49 @@ int PrintPassages(const Arguments& args)
     for (const PASSAGE& passage : passages)
         if (!db.Execute(PassageQuery(passage)))
             unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage);
-    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder());
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, dataFolder);
     if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
     if (!unmatched.empty()) {
         std::fprintf(stderr, "talvoren-cal: %s has no verses for %s\n", path.c_str(), unmatched.c_str());
         return 1;
     }
+    return 0;
+}
+
+// The time of an iCalendar export: $SOURCE_DATE_EPOCH (seconds since 1970)
+// when it holds a number, so that a build can make the same file twice;
+// else now.
+std::time_t ExportStamp()
+{
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        char* end = nullptr;
+        const long long seconds = std::strtoll(epoch, &end, 10);
+        if (*end == '\0' && seconds >= 0)
+            return static_cast<std::time_t>(seconds);
+    }
+    return std::time(nullptr);
+}
+
+// Prints the iCalendar or HTML export of the arguments; 1 after a message
+// when it cannot be made.
+int PrintExport(const Arguments& args, CLiturgicalYear& engine, const std::string& languageFolder)
+{
+    EXPORTREQUEST request;
+    request.format = args.format == "ics" ? ExportFormat::ICalendar : ExportFormat::Html;
+    request.page = args.page == "wall" ? ExportPage::WallCalendar
+                   : args.page == "day" ? ExportPage::Day
+                                        : ExportPage::MonthList;
+    request.nYear = args.year;
+    request.nMonth = args.month;
+    request.nDay = args.day;
+    std::string text;
+    std::string error;
+    if (!CCalendarExport::Export(engine, request, languageFolder, ExportStamp(), text, error)) {
+        std::fprintf(stderr, "talvoren-cal: %s\n", error.c_str());
+        return 1;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
 
@@ -340,19 +405,27 @@ int main(int argc, char** argv)
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;
-    language.strFolder = args.data.empty() ? JoinPath(ProgramFolder(), "Vietnam") : args.data;
-    if (language.strFolder.back() != '/')
-        language.strFolder += '/';
-    language.nSyntax = args.syntax;
+    if (args.data.empty()) {
+        const DATAFOLDERS folders = FindDataFolders(ProgramFolder());
+        language.strFolder = folders.LanguageFolder("Vietnam");
+        language.strShippedFolder = folders.ShippedLanguageFolder("Vietnam");
+    } else {
+        language.strFolder = JoinPath(args.data, "");
+    }
+    // Without --order, titles are composed in the order of the folder's
+    // language: Vietnamese for Vietnam, English for any other.
+    language.nSyntax = args.syntax >= 0 ? args.syntax : CLanguageInstaller::InterfaceLanguage(language.strFolder) == "vi";
 
     CLiturgicalYear engine(language);
     engine.SetOptions(args.options);
+    if (args.format == "ics" || args.format == "html")
+        return PrintExport(args, engine, language.strFolder);
     if (!engine.ComputeYear(args.year))
         return 1;
 
     const YEARTABLE& table = engine.Table();
     const MONTHRANGE range = args.month != 0 ? table.MonthRange(args.month) : MONTHRANGE{0, table.nDaysInYear};
-    if (args.json)
+    if (args.format == "json")
         PrintJson(table, range.nFirst, range.nEnd);
     else
         PrintTsv(table, range.nFirst, range.nEnd);

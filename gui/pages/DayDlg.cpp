@@ -5,13 +5,14 @@
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/resources/InterfaceText.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
-#include "platform/VietnameseFontText.h"
 #include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -28,10 +29,11 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
     setFixedSize(DialogUnitsToPixels(templateFont, 250, 309));
 
     struct BUTTON { int id; const char* text; int x; };
-    const BUTTON buttons[] = {{IDOK, "&Close", 100}, {IDC_NEXT, "&Next", 165}, {IDC_PREV, "&Prev", 35}};
+    const BUTTON buttons[] = {{IDOK, QT_TR_NOOP("&Close"), 100}, {IDC_NEXT, QT_TR_NOOP("&Next"), 165},
+                              {IDC_PREV, QT_TR_NOOP("&Prev"), 35}};
     QPushButton* made[3] = {};
     for (int i = 0; i < 3; ++i) {
-        made[i] = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+        made[i] = new QPushButton(tr(buttons[i].text), this);
         made[i]->setObjectName(QStringLiteral("button%1").arg(buttons[i].id));
         made[i]->setGeometry(DialogUnitsToPixels(templateFont, buttons[i].x, 286, 50, 20));
         made[i]->setAutoDefault(false);
@@ -60,7 +62,7 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
             CImageButton* button = CImageButton::TakeOver(look.button);
             button->SetIcon(look.icon);
             button->setFont(context.VietnameseFont());
-            button->setText(QString::fromStdString(DecodeVietnameseFontText(look.caption)));
+            button->setText(CaptionText(look.caption));
             *look.target = button;
         }
     }
@@ -106,7 +108,7 @@ void CDayDlg::BuildDayPage()
         return;   // no page to receive the fragment
     std::string html;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         m_year.ComputeYear(m_date.nYear);
         html = m_build(m_year.Table(), m_year.Titles(), m_date);
     }

@@ -12,7 +12,9 @@
 #include "gui/resources/IconResources.h"
 #include "gui/dialogs/PageLayoutDlg.h"
 #include "gui/pages/HtmlViewDlg.h"
+#include "gui/resources/InterfaceText.h"
 #include "gui/shell/AboutDlg.h"
+#include "gui/shell/ExportCommand.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
 #include "shell/CommandAddress.h"
@@ -42,6 +44,54 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The menus and their items; an id of 0 marks a separator.
+struct MENUITEM
+{
+    int id;
+    const char* pszText;
+};
+const MENUITEM kFileMenu[] = {
+    {ID_CONFIGURE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Configure")},
+    {0, nullptr},
+    {ID_NOTE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Note")},
+    {0, nullptr},
+    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Print...\tCtrl+P")},
+    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "P&rint Setup...")},
+    {0, nullptr},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "E&xit")},
+};
+const MENUITEM kHelpMenu[] = {
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&About Talvoren...")},
+    {ID_HELP_HOWTO, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help")},
+};
+// The View menu: the three views, the select-date dialog and the moves
+// between months, each with its key.
+struct VIEWITEM
+{
+    int id;
+    const char* pszText;
+    QKeySequence keys;
+    const char* pszPrompt;   // for the commands the string table has no prompt of
+};
+const VIEWITEM kViewMenu[] = {
+    {ID_DAILY, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Daily page"), QKeySequence(Qt::CTRL | Qt::Key_1), nullptr},
+    {ID_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Month list"), QKeySequence(Qt::CTRL | Qt::Key_2), nullptr},
+    {ID_TABULAR, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Wall calendar"), QKeySequence(Qt::CTRL | Qt::Key_3),
+     nullptr},
+    {ID_SELECTDATE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Select date..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+     nullptr},
+    {ID_VIEW_TODAY, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Today"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+     QT_TRANSLATE_NOOP("talvoren::CMainFrame", "This month, with today")},
+    {ID_VIEW_PREV_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Previous month"),
+     QKeySequence(Qt::CTRL | Qt::Key_PageUp), QT_TRANSLATE_NOOP("talvoren::CMainFrame", "The month before")},
+    {ID_VIEW_NEXT_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Next month"),
+     QKeySequence(Qt::CTRL | Qt::Key_PageDown), QT_TRANSLATE_NOOP("talvoren::CMainFrame", "The month after")},
+};
+const char* const kViewMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&View");
+
+const char* const kFileMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&File");
+const char* const kHelpMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help");
+
 // The toolbar's buttons from left to right; 0 marks a separator.
 const int kToolbarButtons[] = {
     ID_DAILY,   ID_MONTH,      ID_TABULAR, ID_SELECTDATE, 0,
@@ -70,6 +120,7 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
         m_pView, &CTalvorenView::DayRequested, this, [this](const CIVILDATE& date) { OpenDayPage(&date); },
         Qt::QueuedConnection);
     CreateMenus();
+    RetranslateUi();
     CreateAccelerators();
     m_pView->OnInitialUpdate();
 }
@@ -92,27 +143,61 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
 }
 
-QAction* CMainFrame::MakeAction(int id, const QString& text, bool withIcon)
+QAction* CMainFrame::MakeAction(int id, bool withIcon)
 {
     QAction* action = m_actions.value(id, nullptr);
     if (!action) {
-        action = new QAction(text, this);
+        action = new QAction(this);
         action->setData(id);
-        action->setStatusTip(Text(CommandPrompt(id)));
-        action->setToolTip(Text(CommandTooltip(id)));
         connect(action, &QAction::triggered, this, [this, id]() { OnCommand(id); });
         m_actions.insert(id, action);
-    } else if (!text.isEmpty()) {
-        action->setText(text);
     }
     if (withIcon && action->icon().isNull())
         action->setIcon(ToolbarIcon(id));
     return action;
 }
 
+void CMainFrame::RetranslateUi()
+{
+    // A toolbar button is named by its tooltip, a menu item by its menu text.
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        it.value()->setStatusTip(CommandPromptText(it.key()));
+        it.value()->setToolTip(CommandTooltipText(it.key()));
+        it.value()->setText(CommandTooltipText(it.key()).trimmed());
+    }
+    m_pFileMenu->setTitle(tr(kFileMenuTitle));
+    m_pHelpMenu->setTitle(tr(kHelpMenuTitle));
+    m_pViewMenu->setTitle(tr(kViewMenuTitle));
+    for (const VIEWITEM& item : kViewMenu) {
+        Action(item.id)->setText(tr(item.pszText));
+        if (item.pszPrompt)
+            Action(item.id)->setStatusTip(tr(item.pszPrompt));
+    }
+    for (const MENUITEM& item : kFileMenu)
+        if (item.id != 0)
+            Action(item.id)->setText(tr(item.pszText));
+    for (const MENUITEM& item : kHelpMenu)
+        Action(item.id)->setText(tr(item.pszText));
+    m_pExportAction->setText(tr("&Export..."));
+    m_pExportAction->setStatusTip(tr("Write the month on display or its year as iCalendar or as a web page"));
+    m_pToolBar->setWindowTitle(tr("Toolbar"));
+    m_pDialogBar->setWindowTitle(tr("Dialog bar"));
+    const bool idleShown = statusBar()->currentMessage() == m_strIdle;
+    m_strIdle = ResourceText(AFX_IDS_IDLEMESSAGE);
+    if (idleShown)
+        statusBar()->showMessage(m_strIdle);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_pFileMenu)
+        RetranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
 void CMainFrame::CreateBars()
 {
-    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar = new QToolBar(this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar%1").arg(AFX_IDW_TOOLBAR));
     m_pToolBar->setIconSize(QSize(16, 15));
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -120,12 +205,12 @@ void CMainFrame::CreateBars()
         if (id == 0)
             m_pToolBar->addSeparator();
         else
-            m_pToolBar->addAction(MakeAction(id, Text(CommandTooltip(id)).trimmed(), true));
+            m_pToolBar->addAction(MakeAction(id, true));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 
     // The dialog bar: an empty band of 330 x 16 dialog units beside the toolbar.
-    m_pDialogBar = new QToolBar(QStringLiteral("Dialog bar"), this);
+    m_pDialogBar = new QToolBar(this);
     m_pDialogBar->setObjectName(QStringLiteral("dialogbar%1").arg(AFX_IDW_DIALOGBAR));
     auto* empty = new QWidget(m_pDialogBar);
     empty->setFixedSize(DialogUnitsToPixels(DialogTemplateFont(), 330, 16));
@@ -144,61 +229,48 @@ void CMainFrame::CreateBars()
         bar->addPermanentWidget(pane);
         m_indicators.insert(id, pane);
     }
-    const QString idle = Text(LoadResourceString(AFX_IDS_IDLEMESSAGE));
-    connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
+    m_strIdle = ResourceText(AFX_IDS_IDLEMESSAGE);
+    connect(bar, &QStatusBar::messageChanged, this, [this, bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(idle);
+            bar->showMessage(m_strIdle);
     });
-    bar->showMessage(idle);
+    bar->showMessage(m_strIdle);
     UpdateIndicators();
     qApp->installEventFilter(this);
 }
 
 void CMainFrame::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(MakeAction(ID_CONFIGURE, QStringLiteral("&Configure"), false));
-    file->addSeparator();
-    QAction* note = MakeAction(ID_NOTE, QStringLiteral("&Note"), false);
-    note->setEnabled(!m_context.IsOnCdRom());
-    file->addAction(note);
-    file->addSeparator();
-    QAction* print = MakeAction(ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"), false);
-    file->addAction(print);
-    file->addAction(MakeAction(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), false));
-    file->addSeparator();
-    file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"), false));
-
+    m_pFileMenu = menuBar()->addMenu(QString());
+    for (const MENUITEM& item : kFileMenu) {
+        if (item.id == 0)
+            m_pFileMenu->addSeparator();
+        else
+            m_pFileMenu->addAction(MakeAction(item.id, false));
+        if (item.id == ID_FILE_PRINT_SETUP) {
+            m_pExportAction = m_pFileMenu->addAction(QString());
+            m_pExportAction->setObjectName(QStringLiteral("actionExport"));
+            connect(m_pExportAction, &QAction::triggered, this,
+                    [this]() { CExportCommand::Run(this, *m_pView, m_context.Language()); });
+        }
+    }
+    Action(ID_NOTE)->setEnabled(!m_context.IsOnCdRom());
     // The three views and the moves between months, with their keys, so
     // that the menu lists them.
-    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-    const struct { int id; QString text; QKeySequence keys; QString tip; } views[] = {
-        {ID_DAILY, tr("&Daily page"), QKeySequence(Qt::CTRL | Qt::Key_1), QString()},
-        {ID_MONTH, tr("&Month list"), QKeySequence(Qt::CTRL | Qt::Key_2), QString()},
-        {ID_TABULAR, tr("&Wall calendar"), QKeySequence(Qt::CTRL | Qt::Key_3), QString()},
-        {ID_SELECTDATE, tr("&Select date..."), QKeySequence(Qt::CTRL | Qt::Key_G), QString()},
-        {ID_VIEW_TODAY, tr("&Today"), QKeySequence(Qt::CTRL | Qt::Key_Home), tr("This month, with today")},
-        {ID_VIEW_PREV_MONTH, tr("&Previous month"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), tr("The month before")},
-        {ID_VIEW_NEXT_MONTH, tr("&Next month"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), tr("The month after")},
-    };
-    for (const auto& view : views) {
-        QAction* action = MakeAction(view.id, QString(), false);
-        action->setText(view.text);
-        action->setShortcut(view.keys);
+    m_pViewMenu = menuBar()->addMenu(QString());
+    for (const VIEWITEM& item : kViewMenu) {
+        QAction* action = MakeAction(item.id, false);
+        action->setShortcut(item.keys);
         action->setShortcutContext(Qt::WindowShortcut);
-        if (!view.tip.isEmpty())
-            action->setStatusTip(view.tip);
-        viewMenu->addAction(action);
-        if (view.id == ID_SELECTDATE)
-            viewMenu->addSeparator();
+        m_pViewMenu->addAction(action);
+        if (item.id == ID_SELECTDATE)
+            m_pViewMenu->addSeparator();
     }
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(MakeAction(ID_APP_ABOUT, QStringLiteral("&About Talvoren..."), false));
-    QAction* howTo = MakeAction(ID_HELP_HOWTO, QStringLiteral("&Help"), false);
-    howTo->setShortcut(QKeySequence(Qt::Key_F1));
-    howTo->setShortcutContext(Qt::WindowShortcut);
-    help->addAction(howTo);
+    m_pHelpMenu = menuBar()->addMenu(QString());
+    for (const MENUITEM& item : kHelpMenu)
+        m_pHelpMenu->addAction(MakeAction(item.id, false));
+    Action(ID_HELP_HOWTO)->setShortcut(QKeySequence(Qt::Key_F1));
+    Action(ID_HELP_HOWTO)->setShortcutContext(Qt::WindowShortcut);
 }
 
 void CMainFrame::CreateAccelerators()
@@ -344,6 +416,9 @@ void CMainFrame::ReloadLanguageData()
 {
     if (m_pView)
         m_pView->Year().LoadTitles();
+    // The program's own texts follow the language folder; the bars are
+    // retranslated on the LanguageChange event that installing sends.
+    m_context.ApplyInterfaceLanguage();
 }
 
 void CMainFrame::OnCommand(int id)

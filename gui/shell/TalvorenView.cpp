@@ -13,6 +13,7 @@
 #include "resources/StringTable.h"
 #include "shell/StatusDescription.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
@@ -169,7 +170,7 @@ void CTalvorenView::ShowFragment(const char* elementId, const std::function<std:
     std::string html;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         html = build();
     }
     SetElementHtml(elementId, html);
@@ -180,6 +181,7 @@ void CTalvorenView::ShowMonthList(int first, int end)
 {
     if (!m_renderers.monthList)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, false};
     ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year.Table(), m_year.Titles(), first, end); });
 }
 
@@ -187,6 +189,7 @@ void CTalvorenView::ShowMonthTable(int first, int end)
 {
     if (!m_renderers.monthTable)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, true};
     ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 
@@ -197,7 +200,7 @@ void CTalvorenView::ShowReadings(const std::string& readings, const std::string&
     PASSAGEPAGE passages;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
     }
     if (passages.bShow) {
