@@ -104,7 +104,14 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
     static const std::vector<std::string> kNoLines;
     const std::vector<std::string>& kept = lines ? *lines : kNoLines;
     if (name == kTitlesFile) {
+        CPageTexts pageTexts = m_titles.PageTexts();
         m_titles = CTitleList(kept, m_bVietnameseOrder);
+        m_titles.SetPageTexts(std::move(pageTexts));
+    } else if (name == kPageTextsFile) {
+        m_titles.SetPageTexts(CPageTexts::FromLines(kept));
+    } else if (name == kBookNamesFile) {
+        if (!CBookAbbreviations::Parse(kept, m_bookNames))
+            m_bookNames = CBookAbbreviations::Vietnamese();
     } else if (name == kFeastsFile || name == kLunarFeastsFile) {
         std::vector<FEASTLINE>& feasts = name == kFeastsFile ? m_feasts : m_lunarFeasts;
         feasts.clear();

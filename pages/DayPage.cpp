@@ -7,6 +7,7 @@
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
 #include "pages/RankLabel.h"
+#include "pages/StaticPageTexts.h"
 
 namespace talvoren
 {
@@ -30,10 +31,11 @@ std::string CDayPage::Render(int year, int month, int day) const
     page += "<div align=center><table cellpadding=5 cellspacing=0 width=\"100%\" border=0>";
     if (m_year.nYear != year || month < 1 || month > 12 || day < 1 || day > 31) {
         // A table of another year: its records would name another date.
-        AppendFormat(page,
-                     "<tr><td align=CENTER style=\"color:Navy\"><b>Ngày %d tháng %d năm %d</b><br><br>"
-                     "Lịch chỉ tính được các năm từ %d đến %d.</td></tr></table></div>",
-                     day, month, year, YEARTABLE::kFirstYear, YEARTABLE::kLastYear);
+        const std::string text =
+            FillFields(PageTextHtml(m_titles, "day.outOfRange"),
+                       {{"day", std::to_string(day)}, {"month", std::to_string(month)}, {"year", std::to_string(year)},
+                        {"first", std::to_string(YEARTABLE::kFirstYear)}, {"last", std::to_string(YEARTABLE::kLastYear)}});
+        AppendFormat(page, "<tr><td align=CENTER style=\"color:Navy\">%s</td></tr></table></div>", text.c_str());
         return page;
     }
     const DAYRECORD record = WhitelistedDay(m_year.Day(m_year.DayIndex(month, day)));

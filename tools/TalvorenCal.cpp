@@ -3,11 +3,12 @@
 //
 //   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
 //                [--order vi|en] [--format tsv|json] YEAR [MONTH]
-//   talvoren-cal --passages TEXT [--db FILE]
+//   talvoren-cal --passages TEXT [--data DIR] [--db FILE]
 //
 // The second form prints the HTML of the scripture passages that a readings
 // text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
-// executable or FILE.
+// executable or FILE, with the book names and page texts of the language
+// folder DIR (default: Vietnam beside the executable).
 //
 // --help prints this usage. Exit status: 0 on success, 2 for bad arguments
 // (an empty --data or --db among them), 1 when the year could not be
@@ -16,6 +17,9 @@
 // passage or one that the database does not hold (a message on standard
 // error says which).
 
+#include "base/HtmlEscape.h"
+#include "engine/LanguageData.h"
+#include "engine/LanguageFile.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "lunar/LunarCalendar.h"
@@ -42,7 +46,7 @@ namespace
 const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
     "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n"
-    "       talvoren-cal --passages TEXT [--db FILE]\n"
+    "       talvoren-cal --passages TEXT [--data DIR] [--db FILE]\n"
     "       talvoren-cal --help\n";
 
 struct Arguments {
@@ -208,6 +212,17 @@ LUNARFIELDS LunarOf(int year, const DAYRECORD& day)
     return fields;
 }
 
+// The name of the lunar year as text ("Bính Ngọ"). The stored names write
+// "Đ" as "&#208;", the code of Đ in the Vietnamese Windows code page, which
+// as a Unicode reference is "Ð" (U+00D0): the text has U+0110 instead.
+std::string YearNameText(const CLunarCalendar& lunar)
+{
+    std::string text = DecodeCharacterReferences(lunar.GetYearName());
+    for (std::size_t at = text.find("\xC3\x90"); at != std::string::npos; at = text.find("\xC3\x90", at + 2))
+        text.replace(at, 2, "\xC4\x90");
+    return text;
+}
+
 std::string LunarTsv(const LUNARFIELDS& fields)
 {
     if (!fields.bValid)
@@ -215,7 +230,7 @@ std::string LunarTsv(const LUNARFIELDS& fields)
     const CLunarCalendar& lunar = fields.lunar;
     return '\t' + std::to_string(lunar.GetLunarDay()) + '/' + std::to_string(lunar.GetLunarMonth()) +
            (lunar.IsLeapMonth() ? "L/" : "/") + std::to_string(lunar.GetLunarYear()) + '\t' +
-           TsvField(lunar.GetYearName());
+           TsvField(YearNameText(lunar));
 }
 
 std::string LunarJson(const LUNARFIELDS& fields)
@@ -227,7 +242,7 @@ std::string LunarJson(const LUNARFIELDS& fields)
     return ", \"lunar_day\": " + std::to_string(lunar.GetLunarDay()) + ", \"lunar_month\": " +
            std::to_string(lunar.GetLunarMonth()) + ", \"lunar_leap\": " + (lunar.IsLeapMonth() ? "true" : "false") +
            ", \"lunar_year\": " + std::to_string(lunar.GetLunarYear()) +
-           ", \"lunar_year_name\": " + JsonString(lunar.GetYearName());
+           ", \"lunar_year_name\": " + JsonString(YearNameText(lunar));
 }
 
 void PrintTsv(const YEARTABLE& table, int first, int end)
@@ -262,9 +277,18 @@ void PrintJson(const YEARTABLE& table, int first, int end)
 }
 
 // The citation of a passage as a reader writes it ("Is 7:10-14").
-std::string CitationText(const PASSAGE& passage)
+std::string CitationText(const PASSAGE& passage, const CBookAbbreviations& names)
 {
-    return BookAbbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
+    return names.Abbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
+}
+
+// The language folder of the arguments, ending in a separator.
+std::string LanguageFolder(const Arguments& args)
+{
+    std::string folder = args.data.empty() ? JoinPath(ProgramFolder(), "Vietnam") : args.data;
+    if (folder.back() != '/')
+        folder += '/';
+    return folder;
 }
 
 // Prints the passage page's HTML for args.passages; 1 when the database
@@ -277,7 +301,20 @@ int PrintPassages(const Arguments& args)
     std::vector<unsigned> books;
     std::vector<std::string> texts;
     std::vector<PASSAGE> passages;
-    ScanCitations(args.passages, books, texts);
+    // The book names and page texts of the folder; the Vietnamese and the
+    // built-in ones where the folder has none.
+    const std::string folder = LanguageFolder(args);
+    CBookAbbreviations names = CBookAbbreviations::Vietnamese();
+    std::vector<std::string> lines;
+    if (CLanguageFile::Read(folder + CLanguageData::kBookNamesFile, lines, false))
+        CBookAbbreviations::Parse(lines, names);
+    CTitleList titles;
+    if (CLanguageFile::Read(folder + CLanguageData::kPageTextsFile, lines, false))
+        titles.SetPageTexts(CPageTexts::FromLines(lines));
+    PASSAGELANGUAGE language;
+    language.pNames = &names;
+    language.pTitles = &titles;
+    ScanCitations(args.passages, names, books, texts);
     ParseCitations(books, texts, passages);
     if (passages.empty()) {
         std::fprintf(stderr, "talvoren-cal: \"%s\" cites no passage (a book, a chapter, \":\" and verses)\n",
@@ -293,8 +330,8 @@ int PrintPassages(const Arguments& args)
     std::string unmatched;
     for (const PASSAGE& passage : passages)
         if (!db.Execute(PassageQuery(passage)))
-            unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage);
-    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder());
+            unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage, names);
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder(), language);
     if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
     if (!unmatched.empty()) {
@@ -331,18 +368,16 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (args.showPassages)
-        return PrintPassages(args);
     if (!args.data.empty()) {
         if (const int status = CheckLanguageFolder(args.data); status != 0)
             return status;
     }
+    if (args.showPassages)
+        return PrintPassages(args);
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;
-    language.strFolder = args.data.empty() ? JoinPath(ProgramFolder(), "Vietnam") : args.data;
-    if (language.strFolder.back() != '/')
-        language.strFolder += '/';
+    language.strFolder = LanguageFolder(args);
     language.nSyntax = args.syntax;
 
     CLiturgicalYear engine(language);

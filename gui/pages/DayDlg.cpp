@@ -7,8 +7,6 @@
 #include "gui/platform/DialogUnits.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
-#include "platform/VietnameseFontText.h"
-#include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -48,19 +46,22 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
         m_pNext = CImageButton::TakeOver(made[1]);
         m_pPrev = CImageButton::TakeOver(made[2]);
     } else {
-        m_pPage = CreateHtmlViewDlg(this, placeholder->geometry(), QString::fromStdString(path));
+        m_pPage = CreateHtmlViewDlg(this, placeholder->geometry(), QString::fromStdString(path),
+                                    [&languageData]() { return languageData.Current(); });
         connect(m_pPage, &CHtmlViewDlg::DocumentComplete, this, &CDayDlg::OnDocumentComplete);
 
-        const struct { QPushButton* button; CImageButton** target; int icon; const char16_t* caption; } looks[] = {
-            {made[0], &m_pClose, IDI_CANCEL, kDayCloseCaption},
-            {made[1], &m_pNext, IDI_NEXT, kDayNextCaption},
-            {made[2], &m_pPrev, IDI_PREV, kDayPrevCaption},
+        // The captions are words of the day page, in the language of the folder.
+        const CPageTexts& texts = m_year.Titles().PageTexts();
+        const struct { QPushButton* button; CImageButton** target; int icon; const char* caption; } looks[] = {
+            {made[0], &m_pClose, IDI_CANCEL, "day.close"},
+            {made[1], &m_pNext, IDI_NEXT, "day.next"},
+            {made[2], &m_pPrev, IDI_PREV, "day.previous"},
         };
         for (const auto& look : looks) {
             CImageButton* button = CImageButton::TakeOver(look.button);
             button->SetIcon(look.icon);
             button->setFont(context.VietnameseFont());
-            button->setText(QString::fromStdString(DecodeVietnameseFontText(look.caption)));
+            button->setText(QString::fromStdString(" " + texts.Text(look.caption) + " "));
             *look.target = button;
         }
     }

@@ -233,7 +233,10 @@ void CMainFrame::UpdateIndicators()
 
 void CMainFrame::ShowAbout()
 {
-    CAboutDlg dialog(m_context.ProgramFolder(), this);
+    CTalvorenView* view = m_pView;
+    CAboutDlg dialog(m_context.ProgramFolder(), this, [view]() {
+        return view ? view->LanguageData().Current() : std::shared_ptr<const CLanguageData>();
+    });
     dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
+#include "scripture/BibleDatabasePath.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
@@ -29,7 +30,8 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_strProgramFolder(programFolder),
       m_renderers(DefaultPageRenderers()),
       m_commands(m_year, *this),
-      m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this)),
+      m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this,
+                                  [this]() { return m_languageData.Current(); })),
       m_pPage(new QWebEnginePage(m_pProfile, this)),
       m_pBridge(new CStatusBridge(this))
 {
@@ -67,7 +69,7 @@ void CTalvorenView::OnInitialUpdate()
 
     // The path apart from any connection text: a folder may hold ";", quotes
     // or a leading blank.
-    m_bDatabaseOpen = m_db.OpenFile(JoinPath(m_strProgramFolder, "Bible.db"));
+    m_bDatabaseOpen = m_db.OpenFile(BibleDatabasePath(m_strProgramFolder));
 }
 
 void CTalvorenView::OnLoadFinished(bool ok)
@@ -157,7 +159,11 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     ++m_nBuilding;
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
-        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
+        const std::shared_ptr<const CLanguageData> languageData = m_languageData.Current();
+        PASSAGELANGUAGE language;
+        language.pNames = &languageData->BookNames();
+        language.pTitles = &languageData->Titles();
+        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder, language);
     }
     if (passages.bShow) {
         SetElementHtml("rightCol2", passages.strHtml);
