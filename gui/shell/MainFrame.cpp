@@ -265,8 +265,10 @@ void CMainFrame::BringToFront()
 
 void CMainFrame::ReloadLanguageData()
 {
-    if (m_pView)
+    if (m_pView) {
         m_pView->Year().LoadTitles();
+        m_pView->ReloadPage();   // the page's own words follow the new folder
+    }
 }
 
 void CMainFrame::OnCommand(int id)

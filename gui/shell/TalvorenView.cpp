@@ -72,9 +72,24 @@ void CTalvorenView::OnInitialUpdate()
     m_bDatabaseOpen = m_db.OpenFile(BibleDatabasePath(m_strProgramFolder));
 }
 
+void CTalvorenView::ReloadPage()
+{
+    m_commands.StartAfresh();
+    m_bReloading = true;
+    load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
+}
+
 void CTalvorenView::OnLoadFinished(bool ok)
 {
     m_bHasDocument = ok;
+    if (m_bReloading) {
+        m_bReloading = false;
+        const QStringList scripts = m_pendingScripts;
+        m_pendingScripts.clear();
+        for (const QString& script : scripts)
+            if (ok)
+                page()->runJavaScript(script);
+    }
     emit DocumentComplete(url());
 }
 
@@ -111,7 +126,7 @@ int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html
 {
     if (!m_bHasDocument)
         return 0;
-    page()->runJavaScript(QString::fromStdString(MakeSetElementHtmlScript(id, html)));
+    RunInPage(QString::fromStdString(MakeSetElementHtmlScript(id, html)));
     return 1;
 }
 
@@ -121,8 +136,16 @@ int CTalvorenView::RunScript(const char* text)
         m_strLastScript = text;
     if (!m_bHasDocument)
         return 0;
-    page()->runJavaScript(QString::fromStdString(MakeRunScript(m_strLastScript)));
+    RunInPage(QString::fromStdString(MakeRunScript(m_strLastScript)));
     return 1;
+}
+
+void CTalvorenView::RunInPage(const QString& script)
+{
+    if (m_bReloading)
+        m_pendingScripts << script;
+    else
+        page()->runJavaScript(script);
 }
 
 void CTalvorenView::ShowFragment(const char* elementId, const std::function<std::string()>& build)

@@ -532,6 +532,13 @@ private slots:
         QVERIFY(RunJavaScript(view.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("Wall calendar")));
         QTest::qWait(300);
         QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-help")));
+        loaded.clear();
+        view.resize(332, 246);   // the About box's page area
+        view.load(CHtmlProfile::PageUrl(QStringLiteral("about.htm")));
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(RunJavaScript(view.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("Version 4.1")));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-about")));
     }
 
     void cleanupTestCase()

@@ -82,7 +82,8 @@ bool CSwordBibleReader::Read(const std::string& moduleName, CBibleDbWriter& writ
     sword::SWMgr manager;
     sword::SWModule* module = manager.getModule(moduleName.c_str());
     if (!module) {
-        error = "the SWORD module " + moduleName + " is not installed (Debian: sword-text-web)";
+        error = "the SWORD module " + moduleName +
+                " is not installed (Debian: sword-text-web for engWEB2015eb; others with a SWORD module manager)";
         return false;
     }
     std::unique_ptr<sword::SWKey> key(module->createKey());
