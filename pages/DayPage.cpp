@@ -50,15 +50,18 @@ std::string CDayPage::Render(int year, int month, int day) const
                  SanitizeHtml(m_titles.WeekdayName(record.nWeekday)).c_str());
 
     // A leap month shows like the regular month of its number; a titles list
-    // without the lunar month names gives the civil month's name.
+    // without the lunar month names gives the month by its number (the page
+    // text "lunar.month"), never by the name of a civil month.
     CLunarCalendar lunar;
     lunar.SetSolarDate(m_year.nYear, record.nMonth, record.nDay);
     const std::string& lunarName = m_titles.LunarMonthName(lunar.GetLunarMonth());
+    const std::string lunarMonth =
+        lunarName.empty()
+            ? FillFields(PageTextHtml(m_titles, "lunar.month"), {{"month", std::to_string(lunar.GetLunarMonth())}})
+            : SanitizeHtml(lunarName);
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"color:black\"><br><b> %d %s %s <br><hr width=\"60%%\"></b></td></tr>",
-                 lunar.GetLunarDay(),
-                 SanitizeHtml(lunarName.empty() ? m_titles.MonthName(lunar.GetLunarMonth()) : lunarName).c_str(),
-                 lunar.GetYearName().c_str());
+                 lunar.GetLunarDay(), lunarMonth.c_str(), lunar.GetYearName().c_str());
 
     const std::string label = SanitizeHtml(RankLabel(record, m_titles));
     AppendFormat(page,
