@@ -206,4 +206,17 @@ void ForEachUtf16Line(const char* data, std::size_t size,
         emit(start, units.size());
 }
 
+std::string Utf16LeFileImage(std::u16string units)
+{
+    if (!units.empty() && units[0] == 0xFEFF)
+        units.insert(units.begin(), char16_t{0xFEFF});
+    std::string bytes;
+    bytes.reserve(2 * units.size());
+    for (const char16_t unit : units) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 } // namespace talvoren

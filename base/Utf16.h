@@ -41,4 +41,9 @@ std::string TrimWide(const std::string& text);
 void ForEachUtf16Line(const char* data, std::size_t size,
                       const std::function<void(const char16_t* text, std::size_t length)>& line);
 
+// The file image of `units` in UTF-16 little-endian, without a byte-order
+// mark. A text that begins with U+FEFF gets a mark in front, since readers
+// drop a leading one: ForEachUtf16Line then gives the text back unchanged.
+std::string Utf16LeFileImage(std::u16string units);
+
 } // namespace talvoren

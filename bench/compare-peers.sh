@@ -20,7 +20,7 @@ cal="$build/bin/talvoren-cal"
 romcal_version="${ROMCAL_VERSION:-3.0.0-dev.119}"
 amlich_version="${AMLICH_VERSION:-0.0.2}"
 for program in "$driver" "$cal"; do
-  [ -x "$program" ] || { echo "no $program: build the benchmarks first (cmake --build $build)" >&2; exit 2; }
+  [ -x "$program" ] || { echo "no $program: build the benchmarks first (scripts/bench, or -DTALVOREN_BENCH=ON)" >&2; exit 2; }
 done
 command -v node > /dev/null && command -v npm > /dev/null || { echo "node and npm are needed" >&2; exit 2; }
 

@@ -158,17 +158,7 @@ std::string CNotesFile::Encode(const NOTESTEXT& notes)
         for (const std::string& line : clean.following)
             put(line);
     }
-    // A file that began with U+FEFF would lose it: readers take it for a
-    // byte-order mark. A mark in front keeps the line as it was.
-    if (!units.empty() && units[0] == 0xFEFF)
-        units.insert(units.begin(), char16_t{0xFEFF});
-    std::string bytes;
-    bytes.reserve(2 * units.size());
-    for (char16_t unit : units) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
+    return Utf16LeFileImage(std::move(units));
 }
 
 bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, std::string* error)

@@ -66,16 +66,7 @@ std::string CLanguageFile::Encode(const std::vector<std::string>& lines)
     std::u16string units;
     for (const std::string& line : lines)
         units += Utf8ToUtf16(line) + u"\r\n";
-    // A leading U+FEFF would be taken for a byte-order mark and dropped.
-    if (!units.empty() && units[0] == 0xFEFF)
-        units.insert(units.begin(), char16_t{0xFEFF});
-    std::string bytes;
-    bytes.reserve(2 * units.size());
-    for (char16_t unit : units) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
+    return Utf16LeFileImage(std::move(units));
 }
 
 bool CLanguageFile::Write(const std::string& path, const std::vector<std::string>& lines)

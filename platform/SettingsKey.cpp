@@ -217,16 +217,16 @@ long CSettingsKey::ReadString(const char* name, std::string* value, std::size_t 
     return kSuccess;
 }
 
-long CSettingsKey::WriteDword(const char* name, std::uint32_t value)
+long CSettingsKey::WriteValue(const char* name,
+                              const std::function<void(CSettingsFile&, const std::string& key)>& set)
 {
     if (!m_bOpen || !m_bWritable || !name)
         return kAccessDenied;
     std::string problem;
-    const std::string path = m_strPath;
     const long result = ChangeStore(
         StoreFilePath(m_root),
         [&](CSettingsFile& store) {
-            store.SetDword(path, name, value);
+            set(store, m_strPath);
             return true;
         },
         problem);
@@ -234,21 +234,14 @@ long CSettingsKey::WriteDword(const char* name, std::uint32_t value)
     return result;
 }
 
+long CSettingsKey::WriteDword(const char* name, std::uint32_t value)
+{
+    return WriteValue(name, [&](CSettingsFile& store, const std::string& key) { store.SetDword(key, name, value); });
+}
+
 long CSettingsKey::WriteString(const char* name, const std::string& value)
 {
-    if (!m_bOpen || !m_bWritable || !name)
-        return kAccessDenied;
-    std::string problem;
-    const std::string path = m_strPath;
-    const long result = ChangeStore(
-        StoreFilePath(m_root),
-        [&](CSettingsFile& store) {
-            store.SetText(path, name, value);
-            return true;
-        },
-        problem);
-    m_strProblem = problem;
-    return result;
+    return WriteValue(name, [&](CSettingsFile& store, const std::string& key) { store.SetText(key, name, value); });
 }
 
 void CSettingsKey::Close()

@@ -15,10 +15,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace talvoren
 {
+class CSettingsFile;
+
 enum class SettingsRoot { LocalMachine, CurrentUser };
 
 class CSettingsKey
@@ -74,6 +77,8 @@ public:
 
 private:
     long Fail(long code, const std::string& problem);
+    // Sets one value of this key in the store, under its lock.
+    long WriteValue(const char* name, const std::function<void(CSettingsFile&, const std::string& key)>& set);
 
     SettingsRoot m_root = SettingsRoot::LocalMachine;
     std::string m_strPath;

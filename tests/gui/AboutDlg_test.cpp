@@ -38,7 +38,6 @@ private slots:
         dialog.PageView()->reload();   // a reload completes the page again and tells the dialog again
         QVERIFY(loaded.wait(30000));
         QCOMPARE(loaded.count(), 2);
-        QTest::qWait(200);
         QVERIFY(SaveScreenshot(&dialog, QStringLiteral("about-box-test")));
         dialog.OkButton()->click();
         QCOMPARE(dialog.result(), int(IDOK));

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QWidget>
 #include <memory>
 
@@ -95,9 +96,28 @@ QString ElementText(QWebEnginePage* page, const QString& id)
         .toString();
 }
 
+bool WaitForFrame(QWebEnginePage* page, int timeoutMs)
+{
+    // The second animation frame after the call begins once the first is drawn.
+    RunJavaScript(page, QStringLiteral("window.talvorenFrameDrawn = false; requestAnimationFrame(function() {"
+                                       " requestAnimationFrame(function() { window.talvorenFrameDrawn = true; }); });"),
+                  timeoutMs);
+    return QTest::qWaitFor(
+        [page]() { return RunJavaScript(page, QStringLiteral("window.talvorenFrameDrawn === true")).toBool(); },
+        timeoutMs);
+}
+
 bool SaveScreenshot(QWidget* widget, const QString& name)
 {
     QWidget* window = widget->window();
+    QList<QWebEngineView*> views = window->findChildren<QWebEngineView*>();
+    if (auto* view = qobject_cast<QWebEngineView*>(window))
+        views << view;
+    for (QWebEngineView* view : views) {
+        if (view->isVisible())
+            WaitForFrame(view->page());
+    }
+    QCoreApplication::processEvents();
     QPixmap picture;
     if (QScreen* screen = window->screen())
         picture = screen->grabWindow(0, window->frameGeometry().x(), window->frameGeometry().y(),

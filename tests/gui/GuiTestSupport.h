@@ -46,7 +46,12 @@ QVariant RunJavaScript(QWebEnginePage* page, const QString& script, int timeoutM
 // The text of the element with id `id` in `page` ("<none>" when missing).
 QString ElementText(QWebEnginePage* page, const QString& id);
 
-// Saves what the window of `widget` shows as <screenshot folder>/<name>.png.
+// Waits until `page` has drawn a frame since the call (false on timeout):
+// what a script changed before is on screen.
+bool WaitForFrame(QWebEnginePage* page, int timeoutMs = 10000);
+
+// Saves what the window of `widget` shows as <screenshot folder>/<name>.png,
+// once each browser view in it has drawn what its page holds.
 bool SaveScreenshot(QWidget* widget, const QString& name);
 
 // Page builders whose fragments tell what they were asked for, with the

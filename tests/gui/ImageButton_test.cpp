@@ -37,7 +37,7 @@ private slots:
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
         QTest::mouseMove(m_other, QPoint(7, 7));   // start with the pointer away from the button
-        QTest::qWait(50);
+        QTRY_VERIFY(m_other->underMouse());
     }
 
     void cleanup()
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(!m_button->hasFocus());
         QTest::mouseMove(m_other, QPoint(10, 10));
         QTest::mouseMove(m_button, QPoint(60, 21));
-        QTest::qWait(100);
+        QTRY_VERIFY(m_button->underMouse());   // the pointer has arrived
         QVERIFY(!m_button->IsHovering());
     }
 

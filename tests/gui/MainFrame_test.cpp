@@ -158,7 +158,6 @@ private slots:
                      QStringLiteral("table %1 %2 %3").arg(today.nYear).arg(first).arg(end));
         m_frame->Action(ID_MONTH)->trigger();
         QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("list")));
-        QTest::qWait(300);
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("frame-test-month")));
     }
 

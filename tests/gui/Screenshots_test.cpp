@@ -1,7 +1,8 @@
-// Screenshots of the program as a user sees it, with its own pages and page
-// builders from the program folder: the main window with a month page, the
-// wall calendar, the reading window, the day dialog and the About box.
-// Skipped while the program folder has no main page.
+// The program as a user sees it, with its own pages and page builders from
+// the program folder, end to end: the main window with this month's page,
+// the wall calendar, the reading window, the day dialog with today's picture
+// and the About box; a screenshot of each. Skipped while the program folder
+// has no main page.
 
 #include "base/CivilDate.h"
 #include "base/PageScripts.h"
@@ -17,7 +18,6 @@
 
 #include <QFile>
 #include <QSignalSpy>
-#include <QWebEngineView>
 #include <memory>
 
 using namespace talvoren;
@@ -34,6 +34,17 @@ private:
 
     QWebEnginePage* Page() { return m_frame->ActiveView()->page(); }
     static std::string ProgramFolder() { return TALVOREN_PROGRAM_DIR; }
+    int Count(const char* selector)
+    {
+        return RunJavaScript(Page(), QStringLiteral("document.querySelectorAll('%1').length").arg(QLatin1String(selector)))
+            .toInt();
+    }
+    // The days of this month, as the frame shows them.
+    int DaysOfThisMonth()
+    {
+        const MONTHRANGE range = m_frame->ActiveView()->Year().GetMonthRange(TodayLocal().nMonth);
+        return range.nEnd - range.nFirst;
+    }
 
 private slots:
     void initTestCase()
@@ -51,23 +62,24 @@ private slots:
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->ActiveView()->HasDocument(), 30000);
-        QTest::qWait(500);
+        QVERIFY(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Chào mừng")));
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-start")));
     }
 
     void monthPage()
     {
         m_frame->Action(ID_MONTH)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 200, 10000);
-        QTest::qWait(500);
+        // A celebration cell for each day of this month.
+        QTRY_COMPARE_WITH_TIMEOUT(Count("#rightCol td[onclick^=viewBible]"), DaysOfThisMonth(), 10000);
+        QCOMPARE(m_frame->ActiveView()->Year().GetComputedYear(), TodayLocal().nYear);
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-month")));
     }
 
     void wallCalendar()
     {
         m_frame->Action(ID_TABULAR)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 100, 10000);
-        QTest::qWait(500);
+        // A cell for each day of this month.
+        QTRY_COMPARE_WITH_TIMEOUT(Count("#rightCol td[valign=top]"), DaysOfThisMonth(), 10000);
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("main-window-wall-calendar")));
     }
 
@@ -76,23 +88,13 @@ private slots:
         if (!m_frame->ActiveView()->IsDatabaseOpen())
             QSKIP("no Bible.db in the program folder");
         m_frame->Action(ID_MONTH)->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol")).length() > 200, 10000);
-        const int windows = QApplication::topLevelWidgets().size();
-        // The page's own function for a day's celebration cell: the fifth day of the month.
+        QTRY_COMPARE_WITH_TIMEOUT(Count("#rightCol td[onclick^=viewBible]"), DaysOfThisMonth(), 10000);
+        // The page's own function for a day's celebration cell: the fifth day
+        // of the month. The reading window opens over the page with the passages.
         const int first = m_frame->ActiveView()->Year().GetMonthRange(TodayLocal().nMonth).nFirst;
         RunJavaScript(Page(), QStringLiteral("viewBible(%1)").arg(first + 4));
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(Page(), QStringLiteral("rightCol2")).length() > 50 ||
-                                     QApplication::topLevelWidgets().size() > windows,
-                                 10000);
-        QTest::qWait(1500);
-        QWidget* shown = m_frame.get();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget != m_frame.get() && widget->isVisible() && qobject_cast<QWebEngineView*>(widget))
-                shown = widget;   // the reading window opened as a window of its own
-        }
-        QVERIFY(SaveScreenshot(shown, QStringLiteral("reading-window")));
-        if (shown != m_frame.get())
-            shown->close();
+        QTRY_VERIFY_WITH_TIMEOUT(Count("#readingLayer #rightCol2 sub") > 0, 10000);
+        QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("reading-window")));
     }
 
     void dayDialog()
@@ -102,7 +104,11 @@ private slots:
         QSignalSpy built(&dialog, &CDayDlg::DayPageBuilt);
         dialog.show();
         QVERIFY(built.wait(30000));
-        QTest::qWait(1000);
+        // Today's leaf with the picture of its day number.
+        const QString picture = QStringLiteral("(function(){var i=document.querySelector('#Content img');"
+                                               "return i && i.complete && i.naturalWidth>0 ? i.getAttribute('src') : '';})()");
+        QTRY_COMPARE_WITH_TIMEOUT(RunJavaScript(dialog.PageView()->page(), picture).toString(),
+                                  QStringLiteral("Images/%1.jpg").arg(TodayLocal().nDay), 10000);
         QVERIFY(SaveScreenshot(&dialog, QStringLiteral("day-dialog")));
     }
 
@@ -113,7 +119,9 @@ private slots:
         QSignalSpy loaded(dialog.PageView(), &CHtmlViewDlg::DocumentComplete);
         dialog.show();
         QVERIFY(loaded.wait(30000));
-        QTest::qWait(800);
+        QVERIFY(RunJavaScript(dialog.PageView()->page(), QStringLiteral("document.body.innerText"))
+                    .toString()
+                    .contains(QStringLiteral("4.1")));
         QVERIFY(SaveScreenshot(&dialog, QStringLiteral("about-box")));
     }
 

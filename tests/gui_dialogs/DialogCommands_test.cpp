@@ -154,9 +154,8 @@ private slots:
             dialog->YearBox()->clear();
             QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         });
-        Run(ID_SELECTDATE);
+        Run(ID_SELECTDATE);   // returns once the dialog has closed and its command has run
         QVERIFY(m_bActed);
-        QTest::qWait(300);
         QCOMPARE(PageText(), before);
         QCOMPARE(Year().GetComputedYear(), 2002);
     }
@@ -264,7 +263,6 @@ private slots:
         });
         Run(ID_NOTE);
         QVERIFY(m_bActed);
-        QTest::qWait(300);
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("frame-after-dialogs")));
     }
 };

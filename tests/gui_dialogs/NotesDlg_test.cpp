@@ -484,17 +484,14 @@ private slots:
         CInPlaceEdit* editor = Edit(1, 2);
         QVERIFY(editor);
         TypeText(editor, QStringLiteral("Lễ Đức Mẹ Hồn Xác Lên Trời"));
-        QTest::qWait(200);
         QVERIFY(SaveScreenshot(m_dialog.get(), QStringLiteral("notes-dialog")));
         QTest::keyClick(editor, Qt::Key_Escape);
         WaitEditorGone();
         Click(2, 1);
-        QTest::qWait(200);
         QVERIFY(SaveScreenshot(m_dialog.get(), QStringLiteral("notes-dialog-current-cell")));
         editor = Edit(3, 0);
         QVERIFY(editor);
         TypeText(editor, QStringLiteral("31"));
-        QTest::qWait(200);
         QVERIFY(SaveScreenshot(m_dialog.get(), QStringLiteral("notes-dialog-day-editor")));
     }
 };

@@ -2,12 +2,10 @@
 // "lunar_year_name" after the readings, JSON fields lunar_*.
 
 #include "tests/engine/EngineTestData.h"
+#include "tests/support/CommandRun.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,31 +15,9 @@ namespace
 {
 std::string RunCal(const std::string& arguments, int* status)
 {
-    const std::string command = std::string(TALVOREN_CAL) + " " + arguments;
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buffer{};
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        out.append(buffer.data(), got);
-    const int raw = ::pclose(pipe);
-    *status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return out;
-}
-
-std::vector<std::vector<std::string>> Rows(const std::string& tsv)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(tsv);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');)
-            fields.push_back(cell);
-        rows.push_back(fields);
-    }
-    return rows;
+    const COMMANDRESULT result = RunCommand(std::string(TALVOREN_CAL) + " " + arguments);
+    *status = result.status;
+    return result.out;
 }
 } // namespace
 
@@ -49,7 +25,7 @@ TEST(TalvorenCalLunar, TsvColumnsFollowTheReadings)
 {
     CEngineTestData data;
     int status = -1;
-    const auto rows = Rows(RunCal("--data " + data.Folder().Path() + " 2001 5", &status));
+    const auto rows = TsvRows(RunCal("--data " + data.Folder().Path() + " 2001 5", &status));
     ASSERT_EQ(status, 0);
     ASSERT_EQ(rows.size(), 32u);
     ASSERT_EQ(rows[0].size(), 10u);
@@ -64,7 +40,7 @@ TEST(TalvorenCalLunar, TsvColumnsFollowTheReadings)
     EXPECT_EQ(rows[22][8], "30/4/2001");
 
     // Tết 1968, the UTC+7 new year, and the last day of lunar 1967.
-    const auto tet = Rows(RunCal("--data " + data.Folder().Path() + " 1968 1", &status));
+    const auto tet = TsvRows(RunCal("--data " + data.Folder().Path() + " 1968 1", &status));
     ASSERT_EQ(status, 0);
     ASSERT_EQ(tet.size(), 32u);
     EXPECT_EQ(tet[29][8], "1/1/1968");

@@ -170,7 +170,7 @@ private:
     {
         const QPoint point = CentreOf(Page(), selector);
         QVERIFY2(point.x() >= 0, qPrintable(selector));
-        QTest::qWait(100);
+        QVERIFY(WaitForFrame(Page()));   // scrolled into view on screen
         QTest::mouseClick(m_view->focusProxy(), Qt::LeftButton, Qt::NoModifier, point);
     }
 
@@ -183,8 +183,11 @@ private:
     bool Screenshot(const QString& name)
     {
         RunJavaScript(Page(), QStringLiteral("document.getElementById('toast').classList.remove('show')"));
-        QTest::qWait(400);
-        return SaveScreenshot(m_view.get(), name);
+        const bool faded = QTest::qWaitFor([this]() {
+            return RunJavaScript(Page(), QStringLiteral("getComputedStyle(document.getElementById('toast')).opacity"))
+                       .toString() == QLatin1String("0");
+        });
+        return faded && SaveScreenshot(m_view.get(), name);
     }
 
     void LoadMainPage()
@@ -277,7 +280,6 @@ private slots:
         QVERIFY(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Mồng Một Tết")));
         QVERIFY(IsVisible(Page(), QStringLiteral("#legend")));
         QVERIFY(IsVisible(Page(), QStringLiteral("#MonthSelector")));
-        QTest::qWait(300);
         QVERIFY(Screenshot(QStringLiteral("pages-month-list")));
 
         m_status->clear();
@@ -317,7 +319,6 @@ private slots:
             RunJavaScript(Page(), QStringLiteral("document.querySelectorAll('#rightCol td[valign=top]').length")).toInt(),
             31, 10000);
         QVERIFY(!IsVisible(Page(), QStringLiteral("#legend")));
-        QTest::qWait(300);
         QVERIFY(Screenshot(QStringLiteral("pages-wall-calendar")));
         m_status->clear();
         Click(QStringLiteral("td[onclick=\"ViewTbl(4);\"]"));
@@ -347,7 +348,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(IsVisible(Page(), QStringLiteral("#readingLayer #rightCol2 sub")), 5000);
         QVERIFY(ElementText(Page(), QStringLiteral("rightCol2")).length() > 50);
         QCOMPARE(ElementText(Page(), QStringLiteral("readingDay")), QStringLiteral("Chúa Nhật 03 · Chúa Nhật IV Thường Niên"));
-        QTest::qWait(300);
         QVERIFY(Screenshot(QStringLiteral("pages-reading-window")));
 
         // Printed with the window open: the passages, not the calendar.
@@ -409,7 +409,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_view->m_windows.size() == 1, 10000);
         QWebEngineView* window = m_view->m_windows.front();
         QTRY_COMPARE_WITH_TIMEOUT(window->title(), QStringLiteral("Hướng dẫn sử dụng Lịch Phụng Vụ"), 10000);
-        QTest::qWait(500);
         QVERIFY(SaveScreenshot(window, QStringLiteral("pages-help")));
         window->close();
 
@@ -466,7 +465,6 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(RunJavaScript(day.page(), QStringLiteral("document.querySelector('#Content .number').textContent")).toString(),
                                       QStringLiteral("25"), 10000);
         }
-        QTest::qWait(300);
         QVERIFY(SaveScreenshot(&day, QStringLiteral("pages-day")));
 
         // A picture that cannot be found leaves the number in large type.
@@ -490,7 +488,6 @@ private slots:
         QVERIFY(loaded.last().at(0).toBool());
         QVERIFY(ElementText(about.page(), QStringLiteral("none")) == QStringLiteral("<none>"));
         QVERIFY(RunJavaScript(about.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("4.1")));
-        QTest::qWait(300);
         QVERIFY(SaveScreenshot(&about, QStringLiteral("pages-about")));
     }
 

@@ -2,55 +2,22 @@
 
 #include "tests/engine/EngineTestData.h"
 #include "tests/scripture/ScriptureFixture.h"
+#include "tests/support/CommandRun.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using namespace talvoren;
 
 namespace
 {
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-RunResult RunCal(const std::string& arguments, const CTestFolder& scratch)
+COMMANDRESULT RunCal(const std::string& arguments)
 {
-    const std::string errFile = scratch.File("stderr.txt");
-    const std::string command = std::string(TALVOREN_CAL) + " " + arguments + " 2>" + errFile;
-    RunResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::array<char, 4096> buffer{};
-    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        result.out.append(buffer.data(), got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = scratch.ReadBytes("stderr.txt");
-    return result;
+    return RunCommand(std::string(TALVOREN_CAL) + " " + arguments);
 }
 
-std::vector<std::vector<std::string>> Rows(const std::string& tsv)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(tsv);
-    for (std::string line; std::getline(lines, line);) {
-        std::vector<std::string> fields;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');)
-            fields.push_back(cell);
-        rows.push_back(fields);
-    }
-    return rows;
-}
+std::vector<std::vector<std::string>> Rows(const std::string& tsv) { return TsvRows(tsv); }
 } // namespace
 
 TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
@@ -60,8 +27,7 @@ TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
     for (const char* arguments : {"", "1582", "10000", "20x2", "2002 13", "2002 0", "2002 1 2",
                                   "--order xx 2002", "--format xml 2002", "--epiphany 2 2002", "--bogus 2002",
                                   "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''"}) {
-        const RunResult result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments,
-                                     data.Folder());
+        const COMMANDRESULT result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(result.err.find("usage: talvoren-cal"), std::string::npos) << arguments;
         EXPECT_TRUE(result.out.empty()) << arguments;
@@ -71,8 +37,7 @@ TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
 TEST(TalvorenCal, YearAsTsv)
 {
     CEngineTestData data;
-    const RunResult result = RunCal("--data " + data.Folder().Path() + " --epiphany 0 --ascension 0 --corpus 0 2002",
-                                 data.Folder());
+    const COMMANDRESULT result = RunCal("--data " + data.Folder().Path() + " --epiphany 0 --ascension 0 --corpus 0 2002");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_TRUE(result.err.empty());
     const auto rows = Rows(result.out);
@@ -92,7 +57,7 @@ TEST(TalvorenCal, MonthOrderAndSettingsOptions)
 {
     CEngineTestData data;
     data.WriteNotes("uLocal.txt", {"2\t6\ta note\twith a tab"});
-    const RunResult result = RunCal("--data " + data.Folder().Path() + " --ascension 1 --corpus 1 2002 6", data.Folder());
+    const COMMANDRESULT result = RunCal("--data " + data.Folder().Path() + " --ascension 1 --corpus 1 2002 6");
     ASSERT_EQ(result.status, 0) << result.err;
     const auto rows = Rows(result.out);
     ASSERT_EQ(rows.size(), 31u);
@@ -104,7 +69,7 @@ TEST(TalvorenCal, MonthOrderAndSettingsOptions)
 TEST(TalvorenCal, JsonHasOneObjectPerDay)
 {
     CEngineTestData data;
-    const RunResult result = RunCal("--data " + data.Folder().Path() + " --format json 2004 2", data.Folder());
+    const COMMANDRESULT result = RunCal("--data " + data.Folder().Path() + " --format json 2004 2");
     ASSERT_EQ(result.status, 0) << result.err;
     std::size_t objects = 0;
     for (std::size_t at = 0; (at = result.out.find("{\"index\": ", at)) != std::string::npos; ++at)
@@ -118,7 +83,7 @@ TEST(TalvorenCal, MissingLectionaryExitsWithStatus1AfterTheMessage)
 {
     CEngineTestData data;
     data.Folder().Remove("uLectionaryC.txt");
-    const RunResult result = RunCal("--data " + data.Folder().Path() + " 2004", data.Folder());
+    const COMMANDRESULT result = RunCal("--data " + data.Folder().Path() + " 2004");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "File " + data.Folder().File("uLectionaryC.txt") + " not found!\n");
     EXPECT_TRUE(result.out.empty());
@@ -127,7 +92,7 @@ TEST(TalvorenCal, MissingLectionaryExitsWithStatus1AfterTheMessage)
 TEST(TalvorenCal, EnglishOrderComposesOrdinalFirst)
 {
     CEngineTestData data;
-    const RunResult result = RunCal("--data " + data.Folder().Path() + " --order en 2002 12", data.Folder());
+    const COMMANDRESULT result = RunCal("--data " + data.Folder().Path() + " --order en 2002 12");
     ASSERT_EQ(result.status, 0);
     EXPECT_EQ(Rows(result.out)[1][6], "T52 T86 T48");
 }
@@ -136,7 +101,7 @@ TEST(TalvorenCal, HelpPrintsTheUsageAndExitsWith0)
 {
     CTestFolder scratch;
     for (const char* arguments : {"--help", "-h"}) {
-        const RunResult result = RunCal(arguments, scratch);
+        const COMMANDRESULT result = RunCal(arguments);
         EXPECT_EQ(result.status, 0) << arguments;
         EXPECT_EQ(result.out.rfind("usage: talvoren-cal", 0), 0u) << result.out;
         EXPECT_TRUE(result.err.empty()) << result.err;
@@ -162,7 +127,7 @@ TEST(TalvorenCal, LanguageFoldersAndFilesThatCannotBeReadAreNamed)
         {data.Folder().Path(), 0, "Cannot read " + data.Folder().File("uOrdo.txt") + ": it is a named pipe, not a file."},
     };
     for (const CASE& test : cases) {
-        const RunResult result = RunCal("--data '" + test.folder + "' 2002 1", data.Folder());
+        const COMMANDRESULT result = RunCal("--data '" + test.folder + "' 2002 1");
         EXPECT_EQ(result.status, test.status) << test.folder;
         EXPECT_NE(result.err.find(test.error), std::string::npos) << result.err;
     }
@@ -195,7 +160,7 @@ TEST(TalvorenCal, PassagesThatCannotBeShownGiveAMessageAndStatus1)
         {"--passages 'Is 7:10' --db " + folder.Path(), 1, "", "it is a folder, not a file"},
     };
     for (const CASE& test : cases) {
-        const RunResult result = RunCal(test.arguments, folder);
+        const COMMANDRESULT result = RunCal(test.arguments);
         EXPECT_EQ(result.status, test.status) << test.arguments;
         if (*test.out) {
             EXPECT_NE(result.out.find(test.out), std::string::npos) << test.arguments << ": " << result.out;
