@@ -50,7 +50,7 @@ bool IsKeptTag(const std::string& tag, bool pageText)
     if (end)
         ++i;
     const std::size_t nameStart = i;
-    while (IsLetter(tag[i]))
+    while (IsLetter(tag[i]) || (i > nameStart && tag[i] >= '0' && tag[i] <= '9'))   // "h2"
         ++i;
     const std::string name = Lower(tag.substr(nameStart, i - nameStart));
     static const char* const kKept[] = {"br", "b", "i", "sub", "sup", "p", "span", "font"};
