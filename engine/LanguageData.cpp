@@ -110,8 +110,7 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
     } else if (name == kPageTextsFile) {
         m_titles.SetPageTexts(CPageTexts::FromLines(kept));
     } else if (name == kBookNamesFile) {
-        if (!CBookAbbreviations::Parse(kept, m_bookNames))
-            m_bookNames = CBookAbbreviations::Vietnamese();
+        m_bookNameLines = kept;
     } else if (name == kFeastsFile || name == kLunarFeastsFile) {
         std::vector<FEASTLINE>& feasts = name == kFeastsFile ? m_feasts : m_lunarFeasts;
         feasts.clear();

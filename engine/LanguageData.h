@@ -21,7 +21,6 @@
 #include "engine/FeastLine.h"
 #include "engine/MoveableNotes.h"
 #include "engine/TitleList.h"
-#include "scripture/BookAbbreviations.h"
 
 #include <array>
 #include <map>
@@ -90,9 +89,10 @@ public:
     const std::vector<FEASTLINE>& LunarFeasts() const { return m_lunarFeasts; }
     const std::vector<DAYNOTE>& LunarNotes() const { return m_lunarNotes; }
     const std::vector<MOVEABLENOTE>& MoveableNotes() const { return m_moveableNotes; }
-    // The short names of the books that the folder's readings cite: its
-    // book-names file when that names every book, else the Vietnamese ones.
-    const CBookAbbreviations& BookNames() const { return m_bookNames; }
+    // The kept lines of the book-names file, the short names of the books
+    // that the folder's readings cite (see CBookAbbreviations::OfFolder);
+    // none when the file is missing.
+    const std::vector<std::string>& BookNameLines() const { return m_bookNameLines; }
     // The words of the pages: Titles().PageTexts().
 
 private:
@@ -124,7 +124,7 @@ private:
     std::vector<FEASTLINE> m_lunarFeasts;
     std::vector<DAYNOTE> m_lunarNotes;
     std::vector<MOVEABLENOTE> m_moveableNotes;
-    CBookAbbreviations m_bookNames = CBookAbbreviations::Vietnamese();
+    std::vector<std::string> m_bookNameLines;
     bool m_bVietnameseOrder = true;
 };
 

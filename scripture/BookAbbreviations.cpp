@@ -88,6 +88,13 @@ bool CBookAbbreviations::Parse(const std::vector<std::string>& lines, CBookAbbre
     return true;
 }
 
+CBookAbbreviations CBookAbbreviations::OfFolder(const std::vector<std::string>& lines)
+{
+    CBookAbbreviations table = Vietnamese();
+    Parse(lines, table);
+    return table;
+}
+
 std::string CBookAbbreviations::Abbreviation(int book) const
 {
     for (const std::vector<ENTRY>* entries : {&m_numbered, &m_other})

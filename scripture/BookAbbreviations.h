@@ -50,6 +50,11 @@ public:
     // then cites with the Vietnamese names.
     static bool Parse(const std::vector<std::string>& lines, CBookAbbreviations& table);
 
+    // The table of a language folder's book-names file (CLanguageData::
+    // BookNameLines): Parse's, or the Vietnamese one when Parse refuses the
+    // lines (a missing file included).
+    static CBookAbbreviations OfFolder(const std::vector<std::string>& lines);
+
     // The entries whose short name begins with a digit, and the others.
     const std::vector<ENTRY>& Numbered() const { return m_numbered; }
     const std::vector<ENTRY>& Other() const { return m_other; }

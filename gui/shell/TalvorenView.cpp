@@ -183,8 +183,9 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     {
         CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
         const std::shared_ptr<const CLanguageData> languageData = m_languageData.Current();
+        const CBookAbbreviations names = CBookAbbreviations::OfFolder(languageData->BookNameLines());
         PASSAGELANGUAGE language;
-        language.pNames = &languageData->BookNames();
+        language.pNames = &names;
         language.pTitles = &languageData->Titles();
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder, language);
     }

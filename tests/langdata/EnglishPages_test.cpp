@@ -116,8 +116,9 @@ TEST(EnglishPages, HoldNoVietnameseWordButProperNames)
     // The passages of Tết, with one that no Bible text holds (Greek Daniel).
     CScriptureDb db;
     if (db.Open(CScriptureDb::ConnectionText(std::string(TALVOREN_PROGRAM_DIR) + "/Bible.db"), "", "")) {
+        const CBookAbbreviations names = CBookAbbreviations::OfFolder(data->BookNameLines());
         PASSAGELANGUAGE language;
-        language.pNames = &data->BookNames();
+        language.pNames = &names;
         language.pTitles = &titles;
         const std::string readings = year.Day(year.DayIndex(2, 17)).strReadings + "; Dn 3:52";
         const PASSAGEPAGE page = ShowReadingsPage(readings, db, true, TALVOREN_PROGRAM_DIR, language);
