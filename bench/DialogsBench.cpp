@@ -5,6 +5,7 @@
 #include "dialogs/LanguageInstaller.h"
 #include "dialogs/NotesFile.h"
 #include "engine/LanguageState.h"
+#include "platform/SystemPaths.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,10 +50,10 @@ void BM_NotesSave(benchmark::State& state)
 {
     const std::string folder = ScratchFolder("talvoren-bench-notes");
     const NOTESTEXT notes = Notes(static_cast<int>(state.range(0)));
-    std::string error;
+    MESSAGETEXT error;
     for (auto _ : state) {
         if (!CNotesFile::Save(folder + "/uNote.txt", notes, &error)) {
-            state.SkipWithError(error.c_str());
+            state.SkipWithError(error.Text().c_str());
             break;
         }
     }
@@ -74,7 +75,7 @@ void BM_InstallLanguageFolder(benchmark::State& state)
         CLanguageState language;
         language.strFolder = shipped;
         state.ResumeTiming();
-        if (!CLanguageInstaller::Install(program, "German", false, language)) {
+        if (!CLanguageInstaller::Install(DATAFOLDERS{program, program}, "German", false, language)) {
             state.SkipWithError("the installation failed");
             break;
         }

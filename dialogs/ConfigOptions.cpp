@@ -1,5 +1,6 @@
 #include "dialogs/ConfigOptions.h"
 
+#include "base/Translatable.h"
 #include "engine/CalendarSettings.h"
 #include "platform/SettingsKey.h"
 #include "resources/DialogIds.h"
@@ -45,14 +46,21 @@ bool ReadConfigOptions(CONFIGSTATES* states)
     return true;
 }
 
-bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error)
+namespace
+{
+const char kCannotOpenStore[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The settings could not be saved: the settings store %1 cannot be opened for writing. %2");
+const char kCannotWriteValues[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The settings could not all be saved: writing %1 into the settings store %2 failed. %3");
+}
+
+bool WriteConfigOptions(const CONFIGSTATES& states, MESSAGETEXT* error)
 {
     const std::string store = CSettingsKey::StoreFilePath(SettingsRoot::LocalMachine);
     CSettingsKey key;
     if (key.Open(SettingsRoot::LocalMachine, nullptr) != CSettingsKey::kSuccess) {
         if (error)
-            *error = "The settings could not be saved: the settings store " + store +
-                     " cannot be opened for writing. " + key.Problem();
+            *error = MESSAGETEXT(kCannotOpenStore, {store, key.Problem()});
         return false;
     }
     std::string failed;
@@ -67,8 +75,7 @@ bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error)
     key.Close();
     if (!failed.empty()) {
         if (error)
-            *error = "The settings could not all be saved: writing " + failed + " into the settings store " +
-                     store + " failed. " + problem;
+            *error = MESSAGETEXT(kCannotWriteValues, {failed, store, problem});
         return false;
     }
     return true;

@@ -4,6 +4,8 @@
 // value of the settings key (1 checked, 0 not) that the year engine reads at
 // its next fresh computation.
 
+#include "base/MessageText.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -36,6 +38,6 @@ bool ReadConfigOptions(CONFIGSTATES* states);
 // does not stop the others. Returns false when the key cannot be opened or a
 // write failed, with `*error` telling the user which store and what failed
 // (a store that cannot be read or is no settings file is left as it is).
-bool WriteConfigOptions(const CONFIGSTATES& states, std::string* error);
+bool WriteConfigOptions(const CONFIGSTATES& states, MESSAGETEXT* error);
 
 } // namespace talvoren

@@ -1,5 +1,6 @@
 #include "dialogs/LanguageInstaller.h"
 
+#include "base/Translatable.h"
 #include "base/Utf16.h"
 #include "engine/LanguageState.h"
 #include "platform/MessageSink.h"
@@ -22,6 +23,30 @@ const char CLanguageInstaller::kShortList[] = "English,German,Vietnamese";
 
 namespace
 {
+// The messages of the installation (base/MessageText.h).
+const char kAccessDenied[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Access to %1 was denied.");
+const char kNotFound[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "%1 was not found.");
+const char kIsFolder[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "%1 is a folder and cannot be opened as a file.");
+const char kDiskFull[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "The disk is full while accessing %1.");
+const char kTooManyFiles[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "There were too many open files.");
+const char kOtherError[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "An error occurred while accessing %1: %2.");
+const char kCannotOpenCaption[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Cannot open file");
+const char kNoRegularFile[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "%1 is no regular file (a pipe or a device) and cannot be copied.");
+const char kCannotCopy[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Cannot copy %1 into %2");
+const char kReadOnlyProgramFolder[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The program folder %1 is read-only (%2): the language folder %3 cannot be made there.");
+const char kReadOnlyDataFolder[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The data folder %1 is read-only (%2): the language folder %3 cannot be made there.");
+const char kCannotMakeFolder[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "The language folder %1 cannot be made: %2.");
+const char kCannotPlaceFolder[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "The language folder %1 cannot be put in place: %2.");
+const char kEntriesSkipped[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "These entries of %1 are no files and were not copied into %2: %3.");
+
 bool SameTextIgnoringCase(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size())
@@ -65,7 +90,12 @@ private:
 
 bool ShowFileError(const std::string& path, int error)
 {
-    ShowMessage(CLanguageInstaller::FileErrorMessage(path, error), MessageIcon::Stop);
+    // A text too long for the message is cut, and shown as it is.
+    const MESSAGETEXT message = CLanguageInstaller::FileError(path, error);
+    if (message.Text().size() > 1024)
+        ShowMessage(CLanguageInstaller::FileErrorMessage(path, error), MessageIcon::Stop);
+    else
+        ShowMessage(message, MessageIcon::Stop);
     return false;
 }
 
@@ -116,6 +146,40 @@ std::string CLanguageInstaller::FolderName(const std::string& language)
     return SameTextIgnoringCase(language, "Vietnamese") ? "Vietnam" : language;
 }
 
+std::string CLanguageInstaller::FolderOfPath(const std::string& languageFolder)
+{
+    std::string path = languageFolder;
+    while (!path.empty() && path.back() == '/')
+        path.pop_back();
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::size_t CLanguageInstaller::CurrentIndex(const std::vector<std::string>& names, const std::string& languageFolder)
+{
+    const std::string current = FolderOfPath(languageFolder);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (FolderName(names[i]) == current)
+            return i;
+    return 0;
+}
+
+bool CLanguageInstaller::UsesVietnameseOrder(const std::string& language)
+{
+    return FolderName(language) == "Vietnam";
+}
+
+std::string CLanguageInstaller::InterfaceLanguage(const std::string& languageFolder)
+{
+    return FolderOfPath(languageFolder) == "Vietnam" ? "vi" : "en";
+}
+
+bool CLanguageInstaller::NeedsNewFolder(const DATAFOLDERS& folders, const std::string& language)
+{
+    const std::string shipped = folders.ShippedLanguageFolder(FolderName(language));
+    return !PathExists(TargetFolder(folders.strUser, FolderName(language))) && (shipped.empty() || !PathExists(shipped));
+}
+
 std::string CLanguageInstaller::TargetFolder(const std::string& programFolder, const std::string& folder)
 {
     return JoinPath(programFolder, folder) + "/";
@@ -132,34 +196,32 @@ void CLanguageInstaller::SplitName(const std::string& path, std::string* base, s
         *extension = dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-std::string CLanguageInstaller::FileErrorMessage(const std::string& path, int error)
+MESSAGETEXT CLanguageInstaller::FileError(const std::string& path, int error)
 {
-    std::string text;
     switch (error) {
     case EACCES:
     case EPERM:
     case EROFS:
-        text = "Access to " + path + " was denied.";
-        break;
+        return MESSAGETEXT(kAccessDenied, {path});
     case ENOENT:
     case ENOTDIR:
-        text = path + " was not found.";
-        break;
+        return MESSAGETEXT(kNotFound, {path});
     case EISDIR:
-        text = path + " is a folder and cannot be opened as a file.";
-        break;
+        return MESSAGETEXT(kIsFolder, {path});
     case ENOSPC:
     case EDQUOT:
-        text = "The disk is full while accessing " + path + ".";
-        break;
+        return MESSAGETEXT(kDiskFull, {path});
     case EMFILE:
     case ENFILE:
-        text = "There were too many open files.";
-        break;
+        return MESSAGETEXT(kTooManyFiles, {});
     default:
-        text = "An error occurred while accessing " + path + ": " + std::strerror(error) + ".";
-        break;
+        return MESSAGETEXT(kOtherError, {path, std::strerror(error)});
     }
+}
+
+std::string CLanguageInstaller::FileErrorMessage(const std::string& path, int error)
+{
+    std::string text = FileError(path, error).Text();
     if (text.size() > 1024)
         text.resize(1024);
     return text;
@@ -168,7 +230,7 @@ std::string CLanguageInstaller::FileErrorMessage(const std::string& path, int er
 bool CLanguageInstaller::CopyFileByBlocks(const std::string& source, const std::string& destination)
 {
     if (!PathExists(source)) {
-        ShowMessage(source, MessageIcon::Stop, "Cannot open file");
+        ShowMessage(source, MessageIcon::Stop, kCannotOpenCaption);
         return false;
     }
     // O_NONBLOCK: a pipe without a writer does not hold the open; it is refused below.
@@ -182,7 +244,8 @@ bool CLanguageInstaller::CopyFileByBlocks(const std::string& source, const std::
     if (S_ISDIR(info.st_mode))
         return ShowFileError(source, EISDIR);
     if (!S_ISREG(info.st_mode)) {
-        ShowMessage(source + " is no regular file (a pipe or a device) and cannot be copied.", MessageIcon::Stop);
+        ShowMessage(MESSAGETEXT(kNoRegularFile, {source}),
+                    MessageIcon::Stop);
         return false;
     }
 
@@ -243,35 +306,43 @@ bool CLanguageInstaller::FillFolder(const std::string& fromFolder, const std::st
         }
         const std::string destination = target + base + extension;
         if (!CopyFileByBlocks(source, destination)) {
-            ShowMessage("Cannot copy " + source + " into " + destination, MessageIcon::Stop);
+            ShowMessage(MESSAGETEXT(kCannotCopy, {source, destination}), MessageIcon::Stop);
             return false;
         }
     }
     return true;
 }
 
-bool CLanguageInstaller::Install(const std::string& programFolder, const std::string& language,
-                                 bool vietnameseOrder, CLanguageState& state)
+bool CLanguageInstaller::Install(const DATAFOLDERS& folders, const std::string& language, bool vietnameseOrder,
+                                 CLanguageState& state)
 {
-    const std::string target = TargetFolder(programFolder, FolderName(language));
-    if (!PathExists(target)) {
+    const std::string& dataFolder = folders.strUser;
+    const std::string target = TargetFolder(dataFolder, FolderName(language));
+    const std::string shipped = folders.ShippedLanguageFolder(FolderName(language));
+    if (NeedsNewFolder(folders, language)) {
         const std::string folder = target.substr(0, target.size() - 1);
+        std::string problem;
+        if (folders.IsSplit() && !MakeFolders(dataFolder, &problem)) {
+            ShowMessage(problem, MessageIcon::Stop);
+            return false;
+        }
         // Filled under a name of its own, and renamed into place only whole.
-        std::string temporary = JoinPath(programFolder, "." + FolderName(language) + ".XXXXXX");
+        std::string temporary = JoinPath(dataFolder, "." + FolderName(language) + ".XXXXXX");
         if (!::mkdtemp(temporary.data())) {
             const int error = errno;
             const bool readOnly = error == EROFS || error == EACCES || error == EPERM;
-            ShowMessage(readOnly ? "The program folder " + programFolder + " is read-only (" + std::strerror(error) +
-                                       "): the language folder " + folder + " cannot be made there."
-                                 : "The language folder " + folder + " cannot be made: " + std::strerror(error) + ".",
+            ShowMessage(readOnly ? MESSAGETEXT(folders.IsSplit() ? kReadOnlyDataFolder : kReadOnlyProgramFolder,
+                                               {dataFolder, std::strerror(error), folder})
+                                 : MESSAGETEXT(kCannotMakeFolder, {folder, std::strerror(error)}),
                         MessageIcon::Stop);
             return false;
         }
         std::vector<std::string> skipped;
-        bool filled = FillFolder(state.strFolder, temporary + "/", &skipped);
+        // The shipped files first, then the user's own over them.
+        bool filled = state.strShippedFolder.empty() || FillFolder(state.strShippedFolder, temporary + "/", &skipped);
+        filled = filled && FillFolder(state.strFolder, temporary + "/", &skipped);
         if (filled && (::chmod(temporary.c_str(), 0755) != 0 || ::rename(temporary.c_str(), folder.c_str()) != 0)) {
-            ShowMessage("The language folder " + folder + " cannot be put in place: " + std::strerror(errno) + ".",
-                        MessageIcon::Stop);
+            ShowMessage(MESSAGETEXT(kCannotPlaceFolder, {folder, std::strerror(errno)}), MessageIcon::Stop);
             filled = false;
         }
         if (!filled) {
@@ -283,12 +354,12 @@ bool CLanguageInstaller::Install(const std::string& programFolder, const std::st
             std::string names;
             for (const std::string& entry : skipped)
                 names += (names.empty() ? "" : ", ") + entry;
-            ShowMessage("These entries of " + state.strFolder + " are no files and were not copied into " + folder +
-                            ": " + names + ".",
+            ShowMessage(MESSAGETEXT(kEntriesSkipped, {state.strFolder, folder, names}),
                         MessageIcon::Information);
         }
     }
     state.strFolder = target;
+    state.strShippedFolder = shipped;
     state.nSyntax = vietnameseOrder ? 1 : 0;
     return true;
 }

@@ -4,12 +4,15 @@
 // language that has no folder yet (a new folder beside the executable, filled
 // with copies of every file of the current language folder, all or nothing).
 
+#include "base/MessageText.h"
+
 #include <string>
 #include <vector>
 
 namespace talvoren
 {
 struct CLanguageState;
+struct DATAFOLDERS;
 
 class CLanguageInstaller
 {
@@ -26,6 +29,26 @@ public:
     // letter case) uses the folder "Vietnam".
     static std::string FolderName(const std::string& language);
 
+    // The last name of a language folder path ("/p/Vietnam/" gives "Vietnam").
+    static std::string FolderOfPath(const std::string& languageFolder);
+
+    // The entry of `names` whose folder is the language folder in use, so
+    // that the dialog opens on the language that is shown; 0 when none is.
+    static std::size_t CurrentIndex(const std::vector<std::string>& names, const std::string& languageFolder);
+
+    // The word order that goes with a language: the Vietnamese one for the
+    // folder "Vietnam", the English one for every other.
+    static bool UsesVietnameseOrder(const std::string& language);
+
+    // The language of the program's own texts for a language folder: "vi"
+    // for the folder "Vietnam", "en" for any other.
+    static std::string InterfaceLanguage(const std::string& languageFolder);
+
+    // True when neither the user's nor the shipped data hold a folder of
+    // `language` yet, so that OK would make one with copies of the current
+    // language's files.
+    static bool NeedsNewFolder(const DATAFOLDERS& folders, const std::string& language);
+
     // "<program folder>/<folder>/", with one separator between the two.
     static std::string TargetFolder(const std::string& programFolder, const std::string& folder);
 
@@ -41,8 +64,10 @@ public:
     // a message.
     static bool CopyFileByBlocks(const std::string& source, const std::string& destination);
 
-    // The file-error message for `path` and the system error `error`, at
-    // most 1024 characters ("Access to /a/b was denied.").
+    // The file-error message for `path` and the system error `error`
+    // ("Access to /a/b was denied."), and its text cut to at most 1024
+    // characters.
+    static MESSAGETEXT FileError(const std::string& path, int error);
     static std::string FileErrorMessage(const std::string& path, int error);
 
     // Copies every regular file of `fromFolder` whose base name has more
@@ -55,16 +80,18 @@ public:
     static bool FillFolder(const std::string& fromFolder, const std::string& target,
                            std::vector<std::string>* skipped = nullptr);
 
-    // The language dialog's OK: the folder of `language` in the program
-    // folder, made and filled from the current language folder when it does
-    // not exist yet; then the state's folder becomes that folder and its
-    // syntax flag 1 for the Vietnamese word order, else 0. A new folder is
-    // all or nothing: it is filled under a temporary name and renamed into
-    // place only when every file was copied; entries that were skipped are
-    // named in a message. Returns false, with `state` unchanged and no new
-    // folder, when the program folder cannot be written (the message says
-    // it is read-only), a copy failed or the rename failed.
-    static bool Install(const std::string& programFolder, const std::string& language, bool vietnameseOrder,
+    // The language dialog's OK: the folder of `language` in the user's
+    // data folder (the program folder of a build), made and filled from the
+    // current language folder when neither it nor a shipped folder of that
+    // name exists yet; then the state's folders become that folder and the
+    // shipped one, and its syntax flag 1 for the Vietnamese word order, else
+    // 0. A new folder is all or nothing: it is filled (the current folder's
+    // files over the shipped ones it stands on) under a temporary name and
+    // renamed into place only when every file was copied; entries that were
+    // skipped are named in a message. Returns false, with `state` unchanged
+    // and no new folder, when the data folder cannot be made or written (the
+    // message says it is read-only), a copy failed or the rename failed.
+    static bool Install(const DATAFOLDERS& folders, const std::string& language, bool vietnameseOrder,
                         CLanguageState& state);
 };
 

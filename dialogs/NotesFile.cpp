@@ -3,6 +3,7 @@
 #include "base/CivilDate.h"
 #include "base/ParseNumber.h"
 #include "base/TextEncoding.h"
+#include "base/Translatable.h"
 #include "base/Utf16.h"
 #include "engine/DayNotes.h"
 #include "platform/FileReading.h"
@@ -35,30 +36,46 @@ bool IsDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
+// The problems of the notes, told in messages (base/MessageText.h).
+const char kBothNeeded[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the day and the month are both needed.");
+const char kDayNumber[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the day must be a number from 1 to 31.");
+const char kMonthNumber[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "the month must be a number from 1 to 12.");
+const char kNoSuchMonth[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no month %1; the month must be a number from 1 to 12.");
+const char kNoSuchDay[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "there is no day %1; the day must be a number from 1 to 31.");
+const char kNoDayInMonth[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "month %1 has no day %2.");
+const char kRowProblem[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Row %1: %2");
+const char kCannotReadNotes[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages",
+    "The notes file %1 cannot be read: %2.\nSo that its notes are not lost, it cannot be saved from this dialog.");
+const char kCannotSaveNotes[] = TALVOREN_TRANSLATABLE(
+    "talvoren::Messages", "The notes could not be saved: %1\nThe notes file %2 was left as it was.");
+
 // The problem of one row that is not empty, or "".
-std::string RowProblem(const NOTEROW& clean)
+MESSAGETEXT RowProblem(const NOTEROW& clean)
 {
     if (clean.strDay.empty() || clean.strMonth.empty())
-        return "the day and the month are both needed.";
+        return kBothNeeded;
     if (clean.strDay.find(' ') != std::string::npos || !IsDigit(clean.strDay[0]))
-        return "the day must be a number from 1 to 31.";
+        return kDayNumber;
     if (clean.strMonth.find(' ') != std::string::npos || !IsDigit(clean.strMonth[0]))
-        return "the month must be a number from 1 to 12.";
+        return kMonthNumber;
     const int day = LeadingNumber(clean.strDay);
     const int month = LeadingNumber(clean.strMonth);
     if (month < 1 || month > 12)
-        return "there is no month " + std::to_string(month) + "; the month must be a number from 1 to 12.";
+        return MESSAGETEXT(kNoSuchMonth, {std::to_string(month)});
     if (day < 1 || day > 31)
-        return "there is no day " + std::to_string(day) + "; the day must be a number from 1 to 31.";
+        return MESSAGETEXT(kNoSuchDay, {std::to_string(day)});
     if (!IsValidDate(kLeapYear, month, day))
-        return "month " + std::to_string(month) + " has no day " + std::to_string(day) + ".";
-    return "";
+        return MESSAGETEXT(kNoDayInMonth, {std::to_string(month), std::to_string(day)});
+    return MESSAGETEXT();
 }
 } // namespace
 
-std::string CNotesFile::NotesPath(const std::string& programFolder)
+std::string CNotesFile::NotesPath(const std::string& dataFolder)
 {
-    return JoinPath(JoinPath(programFolder, "Vietnam"), "uNote.txt");
+    return JoinPath(JoinPath(dataFolder, "Vietnam"), "uNote.txt");
 }
 
 NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
@@ -81,11 +98,13 @@ NOTESTEXT CNotesFile::Decode(const char* data, std::size_t size)
     return notes;
 }
 
-NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
+NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes, const std::string& fallback)
 {
     notes = NOTESTEXT();
     NOTESLOAD result;
     const FILEREAD file = ReadRegularFile(path);
+    if (file.bMissing && !fallback.empty())
+        return Load(fallback, notes);
     if (file.bMissing) {
         result.bLoaded = true;
         return result;
@@ -102,8 +121,7 @@ NOTESLOAD CNotesFile::Load(const std::string& path, NOTESTEXT& notes)
             reason = "it is not valid UTF-16: it holds half of a character";
     }
     if (!reason.empty()) {
-        result.strError = "The notes file " + path + " cannot be read: " + reason +
-                          ".\nSo that its notes are not lost, it cannot be saved from this dialog.";
+        result.error = MESSAGETEXT(kCannotReadNotes, {path, reason});
         return result;
     }
     notes = Decode(file.strBytes.data(), file.strBytes.size());
@@ -132,16 +150,16 @@ NOTEROW CNotesFile::CleanRow(const NOTEROW& row)
     return clean;
 }
 
-std::string CNotesFile::CheckRows(const std::vector<NOTEROW>& rows)
+MESSAGETEXT CNotesFile::CheckRows(const std::vector<NOTEROW>& rows)
 {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (IsEmptyRow(rows[i]))
             continue;
-        const std::string problem = RowProblem(CleanRow(rows[i]));
-        if (!problem.empty())
-            return "Row " + std::to_string(i + 1) + ": " + problem;
+        MESSAGETEXT problem = RowProblem(CleanRow(rows[i]));
+        if (!problem.Empty())
+            return MESSAGETEXT(kRowProblem, {std::to_string(i + 1), std::move(problem)});
     }
-    return "";
+    return MESSAGETEXT();
 }
 
 std::string CNotesFile::Encode(const NOTESTEXT& notes)
@@ -161,16 +179,24 @@ std::string CNotesFile::Encode(const NOTESTEXT& notes)
     return Utf16LeFileImage(std::move(units));
 }
 
-bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, std::string* error)
+bool CNotesFile::Save(const std::string& notesPath, const NOTESTEXT& notes, MESSAGETEXT* error)
 {
-    std::string problem = CheckRows(notes.rows);
-    if (problem.empty()) {
-        if (ReplaceFileContents(notesPath, Encode(notes), problem))
+    MESSAGETEXT problem = CheckRows(notes.rows);
+    if (problem.Empty()) {
+        std::string reason;
+        // The user's own folder may not exist yet: the first notes make it.
+        const std::size_t slash = notesPath.rfind('/');
+        const std::string folder = slash == std::string::npos || slash == 0 ? "" : notesPath.substr(0, slash);
+        if (!folder.empty() && !PathExists(folder) && !MakeFolders(folder, &reason)) {
+            problem = reason;   // MakeFolders says why, ending in a full stop.
+        } else if (ReplaceFileContents(notesPath, Encode(notes), reason)) {
             return true;
-        problem += ".";
+        } else {
+            problem = reason + ".";
+        }
     }
     if (error)
-        *error = "The notes could not be saved: " + problem + "\nThe notes file " + notesPath + " was left as it was.";
+        *error = MESSAGETEXT(kCannotSaveNotes, {std::move(problem), notesPath});
     return false;
 }
 

@@ -12,6 +12,8 @@
 // show as rows (continuation lines, comments, blank lines, lines before the
 // first note) are kept as they were, after their row.
 
+#include "base/MessageText.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -47,7 +49,7 @@ struct NOTESTEXT
 struct NOTESLOAD
 {
     bool bLoaded = false;     // read, or there is no file yet (no notes)
-    std::string strError;     // why it could not be read, naming the file; "" when loaded
+    MESSAGETEXT error;        // why it could not be read, naming the file; empty when loaded
 };
 
 class CNotesFile
@@ -56,9 +58,11 @@ public:
     // The rows the notes dialog shows at least.
     static constexpr std::size_t kMinimumRows = 10;
 
-    // The notes file that the dialog edits, "<program folder>/Vietnam/uNote.txt",
-    // whatever the current language folder is.
-    static std::string NotesPath(const std::string& programFolder);
+    // The notes file that the dialog edits, "<data folder>/Vietnam/uNote.txt",
+    // whatever the current language folder is: the data folder is the
+    // user's (DATAFOLDERS::strUser), and the shipped one gives the notes
+    // read while the user has none.
+    static std::string NotesPath(const std::string& dataFolder);
 
     // Given the bytes of a notes file: its rows and kept lines. Lines end
     // and are trimmed as in every data file; a line that the calendar reads
@@ -71,7 +75,9 @@ public:
     // loads as no notes. A file that is no regular file, cannot be read, is
     // over 16 MB or is not UTF-16 little-endian (UTF-8, UTF-16BE, a lone
     // surrogate) is not loaded, and the error names the file and the reason.
-    static NOTESLOAD Load(const std::string& path, NOTESTEXT& notes);
+    // A missing file at `path` with a `fallback` given reads the fallback
+    // instead (the shipped notes while the user has none of his own).
+    static NOTESLOAD Load(const std::string& path, NOTESTEXT& notes, const std::string& fallback = std::string());
 
     // Appends empty rows until `rows` has at least kMinimumRows.
     static void PadRows(std::vector<NOTEROW>& rows);
@@ -86,10 +92,10 @@ public:
     // text is trimmed at its end only, as the calendar reads it.
     static NOTEROW CleanRow(const NOTEROW& row);
 
-    // "" when every row can be saved; else the first problem, naming the row
-    // (1 = first): a day or month missing, not a number, or a date that does
-    // not exist in any year ("Row 3: month 2 has no day 31.").
-    static std::string CheckRows(const std::vector<NOTEROW>& rows);
+    // Empty when every row can be saved; else the first problem, naming the
+    // row (1 = first): a day or month missing, not a number, or a date that
+    // does not exist in any year ("Row 3: month 2 has no day 31.").
+    static MESSAGETEXT CheckRows(const std::vector<NOTEROW>& rows);
 
     // The file image: the leading lines, then each row that is not empty
     // (CleanRow) followed by its kept lines, each line ended by CR LF, in
@@ -102,10 +108,11 @@ public:
     // its mode and group) by the notes, so that they are never lost: the
     // rows are checked first (CheckRows), the whole image is written to a
     // uniquely named temporary file beside it, flushed and renamed over the
-    // notes file in one step (ReplaceFileContents). On any failure returns
+    // notes file in one step (ReplaceFileContents); a missing folder of the
+    // notes file is made first. On any failure returns
     // false with `*error` naming the problem; the notes file is then left as
     // it was.
-    static bool Save(const std::string& notesPath, const NOTESTEXT& notes, std::string* error);
+    static bool Save(const std::string& notesPath, const NOTESTEXT& notes, MESSAGETEXT* error);
 };
 
 } // namespace talvoren

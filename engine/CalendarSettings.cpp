@@ -1,5 +1,6 @@
 #include "engine/CalendarSettings.h"
 
+#include "base/Translatable.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsKey.h"
 
@@ -20,6 +21,9 @@ bool ReadFlag(CSettingsKey& key, const char* name, bool otherwise)
     return value != 0;
 }
 
+const char kDefaultSettingsText[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "%1 The calendar uses the default settings.");
+
 // Shows a problem of the store, unless it is the one shown last: each year
 // computed reads the store, and one message for one fault is enough.
 void ReportOnce(const std::string& problem)
@@ -33,7 +37,7 @@ void ReportOnce(const std::string& problem)
         s_lastShown = problem;
     }
     if (!problem.empty())
-        ShowMessage(problem + " The calendar uses the default settings.", MessageIcon::Error);
+        ShowMessage(MESSAGETEXT(kDefaultSettingsText, {problem}), MessageIcon::Error);
 }
 } // namespace
 

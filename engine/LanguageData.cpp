@@ -1,5 +1,6 @@
 #include "engine/LanguageData.h"
 
+#include "base/Translatable.h"
 #include "engine/LanguageFile.h"
 #include "engine/LectionaryEntry.h"
 #include "platform/MessageSink.h"
@@ -64,19 +65,26 @@ CLanguageData::CLanguageData(const FILELINES& files, bool vietnameseOrder) : m_b
 }
 
 std::shared_ptr<const CLanguageData> CLanguageData::Load(const std::string& folder, bool vietnameseOrder,
-                                                         const CLanguageData* previous)
+                                                         const CLanguageData* previous,
+                                                         const std::string& shippedFolder)
 {
     auto data = std::make_shared<CLanguageData>();
     data->m_strFolder = folder;
+    data->m_strShippedFolder = shippedFolder;
     data->m_bFromFolder = true;
     data->m_bVietnameseOrder = vietnameseOrder;
     std::vector<std::string> lines;
     for (std::size_t k = 0; k < kAllFiles; ++k) {
         const std::string name = FileName(k);
-        const std::string path = folder + name;
-        // The signature is taken before the read: a change during the read
+        std::string path = folder + name;
+        // The signatures are taken before the read: a change during the read
         // shows at the next check.
         data->m_signatures[k] = SignatureOf(path);
+        if (!shippedFolder.empty()) {
+            data->m_shippedSignatures[k] = SignatureOf(shippedFolder + name);
+            if (!data->m_signatures[k].bExists)
+                path = shippedFolder + name;
+        }
         const CommentRule comments = name == kUserNotesFile ? CommentRule::LeadingHash : CommentRule::AnyHash;
         const bool read = CLanguageFile::Read(path, lines, k < kFiles.size(), comments);
         if (!read && previous && name == kTitlesFile) {
@@ -94,6 +102,8 @@ bool CLanguageData::IsCurrent() const
         return true;
     for (std::size_t k = 0; k < kAllFiles; ++k) {
         if (!(SignatureOf(m_strFolder + FileName(k)) == m_signatures[k]))
+            return false;
+        if (!m_strShippedFolder.empty() && !(SignatureOf(m_strShippedFolder + FileName(k)) == m_shippedSignatures[k]))
             return false;
     }
     return true;
@@ -144,7 +154,9 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
             kept, [&notes](const std::string& note, int month, int day) { notes.push_back(DAYNOTE{month, day, note}); },
             reading);
         if (!impossible.empty())
-            ShowMessage("The notes of " + m_strFolder + name + " on dates that do not exist are not shown:" + impossible,
+            ShowMessage(MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages",
+                                                          "The notes of %1 on dates that do not exist are not shown:%2"),
+                                    {m_strFolder + name, impossible}),
                         MessageIcon::Error);
     }
 }

@@ -61,17 +61,20 @@ public:
     // missing (and is not reported). Never reloaded: always current.
     explicit CLanguageData(const FILELINES& files, bool vietnameseOrder = true);
 
-    // Reads every file of `folder` (ending in a separator) and reports each
-    // missing one. A missing titles file keeps the titles of `previous` when
-    // one is given.
+    // Reads every file of `folder` (ending in a separator), or of
+    // `shippedFolder` for a file that `folder` lacks ("" for none), and
+    // reports each missing one. A missing titles file keeps the titles of
+    // `previous` when one is given.
     static std::shared_ptr<const CLanguageData> Load(const std::string& folder, bool vietnameseOrder,
-                                                     const CLanguageData* previous = nullptr);
+                                                     const CLanguageData* previous = nullptr,
+                                                     const std::string& shippedFolder = std::string());
 
     // True when each file still has the size, modification time and identity
     // it had when it was read (a missing one still missing).
     bool IsCurrent() const;
     // The folder it was read from; "" for data made in memory.
     const std::string& Folder() const { return m_strFolder; }
+    const std::string& ShippedFolder() const { return m_strShippedFolder; }
 
     const CTitleList& Titles() const { return m_titles; }
     const std::vector<FEASTLINE>& Feasts() const { return m_feasts; }
@@ -113,8 +116,12 @@ private:
     static const char* FileName(std::size_t k);
 
     std::string m_strFolder;
+    std::string m_strShippedFolder;
     bool m_bFromFolder = false;
+    // Of each file in the folder and in the shipped folder: a file the user
+    // adds later wins at the next check.
     std::array<FILESIGNATURE, kAllFiles> m_signatures{};
+    std::array<FILESIGNATURE, kAllFiles> m_shippedSignatures{};
     CTitleList m_titles;
     std::vector<FEASTLINE> m_feasts;
     std::array<std::vector<std::string>, 5> m_lectionaries;   // A, B, C, 1, 2

@@ -26,6 +26,7 @@ std::shared_ptr<const CLanguageData> CLanguageDataLoader::Current()
     if (!m_pLanguage)
         return m_data;
     const bool sameFolder = m_data->Folder() == m_pLanguage->strFolder &&
+                            m_data->ShippedFolder() == m_pLanguage->strShippedFolder &&
                             m_data->Titles().IsVietnameseOrder() == IsVietnameseOrder(*m_pLanguage);
     if (!sameFolder || !m_data->IsCurrent())
         return Reload();
@@ -35,7 +36,8 @@ std::shared_ptr<const CLanguageData> CLanguageDataLoader::Current()
 std::shared_ptr<const CLanguageData> CLanguageDataLoader::Reload()
 {
     if (m_pLanguage)
-        m_data = CLanguageData::Load(m_pLanguage->strFolder, IsVietnameseOrder(*m_pLanguage), m_data.get());
+        m_data = CLanguageData::Load(m_pLanguage->strFolder, IsVietnameseOrder(*m_pLanguage), m_data.get(),
+                                     m_pLanguage->strShippedFolder);
     return m_data;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The words of the program's pages in one language: the texts of the static
 // pages (Calendar.htm, day.htm, layer.htm, print.htm, the help page and
-// About), of the colour badges and hints, of the day dialog's buttons and of
-// the scripture page's notes. They come from the page-texts file of the
+// About), of the colour badges and hints, and of the scripture page's
+// notes. They come from the page-texts file of the
 // language folder ("uPage.txt"), one text a line:
 //
 //     key = text

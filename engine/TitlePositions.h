@@ -39,7 +39,13 @@ enum : int {
     kTitleHoursOfAshWednesday = 115,   // the note of an Ash Wednesday whose Mass moved to the fourth day of Tết
     kTitleColourMark = 115,         // + colour code (kColourGreen .. kColourBlack): 116..121
     kTitleFirstLunarMonthName = 122,   // 122..133: the lunar months 1 .. 12
-    kTitleCount = 134,
+    kTitleColourName = 133,         // + colour code (kColourGreen .. kColourBlack): 134..139
+    kTitleRankWeekday = 140,        // 140..144: rank names of exported calendars (feast and
+    kTitleRankOptionalMemorial = 141,   // solemnity are the labels 113 and 106)
+    kTitleRankMemorial = 142,
+    kTitleRankSunday = 143,
+    kTitleRankTriduum = 144,
+    kTitleCount = 145,
 };
 
 } // namespace talvoren

@@ -15,7 +15,7 @@ namespace talvoren
 class CSilentMessageSink : public CMessageSink
 {
 public:
-    void ShowMessage(const std::string&, MessageIcon, const std::string&) override { ++m_nCount; }
+    void ShowMessage(const MESSAGETEXT&, MessageIcon, const std::string&) override { ++m_nCount; }
     int m_nCount = 0;
 };
 

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(CNotesFile::CleanRow(clean) == clean);
         FUZZ_CHECK(clean.strText == row.strText && clean.following == row.following);
         cleaned.rows.push_back(clean);
-        if (CNotesFile::CheckRows({row}).empty() && Utf16Length(clean.strDay + clean.strMonth + clean.strText) < 1000) {
+        if (CNotesFile::CheckRows({row}).Empty() && Utf16Length(clean.strDay + clean.strMonth + clean.strText) < 1000) {
             int day = 0;
             int month = 0;
             std::string text;

@@ -1,4 +1,5 @@
 #include "platform/FileReading.h"
+#include "base/Translatable.h"
 
 #include <cerrno>
 #include <cstring>
@@ -101,9 +102,9 @@ std::string FileErrorReason(int error)
     }
 }
 
-std::string CannotReadMessage(const std::string& path, const std::string& reason)
+MESSAGETEXT CannotReadMessage(const std::string& path, const std::string& reason)
 {
-    return "Cannot read " + path + ": " + reason + ".";
+    return MESSAGETEXT(TALVOREN_TRANSLATABLE("talvoren::Messages", "Cannot read %1: %2."), {path, reason});
 }
 
 FILEREAD ProbeRegularFile(const std::string& path)

@@ -9,6 +9,8 @@
 // file", "a symbolic link loop", "it is larger than 16 MB"), and whether the
 // file is simply missing, for which callers keep their own message.
 
+#include "base/MessageText.h"
+
 #include <cstddef>
 #include <string>
 
@@ -36,6 +38,6 @@ FILEREAD ProbeRegularFile(const std::string& path);
 std::string FileErrorReason(int error);
 
 // "Cannot read <path>: <reason>."
-std::string CannotReadMessage(const std::string& path, const std::string& reason);
+MESSAGETEXT CannotReadMessage(const std::string& path, const std::string& reason);
 
 } // namespace talvoren

@@ -16,14 +16,14 @@ CMessageSink* SetMessageSink(CMessageSink* sink)
     return previous;
 }
 
-void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption)
+void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption)
 {
-    g_sink->ShowMessage(text, icon, caption);
+    g_sink->ShowMessage(message, icon, caption);
 }
 
-void ShowFileNotFound(const std::string& path)
+void ShowFileNotFound(const std::string& path, MessageIcon icon)
 {
-    ShowMessage("File " + path + " not found!", MessageIcon::Error);
+    ShowMessage(MESSAGETEXT(kFileNotFoundText, {path}), icon);
 }
 
 } // namespace talvoren

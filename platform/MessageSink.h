@@ -4,6 +4,9 @@
 // a message box, the command-line tool one that writes to standard error, and
 // tests one that records.
 
+#include "base/MessageText.h"
+#include "base/Translatable.h"
+
 #include <string>
 
 namespace talvoren
@@ -14,7 +17,8 @@ class CMessageSink
 {
 public:
     virtual ~CMessageSink() = default;
-    virtual void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) = 0;
+    // `caption` is a fixed text too, translated like the message's format.
+    virtual void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption) = 0;
 };
 
 // Installs `sink` as the current sink (nullptr restores the standard-error
@@ -23,10 +27,13 @@ CMessageSink* SetMessageSink(CMessageSink* sink);
 
 // Shows a message through the current sink. The caption defaults to the
 // application name.
-void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::None,
+void ShowMessage(const MESSAGETEXT& message, MessageIcon icon = MessageIcon::None,
                  const std::string& caption = "Talvoren");
 
-// Formats "File %s not found!" with `path` and shows it with the error icon.
-void ShowFileNotFound(const std::string& path);
+// "File %1 not found!", with the path of a missing file.
+inline constexpr char kFileNotFoundText[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "File %1 not found!");
+
+// Shows "File <path> not found!" with the error icon.
+void ShowFileNotFound(const std::string& path, MessageIcon icon = MessageIcon::Error);
 
 } // namespace talvoren

@@ -4,9 +4,9 @@
 
 namespace talvoren
 {
-void CStderrMessageSink::ShowMessage(const std::string& text, MessageIcon /*icon*/, const std::string& /*caption*/)
+void CStderrMessageSink::ShowMessage(const MESSAGETEXT& message, MessageIcon /*icon*/, const std::string& /*caption*/)
 {
-    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", message.Text().c_str());
     std::fflush(stderr);
 }
 

@@ -8,7 +8,7 @@ namespace talvoren
 class CStderrMessageSink : public CMessageSink
 {
 public:
-    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+    void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption) override;
 };
 
 } // namespace talvoren

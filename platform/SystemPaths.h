@@ -20,8 +20,38 @@ std::string ConfigFolder();
 // True when a file or folder exists at `path`.
 bool PathExists(const std::string& path);
 
-// The language folder at start-up: the folder "Vietnam" of the program
-// folder, with exactly one separator between them and one at the end.
-std::string StartupLanguageFolder(const std::string& programFolder);
+// The user's own data folder: "$XDG_DATA_HOME/talvoren", else
+// "$HOME/.local/share/talvoren", else ".local/share/talvoren". Not created here.
+std::string UserDataFolder();
+
+// Makes `folder` and the folders above it that are missing (mode 0755).
+// False, with `*error` saying why, when one cannot be made.
+bool MakeFolders(const std::string& folder, std::string* error);
+
+// Where the program reads its data and where it writes what the user makes.
+struct DATAFOLDERS
+{
+    // Html/, Bible.db and the shipped language folders: the program folder
+    // when they lie beside the executable (a build), else
+    // "<program folder>/../share/talvoren" (an installed program).
+    std::string strShipped;
+    // The notes file and new language folders: the program folder when the
+    // data lie beside the executable and that folder can be written; else
+    // UserDataFolder(), so that an installed program never writes into the
+    // files its package owns.
+    std::string strUser;
+
+    // True when the user's data lie apart from the shipped data.
+    bool IsSplit() const { return strUser != strShipped; }
+    // The language folder `name` as the engine reads it: "<user>/<name>/",
+    // whose files win over those of ShippedLanguageFolder(name).
+    std::string LanguageFolder(const std::string& name) const;
+    // "<shipped>/<name>/", or "" when the user's data are not apart.
+    std::string ShippedLanguageFolder(const std::string& name) const;
+};
+
+// The data folders of a program whose executable lies in `programFolder`
+// (no trailing separator). The user folder comes from UserDataFolder().
+DATAFOLDERS FindDataFolders(const std::string& programFolder);
 
 } // namespace talvoren

@@ -2,6 +2,8 @@
 // The program's string table: status-bar prompts and tooltips (written as
 // prompt, line feed, tooltip), document strings and other fixed texts.
 
+#include "base/Translatable.h"
+
 #include <string>
 
 namespace talvoren
@@ -17,7 +19,9 @@ std::string CommandPrompt(int id);
 std::string CommandTooltip(int id);
 
 // Texts shown while pages are built and after notes are saved.
-inline constexpr const char kWaitText[] = "Xin chờ cho chút xíu, chương trình đang tính toán";
-inline constexpr const char kNotesSavedText[] = "Các ghi chú đã được lưu trữ thành công";
+inline constexpr const char kWaitText[] =
+    TALVOREN_TRANSLATABLE("talvoren::StringTable", "Xin chờ cho chút xíu, chương trình đang tính toán");
+inline constexpr const char kNotesSavedText[] =
+    TALVOREN_TRANSLATABLE("talvoren::StringTable", "Các ghi chú đã được lưu trữ thành công");
 
 } // namespace talvoren

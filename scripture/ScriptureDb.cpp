@@ -2,6 +2,7 @@
 
 #include "base/ParseNumber.h"
 #include "platform/FileReading.h"
+#include "base/Translatable.h"
 #include "platform/MessageSink.h"
 
 #include <cctype>
@@ -11,11 +12,16 @@ namespace talvoren
 {
 namespace
 {
-const char kUnknownError[] = "Unknown error on connecting to datasource.";
-const char kNoDataSource[] = "The connection text names no Data Source.";
-const char kNoCurrentRow[] = "There is no current row.";
-const char kNoSuchColumn[] = "The column index is outside the columns of the query.";
-const char kNullValue[] = "Type mismatch: the column value is null.";
+const char kUnknownError[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "Unknown error on connecting to datasource.");
+const char kNoDataSource[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "The connection text names no Data Source.");
+const char kNoCurrentRow[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "There is no current row.");
+const char kNoSuchColumn[] =
+    TALVOREN_TRANSLATABLE("talvoren::Messages", "The column index is outside the columns of the query.");
+const char kNullValue[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "Type mismatch: the column value is null.");
+// SQLite's words for a database file that is not there.
+const char kMissingDatabase[] = TALVOREN_TRANSLATABLE("talvoren::Messages", "%1: unable to open database file");
 // The columns that the passage queries read.
 const char kSentencesProbe[] = "SELECT ID, Book, Chapter, Sentence, Type, Contents FROM Sentences LIMIT 0";
 
@@ -131,6 +137,10 @@ bool CScriptureDb::OpenFile(const std::string& path)
         const FILEREAD file = ProbeRegularFile(path);
         if (!file.bRead && !file.bMissing) {
             ShowMessage(CannotReadMessage(path, file.strReason));
+            return false;
+        }
+        if (file.bMissing) {
+            ShowMessage(MESSAGETEXT(kMissingDatabase, {path}));
             return false;
         }
         CSqliteDatabase db;

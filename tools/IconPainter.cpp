@@ -1,8 +1,10 @@
 // Build-time tool: paints the program's icons into PNG files.
 //   talvoren-icons OUTPUT_FOLDER
 // Toolbar buttons are 16 x 15 pixels ("tb<command id>.png"); dialog and
-// program icons are 32 x 32 ("icon<resource id>.png"). Simple shapes in clear
-// colours, drawn with QPainter on the offscreen platform.
+// program icons are 32 x 32 ("icon<resource id>.png"); the program icon is
+// also painted at the sizes of the desktop's icon theme
+// ("talvoren-<size>.png", 16 to 256 pixels). Simple shapes in clear colours,
+// drawn with QPainter on the offscreen platform.
 
 #include "resources/ResourceIds.h"
 
@@ -228,13 +230,21 @@ int main(int argc, char** argv)
         ok = Save(out, QString("tb%1.png").arg(icon.id), 16, 15, icon.paint) && ok;
 
     const QRectF b(1.5, 1.5, 29, 29);   // the 32 x 32 icon area
+    const Painter program = [&](QPainter& p) {
+        Leaf(p, b, [](QPainter& q, const QRectF& r) { Text(q, r, "31", kNavy, 14); });
+        p.setPen(QPen(kGold, 2));
+        p.drawLine(QPointF(26, 2), QPointF(26, 10));
+        p.drawLine(QPointF(23, 5), QPointF(29, 5));
+    };
+    // The same drawing scaled from its 32 x 32 design.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        ok = Save(out, QString("talvoren-%1.png").arg(size), size, size, [&](QPainter& p) {
+                 p.scale(size / 32.0, size / 32.0);
+                 program(p);
+             }) && ok;
+    }
     const TOOLICON icons[] = {
-        {IDI_PROGRAM, [&](QPainter& p) {
-             Leaf(p, b, [](QPainter& q, const QRectF& r) { Text(q, r, "31", kNavy, 14); });
-             p.setPen(QPen(kGold, 2));
-             p.drawLine(QPointF(26, 2), QPointF(26, 10));
-             p.drawLine(QPointF(23, 5), QPointF(29, 5));
-         }},
+        {IDI_PROGRAM, program},
         {IDI_CANCEL, [&](QPainter& p) {
              p.setPen(QPen(kRed, 4.5, Qt::SolidLine, Qt::RoundCap));
              p.drawLine(QPointF(8, 8), QPointF(24, 24));

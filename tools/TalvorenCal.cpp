@@ -1,14 +1,22 @@
 // talvoren-cal: the liturgical calendar of a year (or a month) on standard
-// output, as TSV or JSON.
+// output, as TSV, JSON, iCalendar or a page of HTML.
 //
 //   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
-//                [--order vi|en] [--format tsv|json] YEAR [MONTH]
+//                [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]
+//                YEAR [MONTH [DAY]]
 //   talvoren-cal --passages TEXT [--data DIR] [--db FILE]
 //
+// iCalendar has an event a day (DTSTAMP from $SOURCE_DATE_EPOCH when it is
+// set, else now); HTML is the month list, the wall calendar or (with DAY)
+// the day page as a document of its own without script. Without --data the
+// language folder is Vietnam of the program's data (beside the executable,
+// or ../share/talvoren with the user's own files of
+// $XDG_DATA_HOME/talvoren/Vietnam over it).
+//
 // The second form prints the HTML of the scripture passages that a readings
-// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db beside the
-// executable or FILE, with the book names and page texts of the language
-// folder DIR (default: Vietnam beside the executable).
+// text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db of the program's
+// data or FILE, with the book names and page texts of the language folder
+// (--data, else Vietnam of the program's data).
 //
 // --help prints this usage. Exit status: 0 on success, 2 for bad arguments
 // (an empty --data or --db among them), 1 when the year could not be
@@ -18,6 +26,7 @@
 // error says which).
 
 #include "base/HtmlEscape.h"
+#include "dialogs/LanguageInstaller.h"
 #include "engine/LanguageData.h"
 #include "engine/LanguageFile.h"
 #include "engine/LanguageState.h"
@@ -31,10 +40,13 @@
 #include "scripture/BookAbbreviations.h"
 #include "scripture/Citations.h"
 #include "scripture/ScriptureDb.h"
+#include "shell/CalendarExport.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -45,17 +57,20 @@ namespace
 {
 const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
-    "                    [--order vi|en] [--format tsv|json] YEAR [MONTH]\n"
+    "                    [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]\n"
+    "                    YEAR [MONTH [DAY]]\n"
     "       talvoren-cal --passages TEXT [--data DIR] [--db FILE]\n"
     "       talvoren-cal --help\n";
 
 struct Arguments {
     std::string data;
     CALENDAROPTIONS options;
-    int syntax = 1;
-    bool json = false;
+    int syntax = -1;   // -1: the word order of the folder's language
+    std::string format = "tsv";
+    std::string page;   // --page, for --format html
     int year = 0;
     int month = 0;   // 0 = the whole year
+    int day = 0;     // the day page's day
     bool showHelp = false;       // --help: print the usage
     bool showPassages = false;   // --passages: print the passages of a readings text
     std::string passages;
@@ -105,7 +120,7 @@ int ParseArguments(int argc, char** argv, Arguments& args)
                 args.db = value;
             }
         } else if (arg == "--data" || arg == "--epiphany" || arg == "--ascension" || arg == "--corpus" ||
-            arg == "--order" || arg == "--format") {
+            arg == "--order" || arg == "--format" || arg == "--page") {
             if (!value)
                 return Usage(("missing value after " + arg).c_str());
             ++i;
@@ -119,9 +134,13 @@ int ParseArguments(int argc, char** argv, Arguments& args)
                     return Usage("--order takes vi or en");
                 args.syntax = text == "vi" ? 1 : 0;
             } else if (arg == "--format") {
-                if (text != "tsv" && text != "json")
-                    return Usage("--format takes tsv or json");
-                args.json = text == "json";
+                if (text != "tsv" && text != "json" && text != "ics" && text != "html")
+                    return Usage("--format takes tsv, json, ics or html");
+                args.format = text;
+            } else if (arg == "--page") {
+                if (text != "month" && text != "wall" && text != "day")
+                    return Usage("--page takes month, wall or day");
+                args.page = text;
             } else {
                 const int flag = WholeNumber(value, 0, 1);
                 if (flag < 0)
@@ -142,6 +161,11 @@ int ParseArguments(int argc, char** argv, Arguments& args)
             if (args.month < 0)
                 return Usage("MONTH must be a number from 1 to 12");
             ++positional;
+        } else if (positional == 2 && args.page == "day") {
+            args.day = WholeNumber(argv[i], 1, 31);
+            if (args.day < 0)
+                return Usage("DAY must be a number from 1 to 31");
+            ++positional;
         } else {
             return Usage("too many arguments");
         }
@@ -154,6 +178,10 @@ int ParseArguments(int argc, char** argv, Arguments& args)
         return Usage("--db goes with --passages");
     if (positional == 0 && !args.showPassages)
         return Usage("YEAR is missing");
+    if (!args.page.empty() && args.format != "html")
+        return Usage("--page goes with --format html");
+    if (args.page == "day" && args.day == 0)
+        return Usage("--page day takes YEAR MONTH DAY");
     return 0;
 }
 
@@ -282,13 +310,23 @@ std::string CitationText(const PASSAGE& passage, const CBookAbbreviations& names
     return names.Abbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
 }
 
-// The language folder of the arguments, ending in a separator.
-std::string LanguageFolder(const Arguments& args)
+// The language folder of the arguments and the shipped folder under it
+// (both ending in a separator; the shipped one "" when there is none).
+std::pair<std::string, std::string> LanguageFolders(const Arguments& args)
 {
-    std::string folder = args.data.empty() ? JoinPath(ProgramFolder(), "Vietnam") : args.data;
-    if (folder.back() != '/')
-        folder += '/';
-    return folder;
+    if (!args.data.empty())
+        return {JoinPath(args.data, ""), std::string()};
+    const DATAFOLDERS folders = FindDataFolders(ProgramFolder());
+    return {folders.LanguageFolder("Vietnam"), folders.ShippedLanguageFolder("Vietnam")};
+}
+
+// The kept lines of file `name` of the language folder, or of the shipped
+// folder when the language folder lacks it; false when neither has it.
+bool ReadLanguageFile(const std::pair<std::string, std::string>& folders, const char* name,
+                      std::vector<std::string>& lines)
+{
+    return CLanguageFile::Read(folders.first + name, lines, false) ||
+           (!folders.second.empty() && CLanguageFile::Read(folders.second + name, lines, false));
 }
 
 // Prints the passage page's HTML for args.passages; 1 when the database
@@ -297,19 +335,19 @@ std::string LanguageFolder(const Arguments& args)
 // (the page of the others is still printed).
 int PrintPassages(const Arguments& args)
 {
-    const std::string path = args.db.empty() ? JoinPath(ProgramFolder(), "Bible.db") : args.db;
+    const std::string dataFolder = FindDataFolders(ProgramFolder()).strShipped;
+    const std::string path = args.db.empty() ? JoinPath(dataFolder, "Bible.db") : args.db;
     std::vector<unsigned> books;
     std::vector<std::string> texts;
     std::vector<PASSAGE> passages;
     // The book names and page texts of the folder; the Vietnamese and the
     // built-in ones where the folder has none.
-    const std::string folder = LanguageFolder(args);
-    CBookAbbreviations names = CBookAbbreviations::Vietnamese();
+    const auto folders = LanguageFolders(args);
     std::vector<std::string> lines;
-    if (CLanguageFile::Read(folder + CLanguageData::kBookNamesFile, lines, false))
-        CBookAbbreviations::Parse(lines, names);
+    const CBookAbbreviations names = CBookAbbreviations::OfFolder(
+        ReadLanguageFile(folders, CLanguageData::kBookNamesFile, lines) ? lines : std::vector<std::string>());
     CTitleList titles;
-    if (CLanguageFile::Read(folder + CLanguageData::kPageTextsFile, lines, false))
+    if (ReadLanguageFile(folders, CLanguageData::kPageTextsFile, lines))
         titles.SetPageTexts(CPageTexts::FromLines(lines));
     PASSAGELANGUAGE language;
     language.pNames = &names;
@@ -331,13 +369,49 @@ int PrintPassages(const Arguments& args)
     for (const PASSAGE& passage : passages)
         if (!db.Execute(PassageQuery(passage)))
             unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage, names);
-    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, ProgramFolder(), language);
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, dataFolder, language);
     if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
     if (!unmatched.empty()) {
         std::fprintf(stderr, "talvoren-cal: %s has no verses for %s\n", path.c_str(), unmatched.c_str());
         return 1;
     }
+    return 0;
+}
+
+// The time of an iCalendar export: $SOURCE_DATE_EPOCH (seconds since 1970)
+// when it holds a number, so that a build can make the same file twice;
+// else now.
+std::time_t ExportStamp()
+{
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        char* end = nullptr;
+        const long long seconds = std::strtoll(epoch, &end, 10);
+        if (*end == '\0' && seconds >= 0)
+            return static_cast<std::time_t>(seconds);
+    }
+    return std::time(nullptr);
+}
+
+// Prints the iCalendar or HTML export of the arguments; 1 after a message
+// when it cannot be made.
+int PrintExport(const Arguments& args, CLiturgicalYear& engine, const std::string& languageFolder)
+{
+    EXPORTREQUEST request;
+    request.format = args.format == "ics" ? ExportFormat::ICalendar : ExportFormat::Html;
+    request.page = args.page == "wall" ? ExportPage::WallCalendar
+                   : args.page == "day" ? ExportPage::Day
+                                        : ExportPage::MonthList;
+    request.nYear = args.year;
+    request.nMonth = args.month;
+    request.nDay = args.day;
+    std::string text;
+    std::string error;
+    if (!CCalendarExport::Export(engine, request, languageFolder, ExportStamp(), text, error)) {
+        std::fprintf(stderr, "talvoren-cal: %s\n", error.c_str());
+        return 1;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
 
@@ -377,17 +451,27 @@ int main(int argc, char** argv)
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;
-    language.strFolder = LanguageFolder(args);
-    language.nSyntax = args.syntax;
+    if (args.data.empty()) {
+        const DATAFOLDERS folders = FindDataFolders(ProgramFolder());
+        language.strFolder = folders.LanguageFolder("Vietnam");
+        language.strShippedFolder = folders.ShippedLanguageFolder("Vietnam");
+    } else {
+        language.strFolder = JoinPath(args.data, "");
+    }
+    // Without --order, titles are composed in the order of the folder's
+    // language: Vietnamese for Vietnam, English for any other.
+    language.nSyntax = args.syntax >= 0 ? args.syntax : CLanguageInstaller::InterfaceLanguage(language.strFolder) == "vi";
 
     CLiturgicalYear engine(language);
     engine.SetOptions(args.options);
+    if (args.format == "ics" || args.format == "html")
+        return PrintExport(args, engine, language.strFolder);
     if (!engine.ComputeYear(args.year))
         return 1;
 
     const YEARTABLE& table = engine.Table();
     const MONTHRANGE range = args.month != 0 ? table.MonthRange(args.month) : MONTHRANGE{0, table.nDaysInYear};
-    if (args.json)
+    if (args.format == "json")
         PrintJson(table, range.nFirst, range.nEnd);
     else
         PrintTsv(table, range.nFirst, range.nEnd);

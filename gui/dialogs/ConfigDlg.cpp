@@ -3,8 +3,8 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/resources/InterfaceText.h"
 #include "platform/MessageSink.h"
-#include "platform/VietnameseFontText.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
 
@@ -19,14 +19,14 @@ CConfigDlg::CConfigDlg(const CAppContext& context, QWidget* parent) : QDialog(pa
     // Template 133: " Configuration ", 250 x 80 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral(" Configuration "));
+    setWindowTitle(tr(" Configuration "));
     setFixedSize(DialogUnitsToPixels(templateFont, 250, 80));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(StandardButtonText("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(IDOK));
     ok->setGeometry(DialogUnitsToPixels(templateFont, 193, 7, 50, 19));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(StandardButtonText("Cancel"), this);
     cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
     cancel->setGeometry(DialogUnitsToPixels(templateFont, 193, 30, 50, 19));
     auto* frame = new QGroupBox(this);
@@ -53,7 +53,7 @@ CConfigDlg::CConfigDlg(const CAppContext& context, QWidget* parent) : QDialog(pa
         const QFont& vietnamese = context.VietnameseFont();
         for (std::size_t i = 0; i < kConfigOptionCount; ++i) {
             m_checks[i]->setFont(vietnamese);
-            m_checks[i]->setText(QString::fromStdString(DecodeVietnameseFontText(table[i].pszCaption)));
+            m_checks[i]->setText(CaptionText(table[i].pszCaption));
             WidenToCaption(m_checks[i]);
         }
         CImageButton* imageOk = CImageButton::TakeOver(ok);
@@ -81,7 +81,7 @@ void CConfigDlg::accept()
     CONFIGSTATES states;
     for (std::size_t i = 0; i < kConfigOptionCount; ++i)
         states[i] = m_checks[i]->isChecked();
-    std::string error;
+    MESSAGETEXT error;
     if (!WriteConfigOptions(states, &error)) {
         ShowMessage(error, MessageIcon::Stop);   // the dialog stays open; Cancel still closes it
         return;

@@ -9,7 +9,9 @@
 #include "platform/MessageSink.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QThread>
@@ -17,31 +19,28 @@
 
 namespace talvoren
 {
-namespace
-{
-const char kSavedText[] = "Các ghi chú đã được lưu trữ thành công";
-}
-
 CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
-    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.ProgramFolder()))
+    : QDialog(parent), m_strNotesPath(CNotesFile::NotesPath(context.DataFolders().strUser)),
+      m_strShippedNotesPath(context.DataFolders().IsSplit() ? CNotesFile::NotesPath(context.DataFolders().strShipped)
+                                                            : std::string())
 {
     // Template 138: " Notes", 376 x 188 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral(" Notes"));
+    setWindowTitle(tr(" Notes"));
     setFixedSize(DialogUnitsToPixels(templateFont, 376, 188));
 
     m_pList = new CEditListCtrl(this);
     m_pList->setObjectName(QStringLiteral("list%1").arg(IDC_NOTES_LIST));
     m_pList->setGeometry(DialogUnitsToPixels(templateFont, 7, 7, 362, 146));
     m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* remove = new QPushButton(QStringLiteral("&Delete"), this);
+    auto* remove = new QPushButton(tr("&Delete"), this);
     remove->setObjectName(QStringLiteral("button%1").arg(IDC_NOTES_DELETE));
     remove->setGeometry(DialogUnitsToPixels(templateFont, 187, 158, 50, 23));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
     cancel->setGeometry(DialogUnitsToPixels(templateFont, 253, 158, 50, 23));
-    auto* save = new QPushButton(QStringLiteral("&Save"), this);
+    auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("button%1").arg(IDOK));
     save->setGeometry(DialogUnitsToPixels(templateFont, 319, 158, 50, 23));
     save->setDefault(true);
@@ -53,7 +52,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     // Day and month a tenth of the list's width each, the text the rest.
     const int w = m_pList->width() - 3;
     m_pList->setColumnCount(3);
-    m_pList->setHorizontalHeaderLabels({QStringLiteral("Ngày"), QStringLiteral("Tháng"), QStringLiteral("Ghi Chú")});
+    m_pList->setHorizontalHeaderLabels({tr("Ngày"), tr("Tháng"), tr("Ghi Chú")});
     for (int column = 0; column < 3; ++column)
         m_pList->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pList->setColumnWidth(0, w / 10);
@@ -78,7 +77,7 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
     m_pCancel = imageCancel;
     m_pSave = imageSave;
     m_pDelete = imageDelete;
-    m_pSave->setEnabled(m_strLoadError.empty());
+    m_pSave->setEnabled(m_loadError.Empty());
 
     connect(m_pSave, &QPushButton::clicked, this, &CNotesDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CNotesDlg::reject);
@@ -89,10 +88,10 @@ CNotesDlg::CNotesDlg(const CAppContext& context, QWidget* parent)
 void CNotesDlg::LoadNotes()
 {
     NOTESTEXT notes;
-    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes);   // a missing file gives empty rows, no message
-    m_strLoadError = load.strError;
+    const NOTESLOAD load = CNotesFile::Load(m_strNotesPath, notes, m_strShippedNotesPath);   // none: empty rows, no message
+    m_loadError = load.error;
     if (!load.bLoaded)
-        ShowMessage(m_strLoadError, MessageIcon::Stop);
+        ShowMessage(m_loadError, MessageIcon::Stop);
     m_leadingLines = notes.leading;
     std::vector<NOTEROW>& rows = notes.rows;
     CNotesFile::PadRows(rows);
@@ -177,17 +176,17 @@ void CNotesDlg::accept()
         editor->deleteLater();
     }
 
-    if (!m_strLoadError.empty()) {
-        ShowMessage(m_strLoadError, MessageIcon::Stop);
+    if (!m_loadError.Empty()) {
+        ShowMessage(m_loadError, MessageIcon::Stop);
         return;   // the unread file is never replaced
     }
-    std::string error;
+    MESSAGETEXT error;
     if (!CNotesFile::Save(m_strNotesPath, NOTESTEXT{m_leadingLines, Rows()}, &error)) {
         ShowMessage(error, MessageIcon::Stop);
         return;   // the rows stay for another try or Cancel
     }
     {
-        CBusyNotice notice(QString::fromUtf8(kSavedText), IDI_WAIT, false);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kNotesSavedText), IDI_WAIT, false);
         emit SaveNoticeShown(notice.Window());
         QThread::msleep(static_cast<unsigned long>(m_nNoticeMs));
     }

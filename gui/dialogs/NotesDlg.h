@@ -62,7 +62,8 @@ private:
     void LoadNotes();
 
     std::string m_strNotesPath;
-    std::string m_strLoadError;                 // why the file could not be read; "" when it was
+    std::string m_strShippedNotesPath;          // read while the user has no notes file; "" for none
+    MESSAGETEXT m_loadError;                    // why the file could not be read; empty when it was
     std::vector<std::string> m_leadingLines;    // the file's lines before its first note
     CEditListCtrl* m_pList = nullptr;
     CInPlaceEdit* m_pEditor = nullptr;

@@ -3,7 +3,7 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
-#include "platform/VietnameseFontText.h"
+#include "gui/resources/InterfaceText.h"
 #include "resources/DialogCaptions.h"
 #include "resources/DialogIds.h"
 #include "resources/ResourceIds.h"
@@ -21,11 +21,6 @@ namespace talvoren
 {
 namespace
 {
-QString Decoded(const char16_t* caption)
-{
-    return QString::fromStdString(DecodeVietnameseFontText(caption));
-}
-
 // The year box takes digits only. A minus sign that the arrows put in front
 // of the year (below year 0) may stay while the digits are edited.
 class CYearValidator : public QValidator
@@ -62,7 +57,7 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
     // Template 131: " Select ", 250 x 150 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral(" Select "));
+    setWindowTitle(tr(" Select "));
     setFixedSize(DialogUnitsToPixels(templateFont, 250, 150));
     auto place = [&templateFont](QWidget* widget, const QString& name, int x, int y, int w, int h) {
         widget->setObjectName(name);
@@ -113,12 +108,12 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
     m_pToMonth = new QComboBox(this);
     place(m_pToMonth, QStringLiteral("combo%1").arg(IDC_SELECT_TOMONTH), 58, 121, 116, 14);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(StandardButtonText("OK"), this);
     place(ok, QStringLiteral("button%1").arg(IDOK), 182, 59, 55, 19);
     ok->setDefault(true);
     auto* showDays = new QPushButton(QStringLiteral("Button1"), this);
     place(showDays, QStringLiteral("button%1").arg(IDC_SELECT_SHOWDAYS), 182, 109, 55, 19);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(StandardButtonText("Cancel"), this);
     place(cancel, QStringLiteral("button%1").arg(IDCANCEL), 182, 13, 55, 19);
     // The frames stay behind the controls they surround.
     for (QGroupBox* frame : {kindFrame, monthFrame, daysFrame})
@@ -137,7 +132,7 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
         list->setFont(vietnamese);
     for (int i = 0; kMonthCaptions[i]; ++i)
         for (QComboBox* list : {m_pFromMonth, m_pToMonth, m_pMonth})
-            list->addItem(Decoded(kMonthCaptions[i]));
+            list->addItem(CaptionText(kMonthCaptions[i]));
     m_pFromMonth->setCurrentIndex(defaults.nMonth - 1);
     m_pMonth->setCurrentIndex(defaults.nMonth - 1);
     m_pToDay->setCurrentIndex(defaults.nToDay - 1);
@@ -152,7 +147,7 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
     };
     for (const auto& caption : captions) {
         caption.widget->setFont(vietnamese);
-        const QString text = Decoded(caption.caption);
+        const QString text = CaptionText(caption.caption);
         if (auto* frame = qobject_cast<QGroupBox*>(caption.widget))
             frame->setTitle(text);
         else if (auto* label = qobject_cast<QLabel*>(caption.widget))

@@ -5,11 +5,14 @@
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/resources/InterfaceText.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
+#include "resources/EncodedCaptions.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -26,10 +29,11 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
     setFixedSize(DialogUnitsToPixels(templateFont, 250, 309));
 
     struct BUTTON { int id; const char* text; int x; };
-    const BUTTON buttons[] = {{IDOK, "&Close", 100}, {IDC_NEXT, "&Next", 165}, {IDC_PREV, "&Prev", 35}};
+    const BUTTON buttons[] = {{IDOK, QT_TR_NOOP("&Close"), 100}, {IDC_NEXT, QT_TR_NOOP("&Next"), 165},
+                              {IDC_PREV, QT_TR_NOOP("&Prev"), 35}};
     QPushButton* made[3] = {};
     for (int i = 0; i < 3; ++i) {
-        made[i] = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+        made[i] = new QPushButton(tr(buttons[i].text), this);
         made[i]->setObjectName(QStringLiteral("button%1").arg(buttons[i].id));
         made[i]->setGeometry(DialogUnitsToPixels(templateFont, buttons[i].x, 286, 50, 20));
         made[i]->setAutoDefault(false);
@@ -50,18 +54,16 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
                                     [&languageData]() { return languageData.Current(); });
         connect(m_pPage, &CHtmlViewDlg::DocumentComplete, this, &CDayDlg::OnDocumentComplete);
 
-        // The captions are words of the day page, in the language of the folder.
-        const CPageTexts& texts = m_year.Titles().PageTexts();
-        const struct { QPushButton* button; CImageButton** target; int icon; const char* caption; } looks[] = {
-            {made[0], &m_pClose, IDI_CANCEL, "day.close"},
-            {made[1], &m_pNext, IDI_NEXT, "day.next"},
-            {made[2], &m_pPrev, IDI_PREV, "day.previous"},
+        const struct { QPushButton* button; CImageButton** target; int icon; const char16_t* caption; } looks[] = {
+            {made[0], &m_pClose, IDI_CANCEL, kDayCloseCaption},
+            {made[1], &m_pNext, IDI_NEXT, kDayNextCaption},
+            {made[2], &m_pPrev, IDI_PREV, kDayPrevCaption},
         };
         for (const auto& look : looks) {
             CImageButton* button = CImageButton::TakeOver(look.button);
             button->SetIcon(look.icon);
             button->setFont(context.VietnameseFont());
-            button->setText(QString::fromStdString(" " + texts.Text(look.caption) + " "));
+            button->setText(CaptionText(look.caption));
             *look.target = button;
         }
     }
@@ -105,7 +107,7 @@ void CDayDlg::BuildDayPage()
         return;   // no page to receive the fragment
     std::string html;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         m_year.ComputeYear(m_date.nYear);
         html = m_build(m_year.Table(), m_year.Titles(), m_date);
     }

@@ -4,8 +4,8 @@
 
 namespace talvoren
 {
-CAppContext::CAppContext(const std::string& programFolder, const CLanguageState& language, bool onCdRom)
-    : m_strProgramFolder(programFolder),
+CAppContext::CAppContext(const DATAFOLDERS& folders, const CLanguageState& language, bool onCdRom)
+    : m_folders(folders),
       m_bOnCdRom(onCdRom),
       m_language(language),
       m_vietnameseFont(MakeCellHeightFont(QStringLiteral("Vietnam"), 12, QFont::Normal)),

@@ -14,7 +14,9 @@ public:
     CQtMessageSink(const CQtMessageSink&) = delete;
     CQtMessageSink& operator=(const CQtMessageSink&) = delete;
 
-    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override;
+    // Shows the message box in the interface language: the fixed text is
+    // translated, then the arguments are put in.
+    void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption) override;
 
 private:
     CMessageSink* m_previous;

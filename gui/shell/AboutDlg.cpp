@@ -4,6 +4,7 @@
 #include "gui/pages/HtmlViewDlg.h"
 #include "gui/platform/DialogUnits.h"
 #include "gui/resources/IconResources.h"
+#include "gui/resources/InterfaceText.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
@@ -19,18 +20,18 @@ CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent, Language
     // Template 100: "About Talvoren", 235 x 199 dialog units.
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
-    setWindowTitle(QStringLiteral("About Talvoren"));
+    setWindowTitle(tr("About Talvoren"));
     setFixedSize(DialogUnitsToPixels(templateFont, 235, 199));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(LoadIconPixmap(IDI_PROGRAM));
     icon->setGeometry(QRect(DialogUnitsToPixels(templateFont, 11, 17, 0, 0).topLeft(), QSize(32, 32)));
-    auto* version = new QLabel(QStringLiteral("Talvoren Version 4.1"), this);
+    auto* version = new QLabel(tr("Talvoren Version 4.1"), this);
     version->setGeometry(DialogUnitsToPixels(templateFont, 40, 10, 119, 8));
     auto* copyright = new QLabel(QStringLiteral("Sorvane Network"), this);
     copyright->setGeometry(DialogUnitsToPixels(templateFont, 40, 25, 119, 8));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(StandardButtonText("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(IDOK));
     ok->setGeometry(DialogUnitsToPixels(templateFont, 178, 7, 50, 20));
     ok->setDefault(true);
@@ -45,7 +46,7 @@ CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent, Language
 
     const std::string path = JoinPath(programFolder, "Html/about.htm");
     if (!PathExists(path)) {
-        ShowMessage("File " + path + " not found!", MessageIcon::Stop);
+        ShowFileNotFound(path, MessageIcon::Stop);
         return;   // the box opens without its page
     }
     m_pPage = CreateHtmlViewDlg(this, QRect(), QString::fromStdString(path), std::move(language));

@@ -10,7 +10,9 @@
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
+#include "gui/resources/InterfaceText.h"
 #include "gui/shell/AboutDlg.h"
+#include "gui/shell/ExportCommand.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -38,6 +40,29 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The menus and their items; an id of 0 marks a separator.
+struct MENUITEM
+{
+    int id;
+    const char* pszText;
+};
+const MENUITEM kFileMenu[] = {
+    {ID_CONFIGURE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Configure")},
+    {0, nullptr},
+    {ID_NOTE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Note")},
+    {0, nullptr},
+    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Print...\tCtrl+P")},
+    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "P&rint Setup...")},
+    {0, nullptr},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "E&xit")},
+};
+const MENUITEM kHelpMenu[] = {
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&About Talvoren...")},
+    {ID_HELP_HOWTO, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help")},
+};
+const char* const kFileMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&File");
+const char* const kHelpMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help");
+
 // The toolbar's buttons from left to right; 0 marks a separator.
 const int kToolbarButtons[] = {
     ID_DAILY,   ID_MONTH,      ID_TABULAR, ID_SELECTDATE, 0,
@@ -60,6 +85,7 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
         statusBar()->showMessage(text);
     });
     CreateMenus();
+    RetranslateUi();
     CreateAccelerators();
     m_pView->OnInitialUpdate();
 }
@@ -82,27 +108,55 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
 }
 
-QAction* CMainFrame::MakeAction(int id, const QString& text, bool withIcon)
+QAction* CMainFrame::MakeAction(int id, bool withIcon)
 {
     QAction* action = m_actions.value(id, nullptr);
     if (!action) {
-        action = new QAction(text, this);
+        action = new QAction(this);
         action->setData(id);
-        action->setStatusTip(Text(CommandPrompt(id)));
-        action->setToolTip(Text(CommandTooltip(id)));
         connect(action, &QAction::triggered, this, [this, id]() { OnCommand(id); });
         m_actions.insert(id, action);
-    } else if (!text.isEmpty()) {
-        action->setText(text);
     }
     if (withIcon && action->icon().isNull())
         action->setIcon(ToolbarIcon(id));
     return action;
 }
 
+void CMainFrame::RetranslateUi()
+{
+    // A toolbar button is named by its tooltip, a menu item by its menu text.
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        it.value()->setStatusTip(CommandPromptText(it.key()));
+        it.value()->setToolTip(CommandTooltipText(it.key()));
+        it.value()->setText(CommandTooltipText(it.key()).trimmed());
+    }
+    m_pFileMenu->setTitle(tr(kFileMenuTitle));
+    m_pHelpMenu->setTitle(tr(kHelpMenuTitle));
+    for (const MENUITEM& item : kFileMenu)
+        if (item.id != 0)
+            Action(item.id)->setText(tr(item.pszText));
+    for (const MENUITEM& item : kHelpMenu)
+        Action(item.id)->setText(tr(item.pszText));
+    m_pExportAction->setText(tr("&Export..."));
+    m_pExportAction->setStatusTip(tr("Write the month on display or its year as iCalendar or as a web page"));
+    m_pToolBar->setWindowTitle(tr("Toolbar"));
+    m_pDialogBar->setWindowTitle(tr("Dialog bar"));
+    const bool idleShown = statusBar()->currentMessage() == m_strIdle;
+    m_strIdle = ResourceText(AFX_IDS_IDLEMESSAGE);
+    if (idleShown)
+        statusBar()->showMessage(m_strIdle);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_pFileMenu)
+        RetranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
 void CMainFrame::CreateBars()
 {
-    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar = new QToolBar(this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar%1").arg(AFX_IDW_TOOLBAR));
     m_pToolBar->setIconSize(QSize(16, 15));
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -110,12 +164,12 @@ void CMainFrame::CreateBars()
         if (id == 0)
             m_pToolBar->addSeparator();
         else
-            m_pToolBar->addAction(MakeAction(id, Text(CommandTooltip(id)).trimmed(), true));
+            m_pToolBar->addAction(MakeAction(id, true));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 
     // The dialog bar: an empty band of 330 x 16 dialog units beside the toolbar.
-    m_pDialogBar = new QToolBar(QStringLiteral("Dialog bar"), this);
+    m_pDialogBar = new QToolBar(this);
     m_pDialogBar->setObjectName(QStringLiteral("dialogbar%1").arg(AFX_IDW_DIALOGBAR));
     auto* empty = new QWidget(m_pDialogBar);
     empty->setFixedSize(DialogUnitsToPixels(DialogTemplateFont(), 330, 16));
@@ -134,34 +188,35 @@ void CMainFrame::CreateBars()
         bar->addPermanentWidget(pane);
         m_indicators.insert(id, pane);
     }
-    const QString idle = Text(LoadResourceString(AFX_IDS_IDLEMESSAGE));
-    connect(bar, &QStatusBar::messageChanged, this, [bar, idle](const QString& message) {
+    m_strIdle = ResourceText(AFX_IDS_IDLEMESSAGE);
+    connect(bar, &QStatusBar::messageChanged, this, [this, bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(idle);
+            bar->showMessage(m_strIdle);
     });
-    bar->showMessage(idle);
+    bar->showMessage(m_strIdle);
     UpdateIndicators();
     qApp->installEventFilter(this);
 }
 
 void CMainFrame::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(MakeAction(ID_CONFIGURE, QStringLiteral("&Configure"), false));
-    file->addSeparator();
-    QAction* note = MakeAction(ID_NOTE, QStringLiteral("&Note"), false);
-    note->setEnabled(!m_context.IsOnCdRom());
-    file->addAction(note);
-    file->addSeparator();
-    QAction* print = MakeAction(ID_FILE_PRINT, QStringLiteral("&Print...\tCtrl+P"), false);
-    file->addAction(print);
-    file->addAction(MakeAction(ID_FILE_PRINT_SETUP, QStringLiteral("P&rint Setup..."), false));
-    file->addSeparator();
-    file->addAction(MakeAction(ID_APP_EXIT, QStringLiteral("E&xit"), false));
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(MakeAction(ID_APP_ABOUT, QStringLiteral("&About Talvoren..."), false));
-    help->addAction(MakeAction(ID_HELP_HOWTO, QStringLiteral("&Help"), false));
+    m_pFileMenu = menuBar()->addMenu(QString());
+    for (const MENUITEM& item : kFileMenu) {
+        if (item.id == 0)
+            m_pFileMenu->addSeparator();
+        else
+            m_pFileMenu->addAction(MakeAction(item.id, false));
+        if (item.id == ID_FILE_PRINT_SETUP) {
+            m_pExportAction = m_pFileMenu->addAction(QString());
+            m_pExportAction->setObjectName(QStringLiteral("actionExport"));
+            connect(m_pExportAction, &QAction::triggered, this,
+                    [this]() { CExportCommand::Run(this, *m_pView, m_context.Language()); });
+        }
+    }
+    Action(ID_NOTE)->setEnabled(!m_context.IsOnCdRom());
+    m_pHelpMenu = menuBar()->addMenu(QString());
+    for (const MENUITEM& item : kHelpMenu)
+        m_pHelpMenu->addAction(MakeAction(item.id, false));
 }
 
 void CMainFrame::CreateAccelerators()
@@ -269,6 +324,9 @@ void CMainFrame::ReloadLanguageData()
         m_pView->Year().LoadTitles();
         m_pView->ReloadPage();   // the page's own words follow the new folder
     }
+    // The program's own texts follow the language folder; the bars are
+    // retranslated on the LanguageChange event that installing sends.
+    m_context.ApplyInterfaceLanguage();
 }
 
 void CMainFrame::OnCommand(int id)

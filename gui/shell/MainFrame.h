@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace talvoren
@@ -41,7 +42,8 @@ public:
     QLabel* Indicator(int id) const { return m_indicators.value(id, nullptr); }
 
     // After the language dialog stored a new language folder: the engine
-    // reloads its titles.
+    // reloads its titles and the program's texts change to the language
+    // that goes with the folder.
     void ReloadLanguageData();
 
     // Shows the window in front of the others, restored to its size before
@@ -53,9 +55,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QAction* MakeAction(int id, const QString& text, bool withIcon);
+    QAction* MakeAction(int id, bool withIcon);
+    // Sets every text of the bars in the interface language.
+    void RetranslateUi();
     void CreateBars();
     void CreateMenus();
     void CreateAccelerators();
@@ -68,6 +73,10 @@ private:
     CTalvorenView* m_pView = nullptr;
     QToolBar* m_pToolBar = nullptr;
     QToolBar* m_pDialogBar = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pHelpMenu = nullptr;
+    QAction* m_pExportAction = nullptr;
+    QString m_strIdle;   // the status bar's text when no prompt shows
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
     QPrinter m_printer{QPrinter::HighResolution};

@@ -2,7 +2,7 @@
 
 #include "gui/controls/ImageButton.h"
 #include "gui/platform/DialogUnits.h"
-#include "platform/VietnameseFontText.h"
+#include "gui/resources/InterfaceText.h"
 #include "resources/ResourceIds.h"
 
 #include <QGroupBox>
@@ -20,18 +20,18 @@ CPromptDlg::CPromptDlg(const std::u16string& text, int iconId, const QFont* font
     auto* group = new QGroupBox(this);
     group->setGeometry(DialogUnitsToPixels(templateFont, 7, 3, 247, 51));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(StandardButtonText("OK"), this);
     ok->setObjectName(QStringLiteral("button%1").arg(IDOK));
     ok->setGeometry(DialogUnitsToPixels(templateFont, 14, 11, 179, 40));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(StandardButtonText("Cancel"), this);
     cancel->setObjectName(QStringLiteral("button%1").arg(IDCANCEL));
     cancel->setGeometry(DialogUnitsToPixels(templateFont, 199, 19, 50, 21));
 
     m_pCancel = CImageButton::TakeOver(cancel);
     m_pCancel->SetIcon(IDI_CANCEL);
     m_pOk = CImageButton::TakeOver(ok);
-    m_pOk->setText(QString::fromStdString(DecodeVietnameseFontText(m_strText)));
+    m_pOk->setText(CaptionText(m_strText));
     m_pOk->SetIcon(m_nIconId);
     if (m_pFont)
         m_pOk->setFont(*m_pFont);

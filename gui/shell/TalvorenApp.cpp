@@ -48,6 +48,8 @@ CTalvorenApp::CTalvorenApp(int& argc, char** argv)
     m_application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Talvoren"));
     QApplication::setOrganizationName(QStringLiteral("Sorvane Network"));
+    // The desktop's launcher: its icon and name go with the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.sorvane.talvoren"));
     m_messageSink = std::make_unique<CQtMessageSink>();
 }
 
@@ -79,9 +81,12 @@ bool CTalvorenApp::InitInstance()
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
 
-    const std::string programFolder = talvoren::ProgramFolder();
+    // A build reads and writes beside the executable; an installed program
+    // reads share/talvoren and keeps what the user makes in his own folder.
+    const DATAFOLDERS folders = FindDataFolders(talvoren::ProgramFolder());
     CLanguageState language;
-    language.strFolder = StartupLanguageFolder(programFolder);
+    language.strFolder = folders.LanguageFolder("Vietnam");
+    language.strShippedFolder = folders.ShippedLanguageFolder("Vietnam");
     language.nSyntax = 1;
 
     const std::string exePath = ExecutablePath();
@@ -90,7 +95,10 @@ bool CTalvorenApp::InitInstance()
     const char* home = std::getenv("HOME");
     MakeDesktopShortcut(exePath, onCdRom, UserDesktopFolder(), home ? home : "");
 
-    m_context = std::make_unique<CAppContext>(programFolder, language, onCdRom);
+    m_context = std::make_unique<CAppContext>(folders, language, onCdRom);
+    // The program's own texts in the language of the folder: Vietnamese for
+    // Vietnam. Without the translation files the English source texts show.
+    m_context->ApplyInterfaceLanguage();
 
     QApplication::setWindowIcon(LoadIconResource(IDI_PROGRAM));
     m_pFrame = std::make_unique<CMainFrame>(*m_context);

@@ -13,6 +13,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
+#include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
@@ -153,7 +154,7 @@ void CTalvorenView::ShowFragment(const char* elementId, const std::function<std:
     std::string html;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         html = build();
     }
     SetElementHtml(elementId, html);
@@ -164,6 +165,7 @@ void CTalvorenView::ShowMonthList(int first, int end)
 {
     if (!m_renderers.monthList)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, false};
     ShowFragment("rightCol", [&]() { return m_renderers.monthList(m_year.Table(), m_year.Titles(), first, end); });
 }
 
@@ -171,6 +173,7 @@ void CTalvorenView::ShowMonthTable(int first, int end)
 {
     if (!m_renderers.monthTable)
         return;
+    m_shownMonth = SHOWNMONTH{m_year.GetComputedYear(), m_year.GetDay(first).nMonth, true};
     ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 
@@ -181,7 +184,7 @@ void CTalvorenView::ShowReadings(const std::string& readings)
     PASSAGEPAGE passages;
     ++m_nBuilding;
     {
-        CBusyNotice notice(QString::fromUtf8(kWaitText), IDI_WAIT);
+        CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
         const std::shared_ptr<const CLanguageData> languageData = m_languageData.Current();
         const CBookAbbreviations names = CBookAbbreviations::OfFolder(languageData->BookNameLines());
         PASSAGELANGUAGE language;

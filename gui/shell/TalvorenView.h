@@ -25,6 +25,15 @@ namespace talvoren
 class CHtmlProfile;
 class CStatusBridge;
 
+// The month a page of the view shows: its year and month, and whether as
+// the wall calendar (else the month list). A year of 0: none yet.
+struct SHOWNMONTH
+{
+    int nYear = 0;
+    int nMonth = 0;
+    bool bWallCalendar = false;
+};
+
 class CTalvorenView : public QWebEngineView, public CPageTarget
 {
     Q_OBJECT
@@ -76,6 +85,8 @@ public:
     bool HasDocument() const { return m_bHasDocument; }
     const std::string& ProgramFolder() const { return m_strProgramFolder; }
     const PAGERENDERERS& Renderers() const { return m_renderers; }
+    // The month of the last month list or wall calendar shown.
+    const SHOWNMONTH& ShownMonth() const { return m_shownMonth; }
 
 signals:
     // Text for the frame's status bar.
@@ -119,6 +130,7 @@ private:
     QWebEnginePage* m_pPage;
     CStatusBridge* m_pBridge;
     int m_nBuilding = 0;                     // > 0 while a page is being built
+    SHOWNMONTH m_shownMonth;
     QStringList m_pendingStatus;             // status texts that arrived meanwhile
 };
 

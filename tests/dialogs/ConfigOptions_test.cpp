@@ -82,8 +82,8 @@ TEST_F(ConfigOptionsTest, AFreshStoreShowsTheDaysInForceAndOkStoresThem)
     states.fill(false);
     ASSERT_TRUE(ReadConfigOptions(&states));
     EXPECT_EQ(states, (CONFIGSTATES{false, true, true}));
-    std::string error;
-    ASSERT_TRUE(WriteConfigOptions(states, &error)) << error;
+    MESSAGETEXT error;
+    ASSERT_TRUE(WriteConfigOptions(states, &error)) << error.Text();
     EXPECT_EQ(Stored("Epiphany"), 0u);
     EXPECT_EQ(Stored("Ascension"), 1u);
     EXPECT_EQ(Stored("CorpusChristi"), 1u);
@@ -91,8 +91,8 @@ TEST_F(ConfigOptionsTest, AFreshStoreShowsTheDaysInForceAndOkStoresThem)
 
 TEST_F(ConfigOptionsTest, ValuesRoundTripAndAnyNonZeroNumberIsChecked)
 {
-    std::string error;
-    ASSERT_TRUE(WriteConfigOptions({true, false, true}, &error)) << error;
+    MESSAGETEXT error;
+    ASSERT_TRUE(WriteConfigOptions({true, false, true}, &error)) << error.Text();
     EXPECT_EQ(Stored("Epiphany"), 1u);
     EXPECT_EQ(Stored("Ascension"), 0u);
     EXPECT_EQ(Stored("CorpusChristi"), 1u);
@@ -131,11 +131,11 @@ TEST(ConfigOptions, AStoreThatCannotBeUsedShowsTheDaysInForceAndRefusesToWrite)
         states.fill(true);
         EXPECT_FALSE(ReadConfigOptions(&states)) << test.folder;
         EXPECT_EQ(states, (CONFIGSTATES{false, true, true})) << test.folder;
-        std::string error;
+        MESSAGETEXT error;
         EXPECT_FALSE(WriteConfigOptions({true, true, true}, &error)) << test.folder;
-        EXPECT_NE(error.find(folder.File(std::string(test.folder) + "/settings.ini")), std::string::npos) << error;
-        EXPECT_NE(error.find("cannot be opened"), std::string::npos) << error;
-        EXPECT_NE(error.find(test.reason), std::string::npos) << error;
+        EXPECT_NE(error.Text().find(folder.File(std::string(test.folder) + "/settings.ini")), std::string::npos) << error.Text();
+        EXPECT_NE(error.Text().find("cannot be opened"), std::string::npos) << error.Text();
+        EXPECT_NE(error.Text().find(test.reason), std::string::npos) << error.Text();
         if (test.contents) {
             EXPECT_EQ(folder.ReadBytes(std::string(test.folder) + "/settings.ini"), test.contents);
         }
@@ -154,13 +154,13 @@ TEST(ConfigOptions, TheEngineReadsTheOptionsAtItsNextFreshComputation)
     auto celebration = [&year](int month, int day) {
         return year.GetDay(CEngineTestData::Index(2002, month, day)).strCelebration;
     };
-    std::string error;
-    ASSERT_TRUE(WriteConfigOptions({false, false, false}, &error)) << error;
+    MESSAGETEXT error;
+    ASSERT_TRUE(WriteConfigOptions({false, false, false}, &error)) << error.Text();
     ASSERT_TRUE(year.ComputeYear(2002));
     EXPECT_EQ(celebration(5, 9), "T33");
     EXPECT_EQ(celebration(5, 30), "T36");
 
-    ASSERT_TRUE(WriteConfigOptions({true, true, true}, &error)) << error;
+    ASSERT_TRUE(WriteConfigOptions({true, true, true}, &error)) << error.Text();
     ASSERT_TRUE(year.ComputeYear(2002));   // the year is held: nothing moves yet
     EXPECT_EQ(celebration(5, 9), "T33");
     year.Invalidate();

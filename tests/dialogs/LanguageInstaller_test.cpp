@@ -1,6 +1,7 @@
 #include "dialogs/LanguageInstaller.h"
 #include "engine/LanguageState.h"
 #include "platform/MessageSink.h"
+#include "platform/SystemPaths.h"
 #include "tests/support/TestFolder.h"
 #include "tests/support/WithoutFileOverride.h"
 
@@ -23,9 +24,9 @@ class CMessageLog : public CMessageSink
 public:
     CMessageLog() : m_previous(SetMessageSink(this)) {}
     ~CMessageLog() override { SetMessageSink(m_previous); }
-    void ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption) override
+    void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string& caption) override
     {
-        m_entries.push_back({text, caption, icon});
+        m_entries.push_back({message.Text(), caption, icon});
     }
     struct ENTRY { std::string text, caption; MessageIcon icon; };
     std::vector<ENTRY> m_entries;
@@ -135,7 +136,7 @@ TEST(LanguageInstaller, FileErrorMessages)
 
 TEST_F(LanguageInstallTest, ANewLanguageGetsAFolderFilledFromTheCurrentOne)
 {
-    ASSERT_TRUE(CLanguageInstaller::Install(Program(), "German", false, m_state));
+    ASSERT_TRUE(CLanguageInstaller::Install(DATAFOLDERS{Program(), Program()}, "German", false, m_state));
     EXPECT_EQ(m_state.strFolder, m_program.File("German/"));
     EXPECT_EQ(m_state.nSyntax, 0);
     // Every file whose base name has more than one character, the notes too.
@@ -150,7 +151,7 @@ TEST_F(LanguageInstallTest, ANewFolderIsFilledFromTheCurrentFolderEvenWhenItIsNo
     fs::create_directory(m_program.File("English"));
     m_program.WriteBytes("English/utitles.txt", "english titles");
     m_state.strFolder = m_program.File("English/");
-    ASSERT_TRUE(CLanguageInstaller::Install(Program(), "German", true, m_state));
+    ASSERT_TRUE(CLanguageInstaller::Install(DATAFOLDERS{Program(), Program()}, "German", true, m_state));
     EXPECT_EQ(m_state.strFolder, m_program.File("German/"));
     EXPECT_EQ(m_state.nSyntax, 1);
     EXPECT_EQ(Names(m_program.File("German")), (std::set<std::string>{"utitles.txt"}));
@@ -160,15 +161,41 @@ TEST_F(LanguageInstallTest, ANewFolderIsFilledFromTheCurrentFolderEvenWhenItIsNo
 TEST_F(LanguageInstallTest, AnExistingFolderIsOnlySwitchedTo)
 {
     // The current folder chosen again: only the word order changes.
-    ASSERT_TRUE(CLanguageInstaller::Install(Program(), "Vietnamese", false, m_state));
+    ASSERT_TRUE(CLanguageInstaller::Install(DATAFOLDERS{Program(), Program()}, "Vietnamese", false, m_state));
     EXPECT_EQ(m_state.strFolder, m_program.File("Vietnam/"));
     EXPECT_EQ(m_state.nSyntax, 0);
     EXPECT_FALSE(fs::exists(m_program.File("Vietnamese")));
 
     fs::create_directory(m_program.File("English"));
-    ASSERT_TRUE(CLanguageInstaller::Install(Program(), "English", true, m_state));
+    ASSERT_TRUE(CLanguageInstaller::Install(DATAFOLDERS{Program(), Program()}, "English", true, m_state));
     EXPECT_EQ(m_state.strFolder, m_program.File("English/"));
     EXPECT_TRUE(Names(m_program.File("English")).empty());   // nothing copied into an existing folder
+}
+
+// An installed program: a shipped language is switched to without a copy; a
+// new one is made in the user's folder from the shipped files with the
+// user's own over them.
+TEST_F(LanguageInstallTest, AnInstalledProgramMakesNewLanguagesInTheUsersFolder)
+{
+    const DATAFOLDERS folders{m_program.File("share"), m_program.File("user")};
+    fs::create_directories(m_program.File("share/English"));
+    fs::rename(m_program.File("Vietnam"), m_program.File("share/Vietnam"));
+    m_program.WriteBytes("user/Vietnam/uNote.txt", "the user's notes");
+    m_state.strFolder = folders.LanguageFolder("Vietnam");
+    m_state.strShippedFolder = folders.ShippedLanguageFolder("Vietnam");
+
+    CLanguageState english = m_state;
+    ASSERT_TRUE(CLanguageInstaller::Install(folders, "English", false, english));
+    EXPECT_EQ(english.strFolder, m_program.File("user/English/"));
+    EXPECT_EQ(english.strShippedFolder, m_program.File("share/English/"));
+    EXPECT_FALSE(fs::exists(m_program.File("user/English")));
+
+    ASSERT_TRUE(CLanguageInstaller::Install(folders, "German", false, m_state));
+    EXPECT_EQ(m_state.strFolder, m_program.File("user/German/"));
+    EXPECT_EQ(Names(m_program.File("user/German")), (std::set<std::string>{"utitles.txt", "uNote.txt"}));
+    EXPECT_EQ(m_program.ReadBytes("user/German/uNote.txt"), "the user's notes");
+    EXPECT_EQ(m_program.ReadBytes("user/German/utitles.txt"), "vietnamese titles");
+    EXPECT_TRUE(m_log.m_entries.empty());
 }
 
 // A new language folder is all or nothing: entries that are no files are
@@ -220,7 +247,7 @@ TEST(LanguageInstaller, ANewFolderIsAllOrNothing)
             const CWithoutFileOverride asUser;
             if (!asUser.Active() && (what == "a file that cannot be read" || what == "a read-only program folder"))
                 continue;
-            installed = CLanguageInstaller::Install(folder, "German", false, state);
+            installed = CLanguageInstaller::Install(DATAFOLDERS{folder, folder}, "German", false, state);
         }
         ::chmod(program.Path().c_str(), 0755);
         EXPECT_EQ(installed, test.installed) << what;

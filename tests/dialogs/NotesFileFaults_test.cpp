@@ -137,20 +137,20 @@ TEST(NotesFileFaults, AFolderThatCannotBeWrittenKeepsTheOldNotes)
         SKIP_UNLESS_MOUNTED(mount);
         ASSERT_TRUE(WriteFile(notes, kOldNotes));
         ASSERT_TRUE(mount.MakeReadOnly("size=256k"));
-        std::string error;
+        MESSAGETEXT error;
         EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
-        EXPECT_TRUE(Contains(error, "cannot create a temporary file in " + vietnam)) << error;
-        EXPECT_TRUE(Contains(error, "Read-only file system")) << error;
-        EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
+        EXPECT_TRUE(Contains(error.Text(), "cannot create a temporary file in " + vietnam)) << error.Text();
+        EXPECT_TRUE(Contains(error.Text(), "Read-only file system")) << error.Text();
+        EXPECT_TRUE(Contains(error.Text(), notes + " was left as it was")) << error.Text();
         EXPECT_EQ(ReadFile(notes), kOldNotes);
         EXPECT_EQ(Names(vietnam), std::set<std::string>{"uNote.txt"});
     } else {
         std::filesystem::create_directories(vietnam);
         ASSERT_TRUE(WriteFile(notes, kOldNotes));
         ASSERT_EQ(::chmod(vietnam.c_str(), 0555), 0);
-        std::string error;
+        MESSAGETEXT error;
         EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
-        EXPECT_TRUE(Contains(error, "Permission denied")) << error;
+        EXPECT_TRUE(Contains(error.Text(), "Permission denied")) << error.Text();
         EXPECT_EQ(ReadFile(notes), kOldNotes);
         EXPECT_EQ(Names(vietnam), std::set<std::string>{"uNote.txt"});
         ::chmod(vietnam.c_str(), 0755);
@@ -170,17 +170,17 @@ TEST(NotesFileFaults, ADiskThatFillsUpKeepsTheOldNotesAndFreesTheSpace)
     // Fill the disk up to its last 16 KB.
     ASSERT_TRUE(WriteFile(vietnam + "/filler", std::string(128 * 1024 - 4096 - 16 * 1024, 'f')));
 
-    std::string error;
+    MESSAGETEXT error;
     EXPECT_FALSE(CNotesFile::Save(notes, NotesOfAbout(64 * 1024), &error));
-    EXPECT_TRUE(Contains(error, "cannot write " + vietnam + "/.uNote.txt.")) << error;
-    EXPECT_TRUE(Contains(error, "No space left on device")) << error;
-    EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
+    EXPECT_TRUE(Contains(error.Text(), "cannot write " + vietnam + "/.uNote.txt.")) << error.Text();
+    EXPECT_TRUE(Contains(error.Text(), "No space left on device")) << error.Text();
+    EXPECT_TRUE(Contains(error.Text(), notes + " was left as it was")) << error.Text();
     EXPECT_EQ(ReadFile(notes), kOldNotes);
     EXPECT_EQ(Names(vietnam), (std::set<std::string>{"filler", "uNote.txt"}));
 
     // With the space given back, a save that fits goes through.
     const NOTESTEXT small = {{}, {{"24", "12", "Đêm Giáng Sinh"}}};
-    EXPECT_TRUE(CNotesFile::Save(notes, small, &error)) << error;
+    EXPECT_TRUE(CNotesFile::Save(notes, small, &error)) << error.Text();
     EXPECT_EQ(ReadFile(notes), CNotesFile::Encode(small));
 }
 
@@ -195,11 +195,11 @@ TEST(NotesFileFaults, ARefusedRenameKeepsTheOldNotes)
     CScratchMount mount = CScratchMount::BindOnItself(notes);
     SKIP_UNLESS_MOUNTED(mount);
 
-    std::string error;
+    MESSAGETEXT error;
     EXPECT_FALSE(CNotesFile::Save(notes, OneNote("new"), &error));
-    EXPECT_TRUE(Contains(error, "cannot replace " + notes + " by " + folder.File(".uNote.txt."))) << error;
-    EXPECT_TRUE(Contains(error, "Device or resource busy")) << error;
-    EXPECT_TRUE(Contains(error, notes + " was left as it was")) << error;
+    EXPECT_TRUE(Contains(error.Text(), "cannot replace " + notes + " by " + folder.File(".uNote.txt."))) << error.Text();
+    EXPECT_TRUE(Contains(error.Text(), "Device or resource busy")) << error.Text();
+    EXPECT_TRUE(Contains(error.Text(), notes + " was left as it was")) << error.Text();
     EXPECT_EQ(ReadFile(notes), kOldNotes);
     EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"uNote.txt"});
 }

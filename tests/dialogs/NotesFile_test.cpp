@@ -118,10 +118,10 @@ TEST(NotesFile, RowsAreCleanedOntoOneLineAndImpossibleDatesRefused)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CNotesFile::CleanRow(c.row), c.clean) << c.row.strText;
-        EXPECT_EQ(CNotesFile::CheckRows({c.row}), c.problem) << c.row.strText;
+        EXPECT_EQ(CNotesFile::CheckRows({c.row}).Text(), c.problem) << c.row.strText;
     }
     // Empty rows are skipped; the first problem names its row.
-    EXPECT_EQ(CNotesFile::CheckRows({{"1", "1", "a"}, {" ", "", "\t"}, {"31", "11", "b"}}),
+    EXPECT_EQ(CNotesFile::CheckRows({{"1", "1", "a"}, {" ", "", "\t"}, {"31", "11", "b"}}).Text(),
               "Row 3: month 11 has no day 31.");
     EXPECT_EQ(CNotesFile::Encode({{"# top"}, {{"5", "6", "a\tb"}, {"", "", ""}, {"1", "1", "c\r\nd", {"more"}}}}),
               Lines("# top\r\n5\t6\ta\tb\r\n1\t1\tc  d\r\nmore\r\n"));
@@ -151,8 +151,8 @@ TEST(NotesFile, LoadThenSaveKeepsEveryNoteTheCalendarShows)
         NOTESTEXT notes;
         ASSERT_TRUE(CNotesFile::Load(folder.File("uNote.txt"), notes).bLoaded) << lines[0];
         CNotesFile::PadRows(notes.rows);
-        std::string error;
-        ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), notes, &error)) << error;
+        MESSAGETEXT error;
+        ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), notes, &error)) << error.Text();
         EXPECT_EQ(CalendarNotes(folder.Path()), before) << lines[0];
     }
 }
@@ -194,15 +194,15 @@ TEST(NotesFile, AFileThatCannotBeReadIsNotLoaded)
             load = CNotesFile::Load(path, notes);
         }
         EXPECT_FALSE(load.bLoaded) << kind;
-        EXPECT_NE(load.strError.find(path), std::string::npos) << load.strError;
-        EXPECT_NE(load.strError.find(test.reason), std::string::npos) << load.strError;
+        EXPECT_NE(load.error.Text().find(path), std::string::npos) << load.error.Text();
+        EXPECT_NE(load.error.Text().find(test.reason), std::string::npos) << load.error.Text();
         EXPECT_TRUE(notes.rows.empty()) << kind;
     }
     NOTESTEXT notes;
     CTestFolder folder;
     const NOTESLOAD missing = CNotesFile::Load(folder.File("uNote.txt"), notes);
     EXPECT_TRUE(missing.bLoaded) << "a missing file is no notes yet";
-    EXPECT_EQ(missing.strError, "");
+    EXPECT_EQ(missing.error.Text(), "");
 }
 
 TEST(NotesFile, MissingFileGivesTenEmptyRowsAndTwelveLinesGiveNoEmptyRow)
@@ -222,12 +222,34 @@ TEST(NotesFile, MissingFileGivesTenEmptyRowsAndTwelveLinesGiveNoEmptyRow)
     EXPECT_EQ(notes.rows.size(), 12u);
 }
 
+// An installed program: the shipped notes are read while the user has none,
+// and the first save makes the user's folder.
+TEST(NotesFile, TheShippedNotesAreReadUntilTheUserSavesHisOwn)
+{
+    CTestFolder folder;
+    folder.WriteUtf16("shipped.txt", {"2\t9\tshipped"});
+    const std::string user = folder.File("data/talvoren/Vietnam/uNote.txt");
+    NOTESTEXT notes;
+    ASSERT_TRUE(CNotesFile::Load(user, notes, folder.File("shipped.txt")).bLoaded);
+    ASSERT_EQ(notes.rows.size(), 1u);
+    notes.rows[0].strText = "mine";
+    MESSAGETEXT error;
+    ASSERT_TRUE(CNotesFile::Save(user, notes, &error)) << error.Text();
+    ASSERT_TRUE(CNotesFile::Load(user, notes, folder.File("shipped.txt")).bLoaded);
+    EXPECT_EQ(notes.rows.at(0).strText, "mine");
+    EXPECT_EQ(folder.ReadBytes("shipped.txt"), CTestFolder::EncodeUtf16("2\t9\tshipped\r\n"));
+
+    folder.WriteBytes("data2", "a file where the folder should be");
+    EXPECT_FALSE(CNotesFile::Save(folder.File("data2/Vietnam/uNote.txt"), notes, &error));
+    EXPECT_NE(error.Text().find("cannot be made"), std::string::npos) << error.Text();
+}
+
 TEST(NotesFile, NoRowsSaveAnEmptyFile)
 {
     CTestFolder folder;
     folder.WriteUtf16("uNote.txt", {"2\t9\tX"});
-    std::string error;
-    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), {}, &error)) << error;
+    MESSAGETEXT error;
+    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), {}, &error)) << error.Text();
     EXPECT_EQ(std::filesystem::file_size(folder.File("uNote.txt")), 0u);
 }
 
@@ -238,8 +260,8 @@ TEST(NotesFile, SaveWritesThroughALinkKeepsTheModeAndFollowsNoPlantedLink)
 {
     CTestFolder folder;
     CTestFolder elsewhere;
-    std::string error;
-    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), Rows({{"1", "1", "new"}}), &error)) << error;
+    MESSAGETEXT error;
+    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), Rows({{"1", "1", "new"}}), &error)) << error.Text();
     EXPECT_EQ(folder.ReadBytes("uNote.txt"), Lines("1\t1\tnew\r\n"));
 
     elsewhere.WriteBytes("notes", Lines("2\t2\told\r\n"));
@@ -248,7 +270,7 @@ TEST(NotesFile, SaveWritesThroughALinkKeepsTheModeAndFollowsNoPlantedLink)
     folder.Remove("uNote.txt");
     ASSERT_EQ(::symlink(elsewhere.File("notes").c_str(), folder.File("uNote.txt").c_str()), 0);
     ASSERT_EQ(::symlink(elsewhere.File("victim").c_str(), folder.File("tNote.txt").c_str()), 0);
-    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), Rows({{"2", "2", "again"}}), &error)) << error;
+    ASSERT_TRUE(CNotesFile::Save(folder.File("uNote.txt"), Rows({{"2", "2", "again"}}), &error)) << error.Text();
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("uNote.txt")));
     EXPECT_EQ(elsewhere.ReadBytes("notes"), Lines("2\t2\tagain\r\n"));
     EXPECT_EQ(elsewhere.ReadBytes("victim"), "victim");
@@ -289,7 +311,7 @@ TEST(NotesFile, FailedSavesNeverLoseTheNotes)
         const std::string before = where == "a path through a regular file" ? folder.ReadBytes("Vietnam")
                                    : where == "a folder in the file's place" ? folder.ReadBytes("Vietnam/uNote.txt/keep")
                                                                               : folder.ReadBytes("Vietnam/uNote.txt");
-        std::string error;
+        MESSAGETEXT error;
         bool done = true;
         if (where == "a folder that cannot be written")
             ::chmod(folder.File("Vietnam").c_str(), 0555);
@@ -301,8 +323,8 @@ TEST(NotesFile, FailedSavesNeverLoseTheNotes)
         }
         ::chmod(folder.File("Vietnam").c_str(), 0755);
         EXPECT_FALSE(done) << where;
-        EXPECT_NE(error.find(test.reason), std::string::npos) << error;
-        EXPECT_NE(error.find(path + " was left as it was"), std::string::npos) << error;
+        EXPECT_NE(error.Text().find(test.reason), std::string::npos) << error.Text();
+        EXPECT_NE(error.Text().find(path + " was left as it was"), std::string::npos) << error.Text();
         const std::string after = where == "a path through a regular file" ? folder.ReadBytes("Vietnam")
                                   : where == "a folder in the file's place" ? folder.ReadBytes("Vietnam/uNote.txt/keep")
                                                                              : folder.ReadBytes("Vietnam/uNote.txt");
@@ -317,7 +339,7 @@ TEST(NotesFile, FailedSavesNeverLoseTheNotes)
 TEST(NotesFile, SavedNotesReachTheirDaysInTheEngine)
 {
     CEngineTestData data;
-    std::string error;
+    MESSAGETEXT error;
     ASSERT_TRUE(CNotesFile::Save(data.Folder().File("uNote.txt"),
                                  Rows({{"15", "8", "my note\twith a tab", {"and a second line"}}, {"", "", ""},
                                        {"3", "9", "second #2"}}),

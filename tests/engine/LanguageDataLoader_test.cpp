@@ -4,6 +4,7 @@
 #include "engine/LanguageDataLoader.h"
 #include "engine/YearComputation.h"
 #include "tests/engine/EngineTestData.h"
+#include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -39,4 +40,25 @@ TEST(LanguageDataLoader, DataInMemoryWithoutALectionaryGivesABareYear)
     EXPECT_FALSE(year.bComplete);
     EXPECT_TRUE(year.Day(CEngineTestData::Index(2002, 3, 31)).strCelebration.empty());
     EXPECT_TRUE(data.Year(2003).bComplete);
+}
+
+TEST(LanguageDataLoader, TheUsersFilesWinOverTheShippedOnes)
+{
+    CEngineTestData data;   // its folder plays the shipped one
+    data.WriteNotes("uNote.txt", {"2 9 shipped note"});
+    CTestFolder user;
+    data.State().strShippedFolder = data.State().strFolder;
+    data.State().strFolder = user.Path();
+    CLanguageDataLoader loader(data.State());
+    const auto shipped = loader.Current();
+    EXPECT_EQ(shipped->Titles().Title(0), data.Language().Lines("utitles.txt")[0]);   // read while the user has none
+    ASSERT_EQ(shipped->UserNotes().size(), 1u);
+    EXPECT_EQ(shipped->UserNotes()[0].strText, "shipped note");
+
+    user.WriteUtf16("uNote.txt", {"3 9 the user's note"});
+    const auto own = loader.Current();
+    ASSERT_NE(own, shipped) << "a file the user adds is read at once";
+    ASSERT_EQ(own->UserNotes().size(), 1u);
+    EXPECT_EQ(own->UserNotes()[0].strText, "the user's note");
+    EXPECT_TRUE(data.Messages().Messages().empty());
 }

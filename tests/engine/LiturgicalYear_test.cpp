@@ -1,3 +1,4 @@
+#include "engine/TitlePositions.h"
 #include "platform/SettingsKey.h"
 #include "platform/SystemPaths.h"
 #include "tests/engine/EngineTestData.h"
@@ -182,7 +183,7 @@ TEST(LiturgicalYear, NamesOfWeekdaysAndMonths)
     EXPECT_EQ(engine->GetMonthName(40), "T95");
     EXPECT_EQ(engine->GetWeekdayNameOf(0), "T86");
     EXPECT_EQ(engine->GetMonthNameOf(12), "T105");
-    EXPECT_EQ(engine->GetTitle(134), "");
+    EXPECT_EQ(engine->GetTitle(kTitleCount), "");
     EXPECT_EQ(engine->GetTitle(-1), "");
 }
 

@@ -6,6 +6,7 @@
 #include "base/CivilDate.h"
 #include "gui/pages/DayDlg.h"
 #include "gui/platform/AppContext.h"
+#include "gui/shell/ExportCommand.h"
 #include "gui/shell/MainFrame.h"
 #include "gui/shell/TalvorenView.h"
 #include "platform/SettingsKey.h"
@@ -15,6 +16,7 @@
 #include "tests/support/RecordingMessageSink.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -120,8 +122,8 @@ private slots:
         QStringList file;
         for (QAction* item : menus[0]->menu()->actions())
             file << (item->isSeparator() ? QStringLiteral("|") : item->text());
-        QCOMPARE(file, (QStringList{"&Configure", "|", "&Note", "|", "&Print...\tCtrl+P", "P&rint Setup...", "|",
-                                    "E&xit"}));
+        QCOMPARE(file, (QStringList{"&Configure", "|", "&Note", "|", "&Print...\tCtrl+P", "P&rint Setup...",
+                                    "&Export...", "|", "E&xit"}));
         QStringList help;
         for (QAction* item : menus[1]->menu()->actions())
             help << item->text();
@@ -159,6 +161,32 @@ private slots:
         m_frame->Action(ID_MONTH)->trigger();
         QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("list")));
         QVERIFY(SaveScreenshot(m_frame.get(), QStringLiteral("frame-test-month")));
+    }
+
+    // File > Export... writes the month on display, or its year, in the kind
+    // of page on display.
+    void exportWritesTheMonthOnDisplay()
+    {
+        const CIVILDATE today = TodayLocal();
+        m_frame->Action(ID_TABULAR)->trigger();
+        QTRY_VERIFY(ElementText(Page(), QStringLiteral("page")).startsWith(QStringLiteral("table")));
+        CTalvorenView& view = *m_frame->ActiveView();
+        const EXPORTREQUEST year = CExportCommand::Request(CExportCommand::kYearPage, view);
+        QVERIFY(year.format == ExportFormat::Html && year.page == ExportPage::WallCalendar);
+        QCOMPARE(year.nYear, today.nYear);
+        QCOMPARE(year.nMonth, 0);
+        const EXPORTREQUEST month = CExportCommand::Request(CExportCommand::kMonthICalendar, view);
+        QVERIFY(month.format == ExportFormat::ICalendar);
+        QCOMPARE(month.nMonth, today.nMonth);
+
+        const std::string path = m_folder->ProgramFolder() + "/export.ics";
+        QVERIFY(CExportCommand::Write(view, m_context->Language(), month, path));
+        QFile file(QString::fromStdString(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ics = file.readAll();
+        QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(int(ics.count("BEGIN:VEVENT")), DaysInMonth(today.nYear, today.nMonth));
+        m_frame->Action(ID_MONTH)->trigger();
     }
 
     void ctrlCRunsTheCopyCommandOfThePage()

@@ -1,7 +1,9 @@
 // The GUI half of the platform layer: dialog units, fonts by cell height,
 // the single-instance lock and its socket, and the message-box sink's icons.
 
+#include "dialogs/NotesFile.h"
 #include "gui/platform/DialogUnits.h"
+#include "gui/platform/InterfaceTranslator.h"
 #include "gui/platform/QtMessageSink.h"
 #include "gui/platform/SingleInstance.h"
 #include "platform/MessageSink.h"
@@ -56,22 +58,41 @@ private slots:
         QVERIFY(!second.Acquire());
     }
 
+    // A message box shows its text as written, never as markup, in the
+    // interface language: the fixed text translated, the arguments as given.
     void messagesShowTheirTextAsWritten()
     {
-        CQtMessageSink sink;
-        const std::string text = "/home/a<b>c</b>&amp;/Bible.db: unable to open database file";
-        QString shown;
-        Qt::TextFormat format = Qt::AutoText;
-        QTimer::singleShot(0, [&]() {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                format = box->textFormat();
-                box->accept();
-            }
-        });
-        ShowMessage(text, MessageIcon::Error);
-        QCOMPARE(shown, QString::fromStdString(text));
-        QCOMPARE(format, Qt::PlainText);
+        const struct
+        {
+            const char* folder;   // the language folder; null: no translation installed
+            MESSAGETEXT message;
+            const char* shown;
+        } rows[] = {
+            {nullptr, "/home/a<b>c</b>&amp;/Bible.db: unable to open database file",
+             "/home/a<b>c</b>&amp;/Bible.db: unable to open database file"},
+            {"Vietnam/", MESSAGETEXT(kFileNotFoundText, {"/a<b>/%2"}), "Không tìm thấy tập tin /a<b>/%2!"},
+            {"English/", MESSAGETEXT(kFileNotFoundText, {"/a<b>/%2"}), "File /a<b>/%2 not found!"},
+            // A message within a message is translated too.
+            {"Vietnam/", CNotesFile::CheckRows({{"31", "2", "x"}}), "Dòng 1: tháng 2 không có ngày 31."},
+        };
+        for (const auto& row : rows) {
+            CInterfaceTranslator translator;
+            if (row.folder)
+                QVERIFY(translator.Apply(TALVOREN_PROGRAM_DIR, std::string(TALVOREN_PROGRAM_DIR "/") + row.folder));
+            CQtMessageSink sink;
+            QString shown;
+            Qt::TextFormat format = Qt::AutoText;
+            QTimer::singleShot(0, [&]() {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shown = box->text();
+                    format = box->textFormat();
+                    box->accept();
+                }
+            });
+            ShowMessage(row.message, MessageIcon::Error);
+            QCOMPARE(shown, QString::fromUtf8(row.shown));
+            QCOMPARE(format, Qt::PlainText);
+        }
     }
 
     void aLockAndSocketLeftByAGoneProcessAreTakenOver()

@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -231,10 +232,15 @@ private slots:
 
     void aNewLanguageFolderIsMadeAndUsed()
     {
-        WhenOpen<CLanguageDlg>([](CLanguageDlg* dialog) {
-            QCOMPARE(dialog->LanguageList()->currentText(), QStringLiteral("English"));
+        WhenOpen<CLanguageDlg>([this](CLanguageDlg* dialog) {
+            QCOMPARE(dialog->LanguageList()->currentText(), QStringLiteral("Vietnamese"));
             dialog->LanguageList()->setCurrentIndex(dialog->LanguageList()->findText(QStringLiteral("German")));
             QVERIFY(SaveScreenshot(dialog, QStringLiteral("frame-language-dialog")));
+            // The dialog asks before it makes the folder German.
+            WhenOpen<QMessageBox>([](QMessageBox* question) {
+                QVERIFY(question->text().contains(QStringLiteral("(Vietnam)")));
+                question->button(QMessageBox::Yes)->click();
+            });
             QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         });
         Run(ID_INTERNATIONALISE);

@@ -1,6 +1,8 @@
-// The language dialog: the lists it offers, the state it opens with, and
-// OK switching to a language folder, made and filled from the current one
-// when it is missing, or staying open when a file cannot be copied.
+// The language dialog: the lists it offers, the language and word order it
+// opens with in either interface language, the word order following the
+// language chosen, and OK switching to a language folder, made and filled
+// from the current one when it is missing and the user agrees, or staying
+// open when a file cannot be copied.
 
 #include "gui/controls/ImageButton.h"
 #include "gui/dialogs/LanguageDlg.h"
@@ -33,6 +35,8 @@ private:
     std::unique_ptr<CAppContext> m_context;     // the run from a hard disk
     std::unique_ptr<CAppContext> m_cdContext;   // the run from a CD-ROM
     int m_nReloads = 0;
+    QStringList m_questions;    // what the dialog asked before making a folder
+    bool m_bAgree = true;       // the answer it gets
 
     std::string Program() const { return m_program->Path().substr(0, m_program->Path().size() - 1); }
     CLanguageState& Language() { return m_context->Language(); }
@@ -41,6 +45,10 @@ private:
     {
         auto dialog = std::make_unique<CLanguageDlg>(onCdRom ? *m_cdContext : *m_context);
         dialog->SetReloadHandler([this]() { ++m_nReloads; });
+        dialog->SetConfirmHandler([this](const QString& question) {
+            m_questions << question;
+            return m_bAgree;
+        });
         dialog->show();
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -56,12 +64,16 @@ private slots:
         QVERIFY(CopyFolder(QStringLiteral(TALVOREN_PROGRAM_DIR "/Vietnam"),
                            QString::fromStdString(m_program->File("Vietnam"))));
         m_program->WriteBytes("Vietnam/x.txt", "skipped");
+        CopyFolder(QStringLiteral(TALVOREN_PROGRAM_DIR "/translations"),
+                   QString::fromStdString(m_program->File("translations")));
         CLanguageState language;
         language.strFolder = m_program->File("Vietnam/");
         language.nSyntax = 1;
         m_context = std::make_unique<CAppContext>(Program(), language, false);
         m_cdContext = std::make_unique<CAppContext>(Program(), language, true);
         m_nReloads = 0;
+        m_questions.clear();
+        m_bAgree = true;
         m_messages = std::make_unique<CRecordingMessageSink>();
     }
     void cleanup()
@@ -70,41 +82,94 @@ private slots:
         m_program.reset();
     }
 
-    void opensOnTheFirstLanguageAndTheEnglishWordOrder()
+    // The dialog opens on the language and word order in force, its texts in
+    // the interface language of the folder.
+    void opensOnTheLanguageInForce()
     {
-        auto dialog = Open();
-        QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral(" Internationalise"));
-        QCOMPARE(dialog->LanguageList()->count(), 21);
-        QCOMPARE(dialog->LanguageList()->currentText(), QStringLiteral("English"));
-        QCOMPARE(dialog->LanguageList()->itemText(20), QStringLiteral("Vietnamese"));
-        QVERIFY(dialog->EnglishOrder()->isChecked());
-        QVERIFY(!dialog->VietnameseOrder()->isChecked());
-        QCOMPARE(dialog->Frame()->title(), QStringLiteral(" Chọn Ngôn Ngữ "));
-        QCOMPARE(dialog->VietnameseOrder()->text(), QStringLiteral("Cú pháp Việt (Chúa Nhật Thứ Nhất)"));
-        QCOMPARE(dialog->EnglishOrder()->text(), QStringLiteral("Cú pháp Anh (First Sunday)"));
-        QVERIFY(qobject_cast<CImageButton*>(dialog->OkButton()));
-        QVERIFY(qobject_cast<CImageButton*>(dialog->CancelButton()));
-        QVERIFY(dialog->OkButton()->isDefault());
-        QVERIFY(SaveScreenshot(dialog.get(), QStringLiteral("language-dialog")));
-
+        fs::create_directory(m_program->File("English"));
+        const struct
+        {
+            const char* folder;
+            int syntax;
+            const char* language;
+            bool vietnameseOrder;
+            const char* title;
+            const char* frame;
+        } rows[] = {
+            {"Vietnam/", 1, "Tiếng Việt", true, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
+            {"Vietnam/", 0, "Tiếng Việt", false, " Chọn ngôn ngữ", " Chọn Ngôn Ngữ "},
+            {"English/", 0, "English", false, " Internationalise", " Choose a Language "},
+            {"English/", 1, "English", true, " Internationalise", " Choose a Language "},
+        };
+        for (const auto& row : rows) {
+            Language().strFolder = m_program->File(row.folder);
+            Language().nSyntax = row.syntax;
+            QVERIFY(m_context->ApplyInterfaceLanguage());
+            auto dialog = Open();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->LanguageList()->currentText(), QString::fromUtf8(row.language));
+            QCOMPARE(dialog->VietnameseOrder()->isChecked(), row.vietnameseOrder);
+            QCOMPARE(dialog->EnglishOrder()->isChecked(), !row.vietnameseOrder);
+            QCOMPARE(dialog->windowTitle(), QString::fromUtf8(row.title));
+            QCOMPARE(dialog->Frame()->title(), QString::fromUtf8(row.frame));
+            const QString folder = QString::fromLatin1(row.folder).chopped(1);
+            QVERIFY(SaveScreenshot(dialog.get(), QStringLiteral("language-dialog-%1-%2").arg(folder).arg(row.syntax)));
+        }
+        auto full = Open();
+        QVERIFY(full);
+        QCOMPARE(full->LanguageList()->count(), 21);
         auto onCd = Open(true);
         QVERIFY(onCd);
         QCOMPARE(onCd->LanguageList()->count(), 3);
         QCOMPARE(onCd->LanguageList()->itemText(2), QStringLiteral("Vietnamese"));
     }
 
-    // OK at once: English with the English word order, in a new folder
-    // filled from the current one.
-    void okAtOnceSwitchesToEnglish()
+    // The word order goes with the language chosen until the user picks one.
+    void wordOrderFollowsTheLanguage()
     {
         auto dialog = Open();
         QVERIFY(dialog);
+        QComboBox* list = dialog->LanguageList();
+        list->setCurrentIndex(list->findText(QStringLiteral("German")));
+        QVERIFY(dialog->EnglishOrder()->isChecked());
+        list->setCurrentIndex(list->findText(QStringLiteral("Vietnamese")));
+        QVERIFY(dialog->VietnameseOrder()->isChecked());
+        QTest::mouseClick(dialog->EnglishOrder(), Qt::LeftButton);
+        list->setCurrentIndex(list->findText(QStringLiteral("French")));
+        list->setCurrentIndex(list->findText(QStringLiteral("Vietnamese")));
+        QVERIFY(dialog->EnglishOrder()->isChecked());
+    }
+
+    // OK at once keeps the language in force. A language without a folder
+    // asks first: no keeps the dialog open with nothing made; yes makes the
+    // folder from the current one and switches to it.
+    void aLanguageWithoutFolderAsksFirst()
+    {
+        auto same = Open();
+        QVERIFY(same);
+        QTest::mouseClick(same->OkButton(), Qt::LeftButton);
+        QCOMPARE(same->result(), int(IDOK));
+        QCOMPARE(Language().strFolder, m_program->File("Vietnam/"));
+        QCOMPARE(Language().nSyntax, 1);
+        QVERIFY(m_questions.isEmpty());
+
+        auto dialog = Open();
+        QVERIFY(dialog);
+        dialog->LanguageList()->setCurrentIndex(0);   // English, which has no folder
+        m_bAgree = false;
+        QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+        QCOMPARE(m_questions.size(), 1);
+        QVERIFY(m_questions[0].contains(QString::fromStdString(m_program->File("English/"))));
+        QVERIFY(m_questions[0].contains(QStringLiteral("(Vietnam)")));
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!fs::exists(m_program->File("English")));
+
+        m_bAgree = true;
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(IDOK));
         QCOMPARE(Language().strFolder, m_program->File("English/"));
         QCOMPARE(Language().nSyntax, 0);
-        QCOMPARE(m_nReloads, 1);
+        QCOMPARE(m_nReloads, 2);
         for (const char* name : {"utitles.txt", "ufeast.txt", "uNote.txt", "uLectionaryA.txt"})
             QCOMPARE(m_program->ReadBytes(std::string("English/") + name),
                      m_program->ReadBytes(std::string("Vietnam/") + name));

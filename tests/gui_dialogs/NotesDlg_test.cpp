@@ -1,6 +1,7 @@
 // The notes dialog with its editable list: loading into at least ten rows,
 // editing cells in place with the mouse and the keys, deleting rows, saving
-// the complete rows, and saves that fail without losing anything.
+// the complete rows (into the user's folder for an installed program), and
+// saves that fail without losing anything.
 
 #include "gui/controls/BusyNoticeWnd.h"
 #include "gui/controls/EditListCtrl.h"
@@ -153,6 +154,23 @@ private slots:
         QCOMPARE(std::distance(fs::directory_iterator(m_program->File("Vietnam")), {}), 1);   // no temporary file
         QCOMPARE(notices.count(), 1);
         QCOMPARE(shown, QStringList{QStringLiteral("Các ghi chú đã được lưu trữ thành công")});
+    }
+
+    // An installed program: the shipped notes show while the user has none,
+    // and Save writes them into the user's folder, the shipped file untouched.
+    void anInstalledProgramSavesIntoTheUsersFolder()
+    {
+        const std::string shipped = m_program->ReadBytes(NotesFile());
+        m_context = std::make_unique<CAppContext>(DATAFOLDERS{m_program->Path(), m_program->File("user")},
+                                                  CLanguageState(), false);
+        m_dialog = std::make_unique<CNotesDlg>(*m_context);
+        m_dialog->SetNoticeDuration(50);
+        m_dialog->show();
+        QCOMPARE(Cell(1, 2), QStringLiteral("Đức Mẹ Lên Trời"));
+        QTest::mouseClick(m_dialog->SaveButton(), Qt::LeftButton);
+        QCOMPARE(m_dialog->result(), int(IDOK));
+        QCOMPARE(m_program->ReadBytes("user/" + NotesFile()), shipped);
+        QCOMPARE(m_program->ReadBytes(NotesFile()), shipped);
     }
 
     void theConfirmationStaysForOneSecond()

@@ -1,4 +1,4 @@
-// The titles lists: 134 entries in each folder, and the composed titles of
+// The titles lists: 145 entries in each folder, and the composed titles of
 // temporal days reading as the calendars print them, in Vietnamese (word
 // order 1) and English (word order 0).
 
@@ -56,16 +56,17 @@ const TITLECASE kTitleCases[] = {
 };
 } // namespace
 
-TEST(Titles, EachFolderHas134Entries)
+TEST(Titles, EachFolderHas145Entries)
 {
     for (const SHIPPEDFOLDER& folder : ShippedFolders()) {
         const std::vector<std::string> titles = KeptLines(folder.pszName, "utitles.txt");
-        ASSERT_EQ(titles.size(), 134u) << folder.pszName;
+        ASSERT_EQ(titles.size(), 145u) << folder.pszName;
         for (std::size_t n = 0; n < titles.size(); ++n)
             EXPECT_EQ(titles[n].find('#'), std::string::npos) << folder.pszName << " " << n;
         // Weekday names, month names and ordinals each name different things.
         for (const auto& [first, count] :
-             {std::pair{86, 7}, std::pair{94, 12}, std::pair{52, 34}, std::pair{116, 6}, std::pair{122, 12}}) {
+             {std::pair{86, 7}, std::pair{94, 12}, std::pair{52, 34}, std::pair{116, 6}, std::pair{122, 12},
+              std::pair{134, 6}, std::pair{140, 5}}) {
             const std::set<std::string> distinct(titles.begin() + first, titles.begin() + first + count);
             EXPECT_EQ(distinct.size(), static_cast<std::size_t>(count)) << folder.pszName << " from " << first;
         }
@@ -75,7 +76,7 @@ TEST(Titles, EachFolderHas134Entries)
 TEST(Titles, VietnameseWordsInPlace)
 {
     const std::vector<std::string> titles = KeptLines("Vietnam", "utitles.txt");
-    ASSERT_EQ(titles.size(), 134u);
+    ASSERT_EQ(titles.size(), 145u);
     for (int week = 1; week <= 34; ++week)
         EXPECT_EQ(titles[51 + week], RomanNumeral(week)) << "week " << week;
     const std::pair<int, const char*> entries[] = {
@@ -97,7 +98,7 @@ TEST(Titles, VietnameseWordsInPlace)
 TEST(Titles, EnglishWordsInPlace)
 {
     const std::vector<std::string> titles = KeptLines("English", "utitles.txt");
-    ASSERT_EQ(titles.size(), 134u);
+    ASSERT_EQ(titles.size(), 145u);
     const std::pair<int, const char*> entries[] = {
         {52, "First"},  {53, "Second"},       {60, "Ninth"},       {72, "Twenty-first"}, {84, "Thirty-third"},
         {85, "Thirty-fourth"}, {47, "in Ordinary Time"}, {48, "of Advent"}, {51, "of Easter"}, {86, "Sunday"},

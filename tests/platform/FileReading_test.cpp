@@ -72,7 +72,7 @@ TEST(FileReading, PipesDevicesFoldersAndOddPathsAreRefusedWithTheirReason)
         EXPECT_EQ(ProbeRegularFile(test.path).strReason, sizeReason ? "" : test.reason) << test.path;
     }
     EXPECT_EQ(ReadRegularFile(folder.File("link")).strBytes, "abc");
-    EXPECT_EQ(CannotReadMessage("/a/b", "permission denied"), "Cannot read /a/b: permission denied.");
+    EXPECT_EQ(CannotReadMessage("/a/b", "permission denied").Text(), "Cannot read /a/b: permission denied.");
     ::close(sock);
 }
 

@@ -1,5 +1,4 @@
 #include "base/PageScripts.h"
-#include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -34,13 +33,6 @@ TEST(PageScripts, StringLiterals)
     };
     for (const Case& c : cases)
         EXPECT_EQ(JavaScriptStringLiteral(c.text), c.literal) << c.text;
-}
-
-TEST(PageScripts, LanguageFolderHasExactlyOneSeparator)
-{
-    EXPECT_EQ(StartupLanguageFolder("/opt/cal"), "/opt/cal/Vietnam/");
-    EXPECT_EQ(StartupLanguageFolder("/opt/cal/"), "/opt/cal/Vietnam/");
-    EXPECT_EQ(StartupLanguageFolder("/"), "/Vietnam/");   // a program at the root
 }
 
 TEST(StringTable, PromptsAndTooltips)

@@ -14,9 +14,9 @@ public:
     CRecordingMessageSink() : m_previous(SetMessageSink(this)) {}
     ~CRecordingMessageSink() override { SetMessageSink(m_previous); }
 
-    void ShowMessage(const std::string& text, MessageIcon icon, const std::string&) override
+    void ShowMessage(const MESSAGETEXT& message, MessageIcon icon, const std::string&) override
     {
-        m_messages.push_back(text);
+        m_messages.push_back(message.Text());
         m_icons.push_back(icon);
     }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <utility>
 
 using namespace talvoren;
 
@@ -26,7 +27,9 @@ TEST(TalvorenCal, BadArgumentsExitWithStatus2AndUsage)
     const std::string folder = "--data " + data.Folder().Path() + " ";
     for (const char* arguments : {"", "1582", "10000", "20x2", "2002 13", "2002 0", "2002 1 2",
                                   "--order xx 2002", "--format xml 2002", "--epiphany 2 2002", "--bogus 2002",
-                                  "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''"}) {
+                                  "--data", "--data '' 2002", "--passages 'Is 7:10' --db ''",
+                                  "--page wall 2002", "--format html --page week 2002",
+                                  "--format html --page day 2002 1", "--format html --page day 2002 1 32"}) {
         const COMMANDRESULT result = RunCal((std::string(arguments).empty() || arguments[0] != '-' ? folder : "") + arguments);
         EXPECT_EQ(result.status, 2) << arguments;
         EXPECT_NE(result.err.find("usage: talvoren-cal"), std::string::npos) << arguments;
@@ -97,9 +100,22 @@ TEST(TalvorenCal, EnglishOrderComposesOrdinalFirst)
     EXPECT_EQ(Rows(result.out)[1][6], "T52 T86 T48");
 }
 
+// Without --order the folder's language chooses: Vietnamese for Vietnam,
+// English for any other.
+TEST(TalvorenCal, WithoutOrderTheFolderChoosesIt)
+{
+    CEngineTestData data;
+    const std::string vietnam = data.Folder().File("Vietnam");
+    ASSERT_EQ(RunCommand("mkdir " + vietnam + " && cp " + data.Folder().Path() + "u*.txt " + vietnam).status, 0);
+    for (const auto& [folder, order] : {std::pair{data.Folder().Path(), "en"}, std::pair{vietnam, "vi"}}) {
+        const std::string arguments = "--data " + folder + " 2002 12";
+        EXPECT_EQ(RunCal(arguments).out, RunCal(std::string("--order ") + order + " " + arguments).out) << folder;
+    }
+    EXPECT_NE(RunCal("--data " + vietnam + " 2002 12").out, RunCal("--data " + vietnam + " --order en 2002 12").out);
+}
+
 TEST(TalvorenCal, HelpPrintsTheUsageAndExitsWith0)
 {
-    CTestFolder scratch;
     for (const char* arguments : {"--help", "-h"}) {
         const COMMANDRESULT result = RunCal(arguments);
         EXPECT_EQ(result.status, 0) << arguments;
