@@ -510,6 +510,8 @@ private slots:
         view.load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
         QVERIFY(loaded.wait(30000));
         QVERIFY(ElementText(view.page(), QStringLiteral("rightCol")).contains(QStringLiteral("Welcome")));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-welcome")));
         const MONTHRANGE range = year.GetMonthRange(11);
         RunJavaScript(view.page(), QString::fromStdString(MakeSetElementHtmlScript(
                                        "rightCol", CMonthListPage(year.Table(), year.Titles()).Render(range.nFirst, range.nEnd))));
