@@ -1,6 +1,5 @@
 // The fields of the static pages filled from a folder's page texts.
 
-#include "engine/LanguageData.h"
 #include "engine/TitleList.h"
 #include "pages/StaticPageTexts.h"
 
@@ -32,16 +31,4 @@ TEST(StaticPageTexts, FieldsAreFilledSafelyForTheirPlace)
     for (const auto& test : cases)
         EXPECT_EQ(FillPageTexts(test.page, titles), test.filled) << test.page;
     EXPECT_EQ(FillFields("{day} {month} {day} {x}", {{"day", "3"}, {"month", "12"}}), "3 12 3 {x}");
-}
-
-TEST(StaticPageTexts, ServedFilesFollowTheFolder)
-{
-    const CLanguageData data({{"ufeast.txt", {"24 11 S R Martyrs of Vietnam"}},
-                              {"uPage.txt", {"page.language = en"}}});
-    EXPECT_EQ(ServedHtmlFile("day.htm", "<html lang=\"{{attr:page.language}}\">", &data), "<html lang=\"en\">");
-    EXPECT_EQ(ServedHtmlFile("day.htm", "<html lang=\"{{attr:page.language}}\">", nullptr), "<html lang=\"vi\">");
-    EXPECT_NE(ServedHtmlFile("saints.js", "var SAINTS = {};", &data).find("\"2411\": [[10, 3, \"Martyrs of Vietnam\""),
-              std::string::npos);
-    EXPECT_EQ(ServedHtmlFile("saints.js", "var SAINTS = {};", nullptr), "var SAINTS = {};");
-    EXPECT_EQ(ServedHtmlFile("talvoren.css", "a{{b}}", &data), "a{{b}}");
 }
