@@ -17,4 +17,45 @@ std::string EscapeHtmlText(const std::string& text)
     return out;
 }
 
+std::string DecodeCharacterReferences(const std::string& html)
+{
+    std::string out;
+    out.reserve(html.size());
+    std::size_t i = 0;
+    while (i < html.size()) {
+        if (html.compare(i, 2, "&#") != 0) {
+            out += html[i++];
+            continue;
+        }
+        const bool hex = i + 2 < html.size() && (html[i + 2] == 'x' || html[i + 2] == 'X');
+        const std::size_t first = i + (hex ? 3 : 2);
+        const std::size_t end = html.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789", first);
+        unsigned long code = 0;
+        const bool valid = end != std::string::npos && html[end] == ';' && end > first && end - first <= 7;
+        if (valid)
+            code = std::stoul(html.substr(first, end - first), nullptr, hex ? 16 : 10);
+        if (!valid || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            out += html[i++];
+            continue;
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+        i = end + 1;
+    }
+    return out;
+}
+
 } // namespace talvoren

@@ -40,6 +40,9 @@ bool IsOneOf(const std::string& name, const char* const* names)
 }
 
 const char* const kKeptElements[] = {"br", "b", "i", "span", "sub", "sup", "p", "font", nullptr};
+// Kept as well in the texts of the program's own pages (lists, headings and
+// tables of the help page), each with no attribute but "class".
+const char* const kPageElements[] = {"ul", "ol", "li", "kbd", "h2", "h3", "table", "tr", "th", "td", nullptr};
 // Elements whose content the browser reads as text up to their end tag
 // (plaintext: up to the end of the input); they go with that content.
 const char* const kRawTextElements[] = {"script",   "style",     "iframe",   "noembed", "noframes",
@@ -49,7 +52,7 @@ const char* const kRawTextElements[] = {"script",   "style",     "iframe",   "no
 // The one attribute an element keeps, or null.
 const char* KeptAttribute(const std::string& element)
 {
-    if (element == "span")
+    if (element == "span" || IsOneOf(element, kPageElements))
         return "class";
     if (element == "font")
         return "color";
@@ -135,9 +138,9 @@ TAG ReadTag(const std::string& html, std::size_t pos)
 }
 
 // The tag as it goes into the page, or "" when it is dropped.
-std::string KeptTag(const std::string& html, std::size_t pos, const TAG& tag)
+std::string KeptTag(const std::string& html, std::size_t pos, const TAG& tag, bool pageText)
 {
-    if (!IsOneOf(tag.strName, kKeptElements))
+    if (!IsOneOf(tag.strName, kKeptElements) && !(pageText && IsOneOf(tag.strName, kPageElements)))
         return std::string();
     const std::string written = html.substr(pos, tag.nEnd - pos);
     if (tag.bEnd)
@@ -203,9 +206,8 @@ std::size_t BogusCommentEnd(const std::string& html, std::size_t pos)
     const std::size_t close = html.find('>', pos);
     return close == kNone ? html.size() : close + 1;
 }
-} // namespace
 
-std::string SanitizeHtml(const std::string& html)
+std::string Sanitize(const std::string& html, bool pageText)
 {
     if (html.find('<') == kNone)
         return html;
@@ -226,7 +228,7 @@ std::string SanitizeHtml(const std::string& html)
             const TAG tag = ReadTag(html, open);
             if (tag.nEnd == kNone)
                 break;   // the input ends inside the tag: the browser drops it
-            out += KeptTag(html, open, tag);
+            out += KeptTag(html, open, tag, pageText);
             i = tag.nEnd;
             if (!tag.bEnd && IsOneOf(tag.strName, kRawTextElements))
                 i = RawTextEnd(html, i, tag.strName);
@@ -240,6 +242,17 @@ std::string SanitizeHtml(const std::string& html)
         }
     }
     return out;
+}
+} // namespace
+
+std::string SanitizeHtml(const std::string& html)
+{
+    return Sanitize(html, false);
+}
+
+std::string SanitizePageText(const std::string& html)
+{
+    return Sanitize(html, true);
 }
 
 } // namespace talvoren

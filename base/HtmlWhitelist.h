@@ -22,4 +22,9 @@ namespace talvoren
 // text changes, so text escaped as plain text passes unchanged.
 std::string SanitizeHtml(const std::string& html);
 
+// The same for the texts of the program's own pages (a language folder's
+// page texts): ul, ol, li, kbd, h2, h3, table, tr, th and td are kept as
+// well, each with its attribute class.
+std::string SanitizePageText(const std::string& html);
+
 } // namespace talvoren

@@ -114,7 +114,13 @@ void CLanguageData::Take(const std::string& name, const std::vector<std::string>
     static const std::vector<std::string> kNoLines;
     const std::vector<std::string>& kept = lines ? *lines : kNoLines;
     if (name == kTitlesFile) {
+        CPageTexts pageTexts = m_titles.PageTexts();
         m_titles = CTitleList(kept, m_bVietnameseOrder);
+        m_titles.SetPageTexts(std::move(pageTexts));
+    } else if (name == kPageTextsFile) {
+        m_titles.SetPageTexts(CPageTexts::FromLines(kept));
+    } else if (name == kBookNamesFile) {
+        m_bookNameLines = kept;
     } else if (name == kFeastsFile || name == kLunarFeastsFile) {
         std::vector<FEASTLINE>& feasts = name == kFeastsFile ? m_feasts : m_lunarFeasts;
         feasts.clear();

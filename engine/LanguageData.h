@@ -44,9 +44,13 @@ public:
     static constexpr const char* kLunarFeastsFile = "uLunar.txt";
     static constexpr const char* kLunarNotesFile = "uLunarNote.txt";
     static constexpr const char* kMoveableNotesFile = "uMoveable.txt";
+    // The words of the pages (engine/PageTexts.h) and the short names of the
+    // books that the readings cite (scripture/BookAbbreviations.h).
+    static constexpr const char* kPageTextsFile = "uPage.txt";
+    static constexpr const char* kBookNamesFile = "uBooks.txt";
     // Read after kFiles, never reported when missing.
-    static constexpr std::array<const char*, 3> kOptionalFiles = {kLunarFeastsFile, kLunarNotesFile,
-                                                                  kMoveableNotesFile};
+    static constexpr std::array<const char*, 5> kOptionalFiles = {kLunarFeastsFile, kLunarNotesFile,
+                                                                  kMoveableNotesFile, kPageTextsFile, kBookNamesFile};
 
     // Kept lines by file name, as CLanguageFile::Read gives them.
     using FILELINES = std::map<std::string, std::vector<std::string>>;
@@ -88,6 +92,11 @@ public:
     const std::vector<FEASTLINE>& LunarFeasts() const { return m_lunarFeasts; }
     const std::vector<DAYNOTE>& LunarNotes() const { return m_lunarNotes; }
     const std::vector<MOVEABLENOTE>& MoveableNotes() const { return m_moveableNotes; }
+    // The kept lines of the book-names file, the short names of the books
+    // that the folder's readings cite (see CBookAbbreviations::OfFolder);
+    // none when the file is missing.
+    const std::vector<std::string>& BookNameLines() const { return m_bookNameLines; }
+    // The words of the pages: Titles().PageTexts().
 
 private:
     struct FILESIGNATURE
@@ -122,6 +131,7 @@ private:
     std::vector<FEASTLINE> m_lunarFeasts;
     std::vector<DAYNOTE> m_lunarNotes;
     std::vector<MOVEABLENOTE> m_moveableNotes;
+    std::vector<std::string> m_bookNameLines;
     bool m_bVietnameseOrder = true;
 };
 

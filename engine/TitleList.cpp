@@ -72,4 +72,11 @@ std::string CTitleList::PsalterMark(int week) const
     return "<br>" + Title(kTitlePsalterLabel) + " " + numeral;
 }
 
+CTitleList CTitleList::WithOrder(bool vietnameseOrder) const
+{
+    CTitleList list(m_titles, vietnameseOrder);
+    list.m_pageTexts = m_pageTexts;
+    return list;
+}
+
 } // namespace talvoren

@@ -2,6 +2,8 @@
 // The titles of a language ("utitles.txt", see TitlePositions.h) and the
 // word order its composed titles are written in.
 
+#include "engine/PageTexts.h"
+
 #include <string>
 #include <vector>
 
@@ -24,8 +26,14 @@ public:
     // "" for a month outside 1..12 or a list without the lunar names.
     const std::string& LunarMonthName(int month) const;
     bool IsVietnameseOrder() const { return m_bVietnameseOrder; }
-    // The same titles in another word order.
-    CTitleList WithOrder(bool vietnameseOrder) const { return CTitleList(m_titles, vietnameseOrder); }
+    // The same titles (and page texts) in another word order.
+    CTitleList WithOrder(bool vietnameseOrder) const;
+
+    // The words of the pages of the same folder (uPage.txt): they travel
+    // with the titles, so that every page builder that has the titles has
+    // the words of its page. The built-in texts until set.
+    const CPageTexts& PageTexts() const { return m_pageTexts; }
+    void SetPageTexts(CPageTexts texts) { m_pageTexts = std::move(texts); }
 
     // The title of a day of the temporal cycle: `season` a season code
     // (kSeasonOrdinary .. kSeasonEaster), `week` 1..34, `weekday` 0..6. A
@@ -42,6 +50,7 @@ public:
 private:
     std::vector<std::string> m_titles;
     bool m_bVietnameseOrder = true;
+    CPageTexts m_pageTexts;
 };
 
 } // namespace talvoren

@@ -37,7 +37,7 @@ private:
 
 struct FIXTURE
 {
-    FIXTURE() : language{"/nonexistent/talvoren-fuzz/", 1}, year(language), target(year), commands(year, target)
+    FIXTURE() : language{"/nonexistent/talvoren-fuzz/", "", 1}, year(language), target(year), commands(year, target)
     {
         year.SetOptions(CALENDAROPTIONS{0, 0, 0});
     }

@@ -7,6 +7,7 @@
 #include "lunar/LunarCalendar.h"
 #include "pages/PageFormat.h"
 #include "pages/RankLabel.h"
+#include "pages/StaticPageTexts.h"
 
 namespace talvoren
 {
@@ -55,10 +56,11 @@ std::string CDayPage::Render(int year, int month, int day) const
     page += "<div align=center><table cellpadding=5 cellspacing=0 width=\"100%\" border=0>";
     if (m_year.nYear != year || month < 1 || month > 12 || day < 1 || day > 31) {
         // A table of another year: its records would name another date.
-        AppendFormat(page,
-                     "<tr><td align=CENTER style=\"color:Navy\"><b>Ngày %d tháng %d năm %d</b><br><br>"
-                     "Lịch chỉ tính được các năm từ %d đến %d.</td></tr></table></div>",
-                     day, month, year, YEARTABLE::kFirstYear, YEARTABLE::kLastYear);
+        const std::string text =
+            FillFields(PageTextHtml(m_titles, "day.outOfRange"),
+                       {{"day", std::to_string(day)}, {"month", std::to_string(month)}, {"year", std::to_string(year)},
+                        {"first", std::to_string(YEARTABLE::kFirstYear)}, {"last", std::to_string(YEARTABLE::kLastYear)}});
+        AppendFormat(page, "<tr><td align=CENTER style=\"color:Navy\">%s</td></tr></table></div>", text.c_str());
         return page;
     }
     const DAYRECORD record = WhitelistedDay(m_year.Day(m_year.DayIndex(month, day)));
@@ -73,15 +75,18 @@ std::string CDayPage::Render(int year, int month, int day) const
                  SanitizeHtml(m_titles.WeekdayName(record.nWeekday)).c_str());
 
     // A leap month shows like the regular month of its number; a titles list
-    // without the lunar month names gives the civil month's name.
+    // without the lunar month names gives the month by its number (the page
+    // text "lunar.month"), never by the name of a civil month.
     CLunarCalendar lunar;
     lunar.SetSolarDate(m_year.nYear, record.nMonth, record.nDay);
     const std::string& lunarName = m_titles.LunarMonthName(lunar.GetLunarMonth());
+    const std::string lunarMonth =
+        lunarName.empty()
+            ? FillFields(PageTextHtml(m_titles, "lunar.month"), {{"month", std::to_string(lunar.GetLunarMonth())}})
+            : SanitizeHtml(lunarName);
     AppendFormat(page,
                  "<tr><td align=CENTER style=\"color:black\"><br><b> %d %s %s <br><hr width=\"60%%\"></b></td></tr>",
-                 lunar.GetLunarDay(),
-                 SanitizeHtml(lunarName.empty() ? m_titles.MonthName(lunar.GetLunarMonth()) : lunarName).c_str(),
-                 lunar.GetYearName().c_str());
+                 lunar.GetLunarDay(), lunarMonth.c_str(), lunar.GetYearName().c_str());
 
     const std::string label = SanitizeHtml(RankLabel(record, m_titles));
     const int index = m_year.DayIndex(month, day);

@@ -8,6 +8,7 @@
 #include "pages/MonthSelector.h"
 #include "pages/PageFormat.h"
 #include "pages/RankLabel.h"
+#include "pages/StaticPageTexts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,16 +16,10 @@
 
 namespace talvoren
 {
-namespace
+std::string CMonthListPage::ColourAbbreviation(int colour, const CTitleList& titles)
 {
-const char* const kColourAbbreviations[] = {"-", "X", "Tr", "&#272;", "Tm", "Tm", "&#272;e"};
-static_assert(sizeof kColourAbbreviations / sizeof kColourAbbreviations[0] == kColourBlack + 1,
-              "one abbreviation per colour code 0..6");
-} // namespace
-
-const char* CMonthListPage::ColourAbbreviation(int colour)
-{
-    return colour >= 0 && colour <= kColourBlack ? kColourAbbreviations[colour] : "";
+    return colour >= 0 && colour <= kColourBlack ? PageTextHtml(titles, "badge." + std::to_string(colour))
+                                                 : std::string();
 }
 
 bool CMonthListPage::IsNoSaintCode(const std::string& code)
@@ -69,6 +64,9 @@ std::string CMonthListPage::Render(int first, int end) const
     // Only days of the held year have records that a page may read.
     const int from = std::max(first, 0);
     const int to = std::min(end, m_year.nDaysInYear);
+    std::string badges[kColourBlack + 1];
+    for (int colour = 0; colour <= kColourBlack; ++colour)
+        badges[colour] = ColourAbbreviation(colour, m_titles);
     std::string lunarText;
     std::string celebration;
     for (int i = from; i < to; ++i) {
@@ -121,8 +119,6 @@ std::string CMonthListPage::Render(int first, int end) const
             if (!lunarName.empty())
                 lunarText += " " + lunarName;
             lunarText += " " + yearName;
-            celebration += "<br>";
-            celebration += kNewYearNote;
         }
 
         char code[16];
@@ -136,7 +132,7 @@ std::string CMonthListPage::Render(int first, int end) const
                      "<td class=BORDER>%s</td><td class=BORDER tabindex=0 style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
                      "<td class=BORDER align=RIGHT nowrap>%s</td></tr>",
                      saint.c_str(), background, SanitizeHtml(m_titles.WeekdayName(day.nWeekday)).c_str(),
-                     day.nDay, ColourAbbreviation(day.nColour), i, celebration.c_str(), lunarText.c_str());
+                     day.nDay, day.nColour >= 0 && day.nColour <= kColourBlack ? badges[day.nColour].c_str() : "", i, celebration.c_str(), lunarText.c_str());
     }
     page += "</table>";
     return page;

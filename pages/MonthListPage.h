@@ -15,9 +15,6 @@ struct YEARTABLE;
 class CMonthListPage
 {
 public:
-    // The new-year note shown under the celebration of the first day of a
-    // lunar year.
-    static constexpr const char* kNewYearNote = "Mùng Một Tết Âm Lịch";
     // Day-and-month codes (DDMM) whose rows get no saint link.
     static constexpr const char* kNoSaintList =
         "0101,2301,2501,2901,0202,1702,2202,,0603,2503,1304,1504,3004,0105,0805,3105,0706,0806,1206,1806,2606,"
@@ -35,11 +32,14 @@ public:
     // lunar day would reach 29 or more (about three per month). They read
     // "day-month"; the first row and the first day of a lunar month add the
     // month's name (titles 122..133, when the list has them), and the first
-    // row and the new year the name of the lunar year.
+    // row and the new year the name of the lunar year. The first day of a
+    // lunar year has a row of its own colour (its celebration, Tết, comes
+    // from the language data).
     std::string Render(int first, int end) const;
 
-    // The colour abbreviation of colour code `colour` ("" outside 0..6).
-    static const char* ColourAbbreviation(int colour);
+    // The colour badge of colour code `colour` in the page texts of
+    // `titles` ("badge.0" .. "badge.6"; "" outside 0..6).
+    static std::string ColourAbbreviation(int colour, const CTitleList& titles);
     // True when the DDMM code `code` is an item of the no-saint list (the
     // empty item included).
     static bool IsNoSaintCode(const std::string& code);

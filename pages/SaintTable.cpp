@@ -41,13 +41,21 @@ std::string Literal(const std::string& text)
 
 std::string SaintTableScript(const std::vector<std::string>& feastLines)
 {
-    // Key month * 100 + day keeps calendar order; the vector keeps file order.
-    std::map<int, std::vector<FEASTLINE>> byDate;
+    std::vector<FEASTLINE> feasts;
     for (const std::string& line : feastLines) {
         FEASTLINE feast;
         if (ParseFeastLine(line, feast))
-            byDate[feast.nMonth * 100 + feast.nDay].push_back(feast);
+            feasts.push_back(feast);
     }
+    return SaintTableScript(feasts);
+}
+
+std::string SaintTableScript(const std::vector<FEASTLINE>& feastList)
+{
+    // Key month * 100 + day keeps calendar order; the vector keeps file order.
+    std::map<int, std::vector<FEASTLINE>> byDate;
+    for (const FEASTLINE& feast : feastList)
+        byDate[feast.nMonth * 100 + feast.nDay].push_back(feast);
     std::string script = "var SAINTS = {";
     bool firstDate = true;
     for (const auto& [key, feasts] : byDate) {

@@ -3,6 +3,8 @@
 // row (viewSaint): built at build time from the kept lines of the feast file
 // "ufeast.txt", so that the page and the year engine read the same data.
 
+#include "engine/FeastLine.h"
+
 #include <string>
 #include <vector>
 
@@ -15,5 +17,9 @@ namespace talvoren
 // date in file order. Ranks and colours are the engine's codes; the texts
 // are JavaScript string literals of the file's HTML after the HTML whitelist.
 std::string SaintTableScript(const std::vector<std::string>& feastLines);
+
+// The same from the parsed lines of a feast file (CLanguageData::Feasts):
+// the program serves the table of the folder in use.
+std::string SaintTableScript(const std::vector<FEASTLINE>& feasts);
 
 } // namespace talvoren

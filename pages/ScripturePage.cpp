@@ -5,6 +5,7 @@
 #include "engine/DayRecord.h"
 #include "engine/TitleList.h"
 #include "pages/PageFormat.h"
+#include "pages/StaticPageTexts.h"
 #include "scripture/BookAbbreviations.h"
 #include "scripture/ScriptureDb.h"
 
@@ -16,7 +17,13 @@ namespace
 // the whole Bible would otherwise give hundreds of megabytes of HTML.
 constexpr std::size_t kMaxPassages = 200;
 constexpr std::size_t kMaxVerses = 5000;   // rows: verses and headings
-const char kCutNote[] = "<p><i>The list cites more than 200 passages or 5,000 verses; the rest is not shown.</i></p>";
+
+// The note `key` of the page texts, as a paragraph in italics.
+std::string Note(const PASSAGELANGUAGE& language, const char* key)
+{
+    static const CTitleList kBuiltIn;
+    return "<p><i>" + PageTextHtml(language.pTitles ? *language.pTitles : kBuiltIn, key) + "</i></p>";
+}
 
 // The pieces of `text` between the separators `separator`, empty ones included.
 std::vector<std::string> Split(const std::string& text, char separator)
@@ -58,13 +65,14 @@ std::string PassageQuery(const PASSAGE& passage)
            " AND Chapter = " + std::to_string(passage.nChapter) + " AND (" + conditions + ") ORDER BY ID";
 }
 
-std::string PassageTitle(const PASSAGE& passage)
+std::string PassageTitle(const PASSAGE& passage, const CBookAbbreviations& names)
 {
-    return "<H2><b>" + BookAbbreviation(passage.nBook) + " " + std::to_string(passage.nChapter) + ":" +
+    return "<H2><b>" + names.Abbreviation(passage.nBook) + " " + std::to_string(passage.nChapter) + ":" +
            passage.strVerses + "</b></H2>";
 }
 
-bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html)
+bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html,
+                    const PASSAGELANGUAGE& language)
 {
     if (!bDatabaseOpen || passages.empty())
         return false;
@@ -77,10 +85,12 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
             cut = true;
             break;
         }
-        if (!db.Execute(PassageQuery(passage)))
-            continue;   // no rows, or a query that cannot run: left out, title included
         ++shown;
-        html += PassageTitle(passage);
+        html += PassageTitle(passage, *language.pNames);
+        if (!db.Execute(PassageQuery(passage))) {
+            html += Note(language, "scripture.missing");   // no rows, or a query that cannot run
+            continue;
+        }
         // A row that cannot be read ends the passage as if its rows had ended.
         while (!db.IsEOF()) {
             if (rows == kMaxVerses) {
@@ -113,7 +123,7 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
         }
     }
     if (cut)
-        html += kCutNote;
+        html += Note(language, "scripture.cut");
     passages.clear();
     return true;
 }
@@ -133,19 +143,19 @@ std::string ReadingsHeading(const DAYRECORD& day, int year, const CTitleList& ti
 }
 
 PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,
-                             const std::string& programFolder)
+                             const std::string& programFolder, const PASSAGELANGUAGE& language)
 {
     PASSAGEPAGE page;
     std::vector<unsigned> books;
     std::vector<std::string> texts;
-    ScanCitations(readings, books, texts);
+    ScanCitations(readings, *language.pNames, books, texts);
     if (books.empty() || texts.empty())
         return page;
     std::vector<PASSAGE> passages;
     ParseCitations(books, texts, passages);
     books.clear();
     texts.clear();
-    if (RenderPassages(passages, db, bDatabaseOpen, page.strHtml)) {
+    if (RenderPassages(passages, db, bDatabaseOpen, page.strHtml, language)) {
         page.bShow = true;
         page.strScript = OpenWindowScript(programFolder);
     }

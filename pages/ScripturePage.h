@@ -6,6 +6,8 @@
 // the busy notice and wait cursor around ShowReadingsPage and writes its
 // result into the page.
 
+#include "engine/TitleList.h"
+#include "scripture/BookAbbreviations.h"
 #include "scripture/Citations.h"
 
 #include <string>
@@ -33,18 +35,28 @@ struct PASSAGEPAGE {
 std::string PassageQuery(const PASSAGE& passage);
 
 // The passage's title, "<H2><b>Is  7:10-14</b></H2>": the book's short
-// name with its trailing blank, the chapter and the verses.
-std::string PassageTitle(const PASSAGE& passage);
+// name in `names` with its trailing blank, the chapter and the verses.
+std::string PassageTitle(const PASSAGE& passage,
+                         const CBookAbbreviations& names = CBookAbbreviations::Vietnamese());
+
+// The language of a passage page: the short names of the books and the
+// titles whose page texts give its notes.
+struct PASSAGELANGUAGE {
+    const CBookAbbreviations* pNames = &CBookAbbreviations::Vietnamese();
+    const CTitleList* pTitles = nullptr;   // null: the built-in page texts
+};
 
 // Given the passages, the scripture database and whether it is open: when it
-// is open and there are passages, appends each passage whose query gives
-// rows to `html` (title, then each row: "<sub>n</sub> " and the text for a
-// verse, "<br>" and an <h2>/<h3> heading otherwise; the texts of the rows
-// after the HTML whitelist of base/HtmlWhitelist.h) and returns true; the
-// passage list is emptied. After 200 passages with rows or 5,000 rows the
-// page stops with a note that the rest is not shown. Returns false, leaving
-// `html` alone, otherwise.
-bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html);
+// is open and there are passages, writes each passage to `html` (title,
+// then each row: "<sub>n</sub> " and the text for a verse, "<br>" and an
+// <h2>/<h3> heading otherwise; the texts of the rows after the HTML
+// whitelist of base/HtmlWhitelist.h) and returns true; the passage list is
+// emptied. A passage whose query gives no rows (a book or verses that the
+// Bible text lacks) has its title and the note "scripture.missing" of the
+// page texts. After 200 passages or 5,000 rows the page stops with the note
+// "scripture.cut". Returns false, leaving `html` alone, otherwise.
+bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bDatabaseOpen, std::string& html,
+                    const PASSAGELANGUAGE& language = PASSAGELANGUAGE());
 
 // The script that opens the reading window: OpenWin with the path of
 // Html/layer.htm in `programFolder`, written as a single-quoted script
@@ -57,11 +69,11 @@ std::string OpenWindowScript(const std::string& programFolder);
 // whitelist.
 std::string ReadingsHeading(const DAYRECORD& day, int year, const CTitleList& titles);
 
-// Given a day's readings text: scans and parses its citations and renders
-// the passages. bShow is false, and nothing is to be shown, when the
-// database is not open or the text cites no passage (no abbreviation, or no
-// chapter); otherwise the HTML may still be empty when no passage had rows.
+// Given a day's readings text: scans and parses its citations (with the
+// book names of `language`) and renders the passages. bShow is false, and
+// nothing is to be shown, when the database is not open or the text cites
+// no passage (no abbreviation, or no chapter).
 PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,
-                             const std::string& programFolder);
+                             const std::string& programFolder, const PASSAGELANGUAGE& language = PASSAGELANGUAGE());
 
 } // namespace talvoren

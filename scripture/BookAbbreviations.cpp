@@ -1,5 +1,7 @@
 #include "scripture/BookAbbreviations.h"
 
+#include "base/ParseNumber.h"
+
 namespace talvoren
 {
 namespace
@@ -46,6 +48,59 @@ std::string BookAbbreviation(int book)
         for (const BOOKABBREVIATION* entry = table; entry->nBook != 0; ++entry)
             if (entry->nBook == book)
                 return entry->pszAbbreviation;
+    return std::string();
+}
+
+const CBookAbbreviations& CBookAbbreviations::Vietnamese()
+{
+    static const CBookAbbreviations table = [] {
+        CBookAbbreviations made;
+        for (const BOOKABBREVIATION* entry = kNumbered; entry->nBook != 0; ++entry)
+            made.m_numbered.push_back(ENTRY{entry->pszAbbreviation, entry->nBook});
+        for (const BOOKABBREVIATION* entry = kOther; entry->nBook != 0; ++entry)
+            made.m_other.push_back(ENTRY{entry->pszAbbreviation, entry->nBook});
+        return made;
+    }();
+    return table;
+}
+
+bool CBookAbbreviations::Parse(const std::vector<std::string>& lines, CBookAbbreviations& table)
+{
+    CBookAbbreviations made;
+    bool named[kBookCount + 1] = {};
+    for (const std::string& line : lines) {
+        const std::size_t blank = line.find(' ');
+        if (blank == std::string::npos || blank == 0 || blank > 2 ||
+            line.find_first_not_of("0123456789") != blank || blank + 1 >= line.size() || line[blank + 1] == ' ')
+            return false;
+        const int book = LeadingNumber(line);
+        if (book < 1 || book > kBookCount)
+            return false;
+        named[book] = true;
+        ENTRY entry{line.substr(blank + 1) + ' ', book};
+        const char lead = entry.strAbbreviation[0];
+        (lead >= '0' && lead <= '9' ? made.m_numbered : made.m_other).push_back(std::move(entry));
+    }
+    for (int book = 1; book <= kBookCount; ++book)
+        if (!named[book])
+            return false;
+    table = std::move(made);
+    return true;
+}
+
+CBookAbbreviations CBookAbbreviations::OfFolder(const std::vector<std::string>& lines)
+{
+    CBookAbbreviations table = Vietnamese();
+    Parse(lines, table);
+    return table;
+}
+
+std::string CBookAbbreviations::Abbreviation(int book) const
+{
+    for (const std::vector<ENTRY>* entries : {&m_numbered, &m_other})
+        for (const ENTRY& entry : *entries)
+            if (entry.nBook == book)
+                return entry.strAbbreviation;
     return std::string();
 }
 

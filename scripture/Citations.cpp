@@ -5,7 +5,6 @@
 #include "scripture/BookAbbreviations.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace talvoren
 {
@@ -25,37 +24,43 @@ std::size_t CharLength(unsigned char lead)
     return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
-// The first entry of `table` whose abbreviation `text` continues with at `pos`.
-const BOOKABBREVIATION* MatchEntry(const BOOKABBREVIATION* table, const std::string& text, std::size_t pos)
+using ENTRY = CBookAbbreviations::ENTRY;
+
+// The first entry of `entries` whose abbreviation `text` continues with at `pos`.
+const ENTRY* MatchEntry(const std::vector<ENTRY>& entries, const std::string& text, std::size_t pos)
 {
-    for (const BOOKABBREVIATION* entry = table; entry->nBook != 0; ++entry)
-        if (text.compare(pos, std::strlen(entry->pszAbbreviation), entry->pszAbbreviation) == 0)
-            return entry;
+    for (const ENTRY& entry : entries)
+        if (text.compare(pos, entry.strAbbreviation.size(), entry.strAbbreviation) == 0)
+            return &entry;
     return nullptr;
 }
-
-const char kCapitalDStroke[] = "\xC4\x90";   // "Đ" (U+0110)
 } // namespace
 
 void ScanCitations(const std::string& text, std::vector<unsigned>& books, std::vector<std::string>& texts)
+{
+    ScanCitations(text, CBookAbbreviations::Vietnamese(), books, texts);
+}
+
+void ScanCitations(const std::string& text, const CBookAbbreviations& names, std::vector<unsigned>& books,
+                   std::vector<std::string>& texts)
 {
     std::size_t pos = text.find_first_not_of(' ');
     bool open = false;
     std::size_t start = 0;
     while (pos < text.size()) {
         const char ch = text[pos];
-        const BOOKABBREVIATION* entry = nullptr;
+        const ENTRY* entry = nullptr;
         if (IsDigit(ch)) {
             if (pos == 0 || !IsDigit(text[pos - 1]))
-                entry = MatchEntry(NumberedBookAbbreviations(), text, pos);
-        } else if ((ch >= 'A' && ch <= 'Y') || text.compare(pos, 2, kCapitalDStroke) == 0) {
-            entry = MatchEntry(OtherBookAbbreviations(), text, pos);
+                entry = MatchEntry(names.Numbered(), text, pos);
+        } else {
+            entry = MatchEntry(names.Other(), text, pos);
         }
         if (entry) {
             books.push_back(static_cast<unsigned>(entry->nBook));
             if (open)
                 texts.push_back(TruncateUtf16(text.substr(start, pos - start), kMaxCitationUnits));
-            pos += std::strlen(entry->pszAbbreviation);
+            pos += entry->strAbbreviation.size();
             start = pos;
             open = true;
             if (pos >= text.size())

@@ -8,6 +8,8 @@
 
 namespace talvoren
 {
+class CBookAbbreviations;
+
 // One passage of one chapter: the verses are a list of numbers and ranges
 // made only of digits, "," and "-" ("10-14", "1,3", "3-10").
 struct PASSAGE {
@@ -21,10 +23,13 @@ struct PASSAGE {
 // text runs from just after the abbreviation to the next abbreviation or
 // the end, cut to 1023 UTF-16 code units. Text before the first
 // abbreviation is ignored; a text without abbreviations adds nothing.
-// Method: at each character, a digit tries the numbered-book table (only
-// when the character before is not a digit), a capital A..Y or "Đ" the
-// other-book table; the first entry that the text continues with wins, and
-// the character after a matched abbreviation starts no other one.
+// Method: at each character, a digit tries the numbered-book names of
+// `names` (only when the character before is not a digit), any other
+// character the other names; the first entry that the text continues with
+// wins, and the character after a matched abbreviation starts no other one.
+// Without `names`, the Vietnamese table.
+void ScanCitations(const std::string& text, const CBookAbbreviations& names, std::vector<unsigned>& books,
+                   std::vector<std::string>& texts);
 void ScanCitations(const std::string& text, std::vector<unsigned>& books, std::vector<std::string>& texts);
 
 // Given the parallel lists of ScanCitations, appends the passages they cite

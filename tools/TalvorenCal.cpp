@@ -4,7 +4,7 @@
 //   talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]
 //                [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]
 //                YEAR [MONTH [DAY]]
-//   talvoren-cal --passages TEXT [--db FILE]
+//   talvoren-cal --passages TEXT [--data DIR] [--db FILE]
 //
 // iCalendar has an event a day (DTSTAMP from $SOURCE_DATE_EPOCH when it is
 // set, else now); HTML is the month list, the wall calendar or (with DAY)
@@ -15,7 +15,8 @@
 //
 // The second form prints the HTML of the scripture passages that a readings
 // text cites ("Is 7:10-14; Rm 1:1-7"), read from Bible.db of the program's
-// data or FILE.
+// data or FILE, with the book names and page texts of the language folder
+// (--data, else Vietnam of the program's data).
 //
 // --help prints this usage. Exit status: 0 on success, 2 for bad arguments
 // (an empty --data or --db among them), 1 when the year could not be
@@ -24,7 +25,10 @@
 // passage or one that the database does not hold (a message on standard
 // error says which).
 
+#include "base/HtmlEscape.h"
 #include "dialogs/LanguageInstaller.h"
+#include "engine/LanguageData.h"
+#include "engine/LanguageFile.h"
 #include "engine/LanguageState.h"
 #include "engine/LiturgicalYear.h"
 #include "lunar/LunarCalendar.h"
@@ -55,7 +59,7 @@ const char kUsage[] =
     "usage: talvoren-cal [--data DIR] [--epiphany 0|1] [--ascension 0|1] [--corpus 0|1]\n"
     "                    [--order vi|en] [--format tsv|json|ics|html] [--page month|wall|day]\n"
     "                    YEAR [MONTH [DAY]]\n"
-    "       talvoren-cal --passages TEXT [--db FILE]\n"
+    "       talvoren-cal --passages TEXT [--data DIR] [--db FILE]\n"
     "       talvoren-cal --help\n";
 
 struct Arguments {
@@ -236,6 +240,17 @@ LUNARFIELDS LunarOf(int year, const DAYRECORD& day)
     return fields;
 }
 
+// The name of the lunar year as text ("Bính Ngọ"). The stored names write
+// "Đ" as "&#208;", the code of Đ in the Vietnamese Windows code page, which
+// as a Unicode reference is "Ð" (U+00D0): the text has U+0110 instead.
+std::string YearNameText(const CLunarCalendar& lunar)
+{
+    std::string text = DecodeCharacterReferences(lunar.GetYearName());
+    for (std::size_t at = text.find("\xC3\x90"); at != std::string::npos; at = text.find("\xC3\x90", at + 2))
+        text.replace(at, 2, "\xC4\x90");
+    return text;
+}
+
 std::string LunarTsv(const LUNARFIELDS& fields)
 {
     if (!fields.bValid)
@@ -243,7 +258,7 @@ std::string LunarTsv(const LUNARFIELDS& fields)
     const CLunarCalendar& lunar = fields.lunar;
     return '\t' + std::to_string(lunar.GetLunarDay()) + '/' + std::to_string(lunar.GetLunarMonth()) +
            (lunar.IsLeapMonth() ? "L/" : "/") + std::to_string(lunar.GetLunarYear()) + '\t' +
-           TsvField(lunar.GetYearName());
+           TsvField(YearNameText(lunar));
 }
 
 std::string LunarJson(const LUNARFIELDS& fields)
@@ -255,7 +270,7 @@ std::string LunarJson(const LUNARFIELDS& fields)
     return ", \"lunar_day\": " + std::to_string(lunar.GetLunarDay()) + ", \"lunar_month\": " +
            std::to_string(lunar.GetLunarMonth()) + ", \"lunar_leap\": " + (lunar.IsLeapMonth() ? "true" : "false") +
            ", \"lunar_year\": " + std::to_string(lunar.GetLunarYear()) +
-           ", \"lunar_year_name\": " + JsonString(lunar.GetYearName());
+           ", \"lunar_year_name\": " + JsonString(YearNameText(lunar));
 }
 
 void PrintTsv(const YEARTABLE& table, int first, int end)
@@ -290,9 +305,28 @@ void PrintJson(const YEARTABLE& table, int first, int end)
 }
 
 // The citation of a passage as a reader writes it ("Is 7:10-14").
-std::string CitationText(const PASSAGE& passage)
+std::string CitationText(const PASSAGE& passage, const CBookAbbreviations& names)
 {
-    return BookAbbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
+    return names.Abbreviation(passage.nBook) + std::to_string(passage.nChapter) + ":" + passage.strVerses;
+}
+
+// The language folder of the arguments and the shipped folder under it
+// (both ending in a separator; the shipped one "" when there is none).
+std::pair<std::string, std::string> LanguageFolders(const Arguments& args)
+{
+    if (!args.data.empty())
+        return {JoinPath(args.data, ""), std::string()};
+    const DATAFOLDERS folders = FindDataFolders(ProgramFolder());
+    return {folders.LanguageFolder("Vietnam"), folders.ShippedLanguageFolder("Vietnam")};
+}
+
+// The kept lines of file `name` of the language folder, or of the shipped
+// folder when the language folder lacks it; false when neither has it.
+bool ReadLanguageFile(const std::pair<std::string, std::string>& folders, const char* name,
+                      std::vector<std::string>& lines)
+{
+    return CLanguageFile::Read(folders.first + name, lines, false) ||
+           (!folders.second.empty() && CLanguageFile::Read(folders.second + name, lines, false));
 }
 
 // Prints the passage page's HTML for args.passages; 1 when the database
@@ -306,7 +340,19 @@ int PrintPassages(const Arguments& args)
     std::vector<unsigned> books;
     std::vector<std::string> texts;
     std::vector<PASSAGE> passages;
-    ScanCitations(args.passages, books, texts);
+    // The book names and page texts of the folder; the Vietnamese and the
+    // built-in ones where the folder has none.
+    const auto folders = LanguageFolders(args);
+    std::vector<std::string> lines;
+    const CBookAbbreviations names = CBookAbbreviations::OfFolder(
+        ReadLanguageFile(folders, CLanguageData::kBookNamesFile, lines) ? lines : std::vector<std::string>());
+    CTitleList titles;
+    if (ReadLanguageFile(folders, CLanguageData::kPageTextsFile, lines))
+        titles.SetPageTexts(CPageTexts::FromLines(lines));
+    PASSAGELANGUAGE language;
+    language.pNames = &names;
+    language.pTitles = &titles;
+    ScanCitations(args.passages, names, books, texts);
     ParseCitations(books, texts, passages);
     if (passages.empty()) {
         std::fprintf(stderr, "talvoren-cal: \"%s\" cites no passage (a book, a chapter, \":\" and verses)\n",
@@ -322,8 +368,8 @@ int PrintPassages(const Arguments& args)
     std::string unmatched;
     for (const PASSAGE& passage : passages)
         if (!db.Execute(PassageQuery(passage)))
-            unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage);
-    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, dataFolder);
+            unmatched += (unmatched.empty() ? "" : ", ") + CitationText(passage, names);
+    const PASSAGEPAGE page = ShowReadingsPage(args.passages, db, open, dataFolder, language);
     if (page.bShow && !page.strHtml.empty())
         std::printf("%s\n", page.strHtml.c_str());
     if (!unmatched.empty()) {
@@ -396,12 +442,12 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (args.showPassages)
-        return PrintPassages(args);
     if (!args.data.empty()) {
         if (const int status = CheckLanguageFolder(args.data); status != 0)
             return status;
     }
+    if (args.showPassages)
+        return PrintPassages(args);
 
     CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
     CLanguageState language;

@@ -3,12 +3,15 @@
 reference tables of the Roman lectionary (one TSV per file, by position, with
 OSIS book ids).
 
-    tools/make_lectionary.py TABLES_FOLDER [OUTPUT_FOLDER]
+    tools/make_lectionary.py [--english] TABLES_FOLDER [OUTPUT_FOLDER]
 
 TABLES_FOLDER holds sunday-A.tsv, sunday-B.tsv, sunday-C.tsv, weekday-1.tsv
 and weekday-2.tsv (header "position<TAB>day<TAB>readings"). OUTPUT_FOLDER
-defaults to resources/lang/Vietnam of this repository; the build gives the
-other language folders the same files.
+defaults to resources/lang/Vietnam of this repository (resources/lang/English
+with --english). The Vietnamese files cite with the abbreviations of the
+Vietnamese Catholic Bible and carry Vietnamese labels; the English ones cite
+with English abbreviations (Gn, Ex, 1 Cor ...) and carry the tables' day
+names. Both join alternative readings with their language's "or".
 
 Each written line is "label @ entry": the label names the position for the
 person who edits the file; the entry is the day's citations in the short form
@@ -50,6 +53,23 @@ BOOKS = {
     'Jude': (72, 'Gđ'), 'Rev': (73, 'Kh'),
 }
 
+# OSIS id -> English abbreviation (the Lectionary for Mass, USCCB).
+ENGLISH = {
+    'Gen': 'Gn', 'Exod': 'Ex', 'Lev': 'Lv', 'Num': 'Nm', 'Deut': 'Dt', 'Josh': 'Jos',
+    'Judg': 'Jgs', 'Ruth': 'Ru', '1Sam': '1 Sm', '2Sam': '2 Sm', '1Kgs': '1 Kgs', '2Kgs': '2 Kgs',
+    '1Chr': '1 Chr', '2Chr': '2 Chr', 'Ezra': 'Ezr', 'Neh': 'Neh', 'Tob': 'Tb', 'Jdt': 'Jdt',
+    'Esth': 'Est', '1Macc': '1 Mc', '2Macc': '2 Mc', 'Job': 'Jb', 'Ps': 'Ps', 'Prov': 'Prv',
+    'Eccl': 'Eccl', 'Song': 'Sg', 'Wis': 'Wis', 'Sir': 'Sir', 'Isa': 'Is', 'Jer': 'Jer',
+    'Lam': 'Lam', 'Bar': 'Bar', 'Ezek': 'Ez', 'Dan': 'Dn', 'Hos': 'Hos', 'Joel': 'Jl',
+    'Amos': 'Am', 'Obad': 'Ob', 'Jonah': 'Jon', 'Mic': 'Mi', 'Nah': 'Na', 'Hab': 'Hb',
+    'Zeph': 'Zep', 'Hag': 'Hg', 'Zech': 'Zec', 'Mal': 'Mal', 'Matt': 'Mt', 'Mark': 'Mk',
+    'Luke': 'Lk', 'John': 'Jn', 'Acts': 'Acts', 'Rom': 'Rom', '1Cor': '1 Cor', '2Cor': '2 Cor',
+    'Gal': 'Gal', 'Eph': 'Eph', 'Phil': 'Phil', 'Col': 'Col', '1Thess': '1 Thes', '2Thess': '2 Thes',
+    '1Tim': '1 Tm', '2Tim': '2 Tm', 'Titus': 'Ti', 'Phlm': 'Phlm', 'Heb': 'Heb', 'Jas': 'Jas',
+    '1Pet': '1 Pt', '2Pet': '2 Pt', '1John': '1 Jn', '2John': '2 Jn', '3John': '3 Jn', 'Jude': 'Jude',
+    'Rev': 'Rv',
+}
+
 SUNDAY_SIZE = 76     # positions 0..75
 WEEKDAY_SIZE = 338   # positions 0..337 of the tables; the files add 338
 NEXT_LETTER = {'A': 'B', 'B': 'C', 'C': 'A'}
@@ -59,6 +79,9 @@ ADVENT_AND_HOLY_FAMILY = (0, 1, 2, 3, 6)
 WEEKDAYS_EN = ['Sunday', 'Monday', 'Tuesday', 'Wednesday', 'Thursday', 'Friday', 'Saturday']
 WEEKDAYS_VI = ['Chúa Nhật', 'Thứ Hai', 'Thứ Ba', 'Thứ Tư', 'Thứ Năm', 'Thứ Sáu', 'Thứ Bảy']
 UNUSED = '(không dùng)'
+UNUSED_EN = '(not used)'
+# The word that joins alternative readings, by language.
+OR_WORD = {'vi': ' hoặc ', 'en': ' or '}
 
 VERSES = r'\d+(?:-\d+)?(?:,\d+(?:-\d+)?)*'
 PIECE = re.compile(rf'^(?:(\w+) )?(\d+):({VERSES})$')
@@ -114,8 +137,11 @@ DECEMBER_18 = 'Jer 23:5-8; Ps 72:1-2,12-13,18-19; Matt 1:18-25'
 # Its readings are proper (notification of 24 March 2018, Prot. 138/18); the
 # first reading has an alternative, so the entry is written in the short
 # form here.
-MARY_MOTHER_OF_THE_CHURCH = ('Đức Maria, Mẹ Hội Thánh (thứ Hai sau lễ Hiện Xuống)',
-                             'St 3:9-15,20 hoặc Cv 1:12-14; Tv 87:1-3,5-7; Ga 19:25-34')
+MARY_MOTHER_OF_THE_CHURCH = {
+    'vi': 'Đức Maria, Mẹ Hội Thánh (thứ Hai sau lễ Hiện Xuống)',
+    'en': 'The Blessed Virgin Mary, Mother of the Church (Monday after Pentecost)',
+}
+MARY_MOTHER_OF_THE_CHURCH_READINGS = 'Gen 3:9-15,20 or Acts 1:12-14; Ps 87:1-3,5-7; John 19:25-34'
 
 
 def weekday_day(pos):
@@ -171,27 +197,32 @@ def load_table(path, size):
     return [(day, readings) for _, day, readings in rows]
 
 
-def short_form(readings, where):
-    """The OSIS readings of a table row in the short form of the scripture page."""
+def short_form(readings, where, lang='vi'):
+    """The OSIS readings of a table row in the short form of the scripture
+    page; alternatives within a reading are joined by " or "."""
     if not readings:
         return ''
     out = []
     have_book = False
-    for piece in readings.split('; '):
-        m = PIECE.match(piece)
-        if not m:
-            raise ConversionError(f'{where}: cannot read {piece!r}')
-        book, chapter, verses = m.groups()
-        if book is None:
-            # Same reading, next chapter: the book is not repeated.
-            if not have_book:
-                raise ConversionError(f'{where}: {piece!r} continues no reading')
-            out.append(f'{chapter}:{verses}')
-        else:
-            if book not in BOOKS:
-                raise ConversionError(f'{where}: unknown book {book!r}')
-            out.append(f'{BOOKS[book][1]} {chapter}:{verses}')
-            have_book = True
+    for reading in readings.split('; '):
+        alternatives = []
+        for piece in reading.split(' or '):
+            m = PIECE.match(piece)
+            if not m:
+                raise ConversionError(f'{where}: cannot read {piece!r}')
+            book, chapter, verses = m.groups()
+            if book is None:
+                # Same reading, next chapter: the book is not repeated.
+                if not have_book:
+                    raise ConversionError(f'{where}: {piece!r} continues no reading')
+                alternatives.append(f'{chapter}:{verses}')
+            else:
+                if book not in BOOKS:
+                    raise ConversionError(f'{where}: unknown book {book!r}')
+                name = BOOKS[book][1] if lang == 'vi' else ENGLISH[book]
+                alternatives.append(f'{name} {chapter}:{verses}')
+                have_book = True
+        out.append(OR_WORD[lang].join(alternatives))
     return '; '.join(out)
 
 
@@ -214,7 +245,7 @@ def write_file(path, header, lines):
             f.write(f'{label} @ {entry}\n' if entry else f'{label} @\n')
 
 
-def convert(tables, output):
+def convert(tables, output, lang='vi'):
     sunday = {c: load_table(os.path.join(tables, f'sunday-{c}.tsv'), SUNDAY_SIZE) for c in 'ABC'}
     weekday = {y: load_table(os.path.join(tables, f'weekday-{y}.tsv'), WEEKDAY_SIZE) for y in '12'}
 
@@ -226,9 +257,11 @@ def convert(tables, output):
             where = f'sunday-{source}.tsv position {pos}'
             expected, label = sunday_day(pos)
             check_day(where, expected, day, readings)
+            if lang == 'en':
+                label = day or UNUSED_EN
             if source != letter:
-                label += f' (năm {source})'
-            lines.append((f'{letter}{pos:02d} {label}', short_form(readings, where)))
+                label += f' (năm {source})' if lang == 'vi' else f' (Year {source})'
+            lines.append((f'{letter}{pos:02d} {label}', short_form(readings, where, lang)))
         write_file(os.path.join(output, f'uLectionary{letter}.txt'), [
             f'Sunday lectionary {letter}, read in the civil years whose remainder by 3 is {YEAR_MOD_3[letter]}.',
             'One line per position, in order: label @ readings. A line without readings keeps the place',
@@ -244,11 +277,15 @@ def convert(tables, output):
             where = f'weekday-{year}.tsv position {pos}'
             expected, label = weekday_day(pos)
             check_day(where, expected, day, readings)
+            if lang == 'en':
+                label = day or UNUSED_EN
             if pos == 24:   # 18 December, read by date; the tables leave the position empty
                 readings = DECEMBER_18
-            lines.append((f'{year}-{pos:03d} {label}', short_form(readings, where)))
-        label, entry = MARY_MOTHER_OF_THE_CHURCH
-        lines.append((f'{year}-{WEEKDAY_SIZE:03d} {label}', entry))
+                if lang == 'en':
+                    label = 'December 18'
+            lines.append((f'{year}-{pos:03d} {label}', short_form(readings, where, lang)))
+        lines.append((f'{year}-{WEEKDAY_SIZE:03d} {MARY_MOTHER_OF_THE_CHURCH[lang]}',
+                      short_form(MARY_MOTHER_OF_THE_CHURCH_READINGS, 'Mary, Mother of the Church', lang)))
         write_file(os.path.join(output, f'uLectionary{year}.txt'), [
             f'Weekday lectionary, Year {"I" if year == "1" else "II"}, read in {"odd" if year == "1" else "even"} civil years.',
             'One line per position, in order: label @ readings. A line without readings keeps the place',
@@ -258,13 +295,18 @@ def convert(tables, output):
 
 
 def main(argv):
+    lang = 'vi'
+    if len(argv) > 1 and argv[1] == '--english':
+        lang = 'en'
+        argv = argv[:1] + argv[2:]
     if len(argv) not in (2, 3):
         sys.stderr.write(__doc__)
         return 2
     here = os.path.dirname(os.path.abspath(__file__))
-    output = argv[2] if len(argv) == 3 else os.path.join(here, '..', 'resources', 'lang', 'Vietnam')
+    folder = 'Vietnam' if lang == 'vi' else 'English'
+    output = argv[2] if len(argv) == 3 else os.path.join(here, '..', 'resources', 'lang', folder)
     try:
-        convert(argv[1], output)
+        convert(argv[1], output, lang)
     except (ConversionError, OSError) as error:
         sys.stderr.write(f'make_lectionary: {error}\n')
         return 1

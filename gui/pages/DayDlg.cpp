@@ -50,7 +50,8 @@ CDayDlg::CDayDlg(CLanguageDataLoader& languageData, DayPageBuilder build, const 
         m_pNext = CImageButton::TakeOver(made[1]);
         m_pPrev = CImageButton::TakeOver(made[2]);
     } else {
-        m_pPage = CreateHtmlViewDlg(this, placeholder->geometry(), QString::fromStdString(path));
+        m_pPage = CreateHtmlViewDlg(this, placeholder->geometry(), QString::fromStdString(path),
+                                    [&languageData]() { return languageData.Current(); });
         connect(m_pPage, &CHtmlViewDlg::DocumentComplete, this, &CDayDlg::OnDocumentComplete);
 
         const struct { QPushButton* button; CImageButton** target; int icon; const char16_t* caption; } looks[] = {

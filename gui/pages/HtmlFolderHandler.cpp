@@ -1,7 +1,10 @@
 #include "gui/pages/HtmlFolderHandler.h"
 
+#include "engine/LanguageData.h"
 #include "gui/pages/HtmlProfile.h"
+#include "pages/StaticPageTexts.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +13,8 @@
 
 namespace talvoren
 {
-CHtmlFolderHandler::CHtmlFolderHandler(const QString& folder, QObject* parent)
-    : QWebEngineUrlSchemeHandler(parent), m_strFolder(folder)
+CHtmlFolderHandler::CHtmlFolderHandler(const QString& folder, LanguageSource language, QObject* parent)
+    : QWebEngineUrlSchemeHandler(parent), m_strFolder(folder), m_language(std::move(language))
 {
 }
 
@@ -40,11 +43,19 @@ void CHtmlFolderHandler::requestStarted(QWebEngineUrlRequestJob* job)
         job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
-    auto* device = new QFile(path, job);   // read by the browser while the job lives
-    if (!device->open(QIODevice::ReadOnly)) {
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
         job->fail(QWebEngineUrlRequestJob::RequestFailed);
         return;
     }
+    const QByteArray content = source.readAll();
+    const std::shared_ptr<const CLanguageData> data = m_language ? m_language() : nullptr;
+    const std::string served = ServedHtmlFile(relative.mid(1).toStdString(),
+                                              std::string(content.constData(), static_cast<std::size_t>(content.size())),
+                                              data.get());
+    auto* device = new QBuffer(job);   // read by the browser while the job lives
+    device->setData(served.data(), static_cast<qsizetype>(served.size()));
+    device->open(QIODevice::ReadOnly);
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     job->reply(type.name().toUtf8(), device);
 }

@@ -2,19 +2,29 @@
 // Serves the files of one folder (the program's Html/) to the browser views
 // under the program's own address scheme: talvoren://html/Calendar.htm is
 // <folder>/Calendar.htm. Nothing outside the folder is served, not even
-// through a symbolic link or "..".
+// through a symbolic link or "..". The pages are served in the language of
+// the folder in use (pages/StaticPageTexts.h).
 
 #include <QString>
 #include <QWebEngineUrlSchemeHandler>
 
+#include <functional>
+#include <memory>
+
 namespace talvoren
 {
+class CLanguageData;
+
+// The language data of the folder in use, asked for at each request.
+using LanguageSource = std::function<std::shared_ptr<const CLanguageData>()>;
+
 class CHtmlFolderHandler : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
 
 public:
-    CHtmlFolderHandler(const QString& folder, QObject* parent = nullptr);
+    // `language` may be empty: the pages then show the built-in texts.
+    CHtmlFolderHandler(const QString& folder, LanguageSource language, QObject* parent = nullptr);
 
     // Replies with the file the address names, typed by its extension. A
     // request other than GET, an address of another host, a path that leaves
@@ -24,6 +34,7 @@ public:
 
 private:
     QString m_strFolder;
+    LanguageSource m_language;
 };
 
 } // namespace talvoren

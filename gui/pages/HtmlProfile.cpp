@@ -25,9 +25,10 @@ QUrl CHtmlProfile::PageUrl(const QString& page)
     return url;
 }
 
-CHtmlProfile::CHtmlProfile(const QString& htmlFolder, QObject* parent) : QWebEngineProfile(parent)
+CHtmlProfile::CHtmlProfile(const QString& htmlFolder, QObject* parent, LanguageSource language)
+    : QWebEngineProfile(parent)
 {
-    installUrlSchemeHandler(kScheme, new CHtmlFolderHandler(htmlFolder, this));
+    installUrlSchemeHandler(kScheme, new CHtmlFolderHandler(htmlFolder, std::move(language), this));
     setUrlRequestInterceptor(new CHtmlRequestFilter(this));
     QWebEngineSettings* defaults = settings();
     defaults->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);

@@ -6,6 +6,8 @@
 // no remote address; they may open windows (the reading, print and help
 // windows of OpenWin) and nothing is kept on disk.
 
+#include "gui/pages/HtmlFolderHandler.h"
+
 #include <QString>
 #include <QUrl>
 #include <QWebEngineProfile>
@@ -25,8 +27,9 @@ public:
     // The address of `page` (a file name, or a path below the folder).
     static QUrl PageUrl(const QString& page);
 
-    // An off-the-record profile that serves `htmlFolder`.
-    explicit CHtmlProfile(const QString& htmlFolder, QObject* parent = nullptr);
+    // An off-the-record profile that serves `htmlFolder`, its pages in the
+    // language of `language` (none: the built-in page texts).
+    explicit CHtmlProfile(const QString& htmlFolder, QObject* parent = nullptr, LanguageSource language = {});
 };
 
 } // namespace talvoren

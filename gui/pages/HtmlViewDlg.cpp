@@ -24,7 +24,7 @@ void CHtmlViewDlg::OnInitialUpdate()
 {
     const QFileInfo file(m_strUrl);
     if (!m_pProfile) {
-        m_pProfile = new CHtmlProfile(file.absolutePath(), this);
+        m_pProfile = new CHtmlProfile(file.absolutePath(), this, m_language);
         m_pPage = new QWebEnginePage(m_pProfile, this);
         setPage(m_pPage);
     }
@@ -47,7 +47,7 @@ bool CHtmlViewDlg::SetElementHtml(const QString& name, const QString& html)
     return true;
 }
 
-CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path)
+CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path, LanguageSource language)
 {
     if (!parent)
         return nullptr;
@@ -55,6 +55,7 @@ CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QStrin
     view->setGeometry(rect);
     view->setStyleSheet(QStringLiteral("QWebEngineView { border: 1px solid palette(dark); }"));
     view->SetUrl(path);
+    view->SetLanguage(std::move(language));
     view->OnInitialUpdate();
     view->show();
     return view;

@@ -3,6 +3,8 @@
 // program's Html/ folder, tells its dialog when that page has finished
 // loading, and replaces the inner HTML of a named element of the loaded page.
 
+#include "gui/pages/HtmlFolderHandler.h"
+
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -23,6 +25,8 @@ public:
 
     // Remembers the local file to show (an absolute path).
     void SetUrl(const QString& path) { m_strUrl = path; }
+    // The language the pages are served in (before OnInitialUpdate).
+    void SetLanguage(LanguageSource language) { m_language = std::move(language); }
     const QString& Url() const { return m_strUrl; }
 
     // Loads the remembered file through a profile (gui/pages/HtmlProfile.h)
@@ -44,6 +48,7 @@ private:
     void OnLoadFinished(bool ok);
 
     QString m_strUrl;
+    LanguageSource m_language;
     QPointer<CHtmlProfile> m_pProfile;
     QPointer<QWebEnginePage> m_pPage;
     bool m_bHasDocument = false;
@@ -51,6 +56,8 @@ private:
 
 // Creates the view as a bordered child of `parent` with the rectangle `rect`,
 // hands it `path` and starts loading it. Returns null when it cannot be made.
-CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path);
+// The pages are served in the language of `language` (none: built-in texts).
+CHtmlViewDlg* CreateHtmlViewDlg(QWidget* parent, const QRect& rect, const QString& path,
+                                LanguageSource language = {});
 
 } // namespace talvoren

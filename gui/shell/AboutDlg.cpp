@@ -15,7 +15,7 @@
 
 namespace talvoren
 {
-CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent, LanguageSource language) : QDialog(parent)
 {
     // Template 100: "About Talvoren", 235 x 199 dialog units.
     const QFont templateFont = DialogTemplateFont();
@@ -49,7 +49,7 @@ CAboutDlg::CAboutDlg(const std::string& programFolder, QWidget* parent) : QDialo
         ShowFileNotFound(path, MessageIcon::Stop);
         return;   // the box opens without its page
     }
-    m_pPage = CreateHtmlViewDlg(this, QRect(), QString::fromStdString(path));
+    m_pPage = CreateHtmlViewDlg(this, QRect(), QString::fromStdString(path), std::move(language));
     if (!m_pPage)
         return;
     m_pPage->setGeometry(placeholder->geometry());

@@ -1,6 +1,8 @@
 #pragma once
 // The About box: the program's icon and version over the page about.htm.
 
+#include "gui/pages/HtmlFolderHandler.h"
+
 #include <QDialog>
 #include <string>
 
@@ -14,7 +16,8 @@ class CAboutDlg : public QDialog
     Q_OBJECT
 
 public:
-    CAboutDlg(const std::string& programFolder, QWidget* parent);
+    // The page is shown in the language of `language` (none: built-in texts).
+    CAboutDlg(const std::string& programFolder, QWidget* parent, LanguageSource language = {});
 
     CHtmlViewDlg* PageView() const { return m_pPage; }
     CImageButton* OkButton() const { return m_pOk; }

@@ -348,7 +348,10 @@ void CMainFrame::UpdateIndicators()
 
 void CMainFrame::ShowAbout()
 {
-    CAboutDlg dialog(m_context.ProgramFolder(), this);
+    CTalvorenView* view = m_pView;
+    CAboutDlg dialog(m_context.ProgramFolder(), this, [view]() {
+        return view ? view->LanguageData().Current() : std::shared_ptr<const CLanguageData>();
+    });
     dialog.exec();
 }
 
@@ -414,8 +417,10 @@ void CMainFrame::BringToFront()
 
 void CMainFrame::ReloadLanguageData()
 {
-    if (m_pView)
+    if (m_pView) {
         m_pView->Year().LoadTitles();
+        m_pView->ReloadPage();   // the page's own words follow the new folder
+    }
     // The program's own texts follow the language folder; the bars are
     // retranslated on the LanguageChange event that installing sends.
     m_context.ApplyInterfaceLanguage();

@@ -7,6 +7,7 @@
 #include "gui/shell/PagePrinter.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/ScripturePage.h"
+#include "scripture/BibleDatabasePath.h"
 #include "platform/MessageSink.h"
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
@@ -31,7 +32,8 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_strProgramFolder(programFolder),
       m_renderers(DefaultPageRenderers()),
       m_commands(m_year, *this),
-      m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this)),
+      m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this,
+                                  [this]() { return m_languageData.Current(); })),
       m_pPage(new QWebEnginePage(m_pProfile, this)),
       m_pBridge(new CStatusBridge(this)),
       m_bVietnamese(IsVietnameseFolder(language.strFolder)),
@@ -74,12 +76,27 @@ void CTalvorenView::OnInitialUpdate()
 
     // The path apart from any connection text: a folder may hold ";", quotes
     // or a leading blank.
-    m_bDatabaseOpen = m_db.OpenFile(JoinPath(m_strProgramFolder, "Bible.db"));
+    m_bDatabaseOpen = m_db.OpenFile(BibleDatabasePath(m_strProgramFolder));
+}
+
+void CTalvorenView::ReloadPage()
+{
+    m_commands.StartAfresh();
+    m_bReloading = true;
+    load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
 }
 
 void CTalvorenView::OnLoadFinished(bool ok)
 {
     m_bHasDocument = ok;
+    if (m_bReloading) {
+        m_bReloading = false;
+        const QStringList scripts = m_pendingScripts;
+        m_pendingScripts.clear();
+        for (const QString& script : scripts)
+            if (ok)
+                page()->runJavaScript(script);
+    }
     if (ok)
         ShowTodayPanel();
     emit DocumentComplete(url());
@@ -151,7 +168,7 @@ int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html
 {
     if (!m_bHasDocument)
         return 0;
-    page()->runJavaScript(QString::fromStdString(MakeSetElementHtmlScript(id, html)));
+    RunInPage(QString::fromStdString(MakeSetElementHtmlScript(id, html)));
     return 1;
 }
 
@@ -161,8 +178,16 @@ int CTalvorenView::RunScript(const char* text)
         m_strLastScript = text;
     if (!m_bHasDocument)
         return 0;
-    page()->runJavaScript(QString::fromStdString(MakeRunScript(m_strLastScript)));
+    RunInPage(QString::fromStdString(MakeRunScript(m_strLastScript)));
     return 1;
+}
+
+void CTalvorenView::RunInPage(const QString& script)
+{
+    if (m_bReloading)
+        m_pendingScripts << script;
+    else
+        page()->runJavaScript(script);
 }
 
 void CTalvorenView::ShowFragment(const char* elementId, const std::function<std::string()>& build)
@@ -201,7 +226,12 @@ void CTalvorenView::ShowReadings(const std::string& readings, const std::string&
     ++m_nBuilding;
     {
         CBusyNotice notice(QCoreApplication::translate(kStringTableContext, kWaitText), IDI_WAIT);
-        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder);
+        const std::shared_ptr<const CLanguageData> languageData = m_languageData.Current();
+        const CBookAbbreviations names = CBookAbbreviations::OfFolder(languageData->BookNameLines());
+        PASSAGELANGUAGE language;
+        language.pNames = &names;
+        language.pTitles = &languageData->Titles();
+        passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder, language);
     }
     if (passages.bShow) {
         SetElementHtml("rightCol2", heading + passages.strHtml);

@@ -52,6 +52,11 @@ public:
     // CCalendarCommands::StartAfresh) and opens the scripture database.
     void OnInitialUpdate();
 
+    // Loads the main page again, with the words of the language folder now
+    // in use (after the language changed); the year held is let go. Pages
+    // shown while it loads are written into the new page.
+    void ReloadPage();
+
     // The month of today as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind);
     // The toolbar's month list (1) and wall calendar (2): the days on display
@@ -115,6 +120,8 @@ protected:
     QWebEngineView* createWindow(QWebEnginePage::WebWindowType type) override;
 
 private:
+    // Runs `script` in the page now, or after the reload under way.
+    void RunInPage(const QString& script);
     void OnLoadFinished(bool ok);
     void ShowFragment(const char* elementId, const std::function<std::string()>& build);
     void EndBuilding();
@@ -125,6 +132,10 @@ private:
     CScriptureDb m_db;
     bool m_bDatabaseOpen = false;
     bool m_bHasDocument = false;
+    // While ReloadPage loads the page again, what is written into it waits
+    // here and runs, in order, once the page is there.
+    bool m_bReloading = false;
+    QStringList m_pendingScripts;
     std::string m_strLastScript;
     std::string m_strProgramFolder;
     PAGERENDERERS m_renderers;

@@ -106,9 +106,10 @@ TEST(DayNotes, NotesFollowTheReadingsOfTheirDay)
         // 24 November: the solemnity's readings, then the local notes, then
         // the ordo note.
         const std::string martyrs = year.Day(year.DayIndex(11, 24)).strReadings;
-        EXPECT_EQ(martyrs.rfind("2 Mcb 7:1,20-23,27-29;", 0), 0u) << martyrs;
+        const bool vietnamese = folder.nSyntax == 1;
+        EXPECT_EQ(martyrs.rfind(vietnamese ? "2 Mcb 7:1,20-23,27-29;" : "2 Mc 7:1,20-23,27-29;", 0), 0u) << martyrs;
         EXPECT_NE(martyrs.find("1960"), std::string::npos) << "the Vietnamese hierarchy";
-        EXPECT_GT(martyrs.find("1960"), martyrs.find("Lc 9:23-26"));
+        EXPECT_GT(martyrs.find("1960"), martyrs.find(vietnamese ? "Lc 9:23-26" : "Lk 9:23-26"));
         EXPECT_EQ(year.Day(year.DayIndex(11, 23)).strReadings.find("1960"), std::string::npos);
     }
 }

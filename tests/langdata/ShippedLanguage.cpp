@@ -16,8 +16,9 @@ const std::vector<SHIPPEDFOLDER>& ShippedFolders()
 
 const std::vector<std::string>& LanguageDataFiles()
 {
-    static const std::vector<std::string> files{"utitles.txt", "ufeast.txt",     "uLocal.txt",   "uOrdo.txt",
-                                                "uNote.txt",   "uLunar.txt",     "uLunarNote.txt", "uMoveable.txt"};
+    static const std::vector<std::string> files{"utitles.txt", "ufeast.txt",     "uLocal.txt",     "uOrdo.txt",
+                                                "uNote.txt",   "uLunar.txt",     "uLunarNote.txt", "uMoveable.txt",
+                                                "uPage.txt",   "uBooks.txt"};
     return files;
 }
 

@@ -1,6 +1,9 @@
 // The shipped lectionary files: every position in its place, every position
 // that a day reads filled, the others left empty, in both language folders.
 
+#include "engine/LanguageFile.h"
+#include "scripture/BookAbbreviations.h"
+#include "scripture/Citations.h"
 #include "tests/lectionary/LectionaryData.h"
 
 #include <gtest/gtest.h>
@@ -56,14 +59,35 @@ TEST(LectionaryFiles, PositionsThatADayReadsAreFilledAndNoOthers)
     }
 }
 
-TEST(LectionaryFiles, EnglishFolderCarriesTheSameEntries)
+TEST(LectionaryFiles, EnglishFolderCitesTheSamePassagesWithItsOwnBookNames)
 {
+    // Each folder's entries read with its own book names give the same passages.
+    CBookAbbreviations english;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(CLanguageFile::Read(std::string(TALVOREN_PROGRAM_DIR) + "/English/uBooks.txt", lines, false));
+    ASSERT_TRUE(CBookAbbreviations::Parse(lines, english));
+    const auto passagesOf = [](const std::string& entry, const CBookAbbreviations& names) {
+        std::vector<unsigned> books;
+        std::vector<std::string> texts;
+        std::vector<PASSAGE> passages;
+        ScanCitations(entry, names, books, texts);
+        ParseCitations(books, texts, passages);
+        std::string flat;
+        for (const PASSAGE& passage : passages)
+            flat += std::to_string(passage.nBook) + " " + std::to_string(passage.nChapter) + ":" + passage.strVerses + "; ";
+        return flat;
+    };
     for (const LECTIONARYFILE& file : kLectionaryFiles) {
         std::vector<std::string> vietnam;
-        std::vector<std::string> english;
+        std::vector<std::string> englishEntries;
         ASSERT_TRUE(ReadLectionary(LectionaryPath("Vietnam", file.chCycle), vietnam));
-        ASSERT_TRUE(ReadLectionary(LectionaryPath("English", file.chCycle), english));
-        EXPECT_EQ(vietnam, english) << "uLectionary" << file.chCycle;
+        ASSERT_TRUE(ReadLectionary(LectionaryPath("English", file.chCycle), englishEntries));
+        ASSERT_EQ(vietnam.size(), englishEntries.size()) << "uLectionary" << file.chCycle;
+        for (std::size_t n = 0; n < vietnam.size(); ++n) {
+            EXPECT_EQ(passagesOf(englishEntries[n], english), passagesOf(vietnam[n], CBookAbbreviations::Vietnamese()))
+                << "uLectionary" << file.chCycle << " position " << n << ": " << englishEntries[n];
+            EXPECT_EQ(englishEntries[n].find("hoặc"), std::string::npos) << englishEntries[n];
+        }
     }
 }
 

@@ -71,7 +71,7 @@ TEST(DayPage, LunarMonthNames)
     for (int n = 0; n < 122; ++n)
         titles.push_back(data.Titles().Title(n));
     const CTitleList older(titles, true);
-    EXPECT_NE(CDayPage(year, older).Render(2002, 2, 10).find("<b> 29 Tháng Mười Hai T&#226;n T&#7925; "),
+    EXPECT_NE(CDayPage(year, older).Render(2002, 2, 10).find("<b> 29 Tháng 12 T&#226;n T&#7925; "),
               std::string::npos);
 }
 

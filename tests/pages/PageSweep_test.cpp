@@ -65,8 +65,7 @@ TEST(PageSweep, LunarDatesAndNewYearOfEveryMonth)
                           std::to_string(lunar.GetLunarDay()) + "-" + std::to_string(lunar.GetLunarMonth()))
                     << where;
 
-                const bool marked = row.find(CMonthListPage::kNewYearNote) != std::string::npos;
-                ASSERT_EQ(marked, row.find("bgColor=#FFFFCC>") != std::string::npos) << where;
+                const bool marked = row.find("bgColor=#FFFFCC>") != std::string::npos;
                 if (lunar.GetLunarDay() == 1 && lunar.GetLunarMonth() == 1 && lunar.IsLeapMonth())
                     ++leapFirstMonths;
                 if (!marked)

@@ -29,6 +29,6 @@ TEST(SaintTable, LinesByDateInCalendarAndFileOrder)
 
 TEST(SaintTable, EmptyFeastFileGivesAnEmptyTable)
 {
-    EXPECT_EQ(SaintTableScript({}), "var SAINTS = {\n};\n");
+    EXPECT_EQ(SaintTableScript(std::vector<std::string>()), "var SAINTS = {\n};\n");
     EXPECT_EQ(SaintTableScript({"31 2"}), "var SAINTS = {\n};\n");
 }

@@ -7,6 +7,7 @@
 // address scheme and profile, as the program shows them.
 
 #include "base/PageScripts.h"
+#include "engine/LanguageDataLoader.h"
 #include "engine/LiturgicalYear.h"
 #include "gui/shell/StatusBridge.h"
 #include "pages/DayPage.h"
@@ -276,7 +277,7 @@ private slots:
     {
         ShowMonthList(2002, 2);
         // Header, Tết row and the hints under the page.
-        QVERIFY(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Mùng Một Tết Âm Lịch")));
+        QVERIFY(ElementText(Page(), QStringLiteral("rightCol")).contains(QStringLiteral("Mồng Một Tết")));
         QVERIFY(IsVisible(Page(), QStringLiteral("#legend")));
         QVERIFY(IsVisible(Page(), QStringLiteral("#MonthSelector")));
         QVERIFY(Screenshot(QStringLiteral("pages-month-list")));
@@ -381,7 +382,7 @@ private slots:
         ShowMonthList(2002, 2);
         // The page itself prints the calendar without the banner.
         const QString printed = PrintedText();
-        QVERIFY(printed.contains(QStringLiteral("Mùng Một Tết")));
+        QVERIFY(printed.contains(QStringLiteral("Mồng Một Tết")));
         QVERIFY(!printed.contains(QStringLiteral("Lời Chúa mỗi ngày")));
         m_view->m_windows.clear();
         m_view->m_nPrintRequests = 0;
@@ -389,7 +390,7 @@ private slots:
         QVERIFY(SentBy(QString::fromStdString(script)).isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(m_view->m_windows.size() == 1, 10000);
         QWebEngineView* window = m_view->m_windows.front();
-        QTRY_VERIFY_WITH_TIMEOUT(ElementText(window->page(), QStringLiteral("printed")).contains(QStringLiteral("Mùng Một Tết")),
+        QTRY_VERIFY_WITH_TIMEOUT(ElementText(window->page(), QStringLiteral("printed")).contains(QStringLiteral("Mồng Một Tết")),
                                  10000);
         QTRY_COMPARE_WITH_TIMEOUT(m_view->m_nPrintRequests, 1, 10000);   // the print dialog is asked for
         // On paper the month links and the year list are plain text.
@@ -429,13 +430,13 @@ private slots:
         m_view->setFocus();
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QVERIFY(RunJavaScript(Page(), QStringLiteral("CopyToClipboard()")).toBool());
-        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains(QStringLiteral("Mùng Một Tết Âm Lịch")),
+        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().contains(QStringLiteral("Mồng Một Tết")),
                                  5000);
         QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Tháng Hai")));
         // Whatever the clipboard allows, the page selects what it copies.
         QVERIFY(RunJavaScript(Page(), QStringLiteral("window.getSelection().toString()"))
                     .toString()
-                    .contains(QStringLiteral("Mùng Một Tết Âm Lịch")));
+                    .contains(QStringLiteral("Mồng Một Tết")));
     }
 
     void dayPageShowsTheFragmentAndItsPicture()
@@ -488,6 +489,55 @@ private slots:
         QVERIFY(ElementText(about.page(), QStringLiteral("none")) == QStringLiteral("<none>"));
         QVERIFY(RunJavaScript(about.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("4.1")));
         QVERIFY(SaveScreenshot(&about, QStringLiteral("pages-about")));
+    }
+
+    // The program serves its pages in the language of the folder in use:
+    // the English folder gives English words, badges, saints and help.
+    void pagesFollowTheFolderInUse()
+    {
+        CLanguageState english;
+        english.strFolder = TALVOREN_PROGRAM_DIR "/English/";
+        english.nSyntax = 0;
+        CLanguageDataLoader data(english);
+        CLiturgicalYear year(data);
+        QVERIFY(year.ComputeYear(2026));
+        CHtmlProfile profile(HtmlFolder(), nullptr, [&data]() { return data.Current(); });
+        QWebEngineView view(&profile);
+        view.resize(1280, 860);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy loaded(&view, &QWebEngineView::loadFinished);
+        view.load(CHtmlProfile::PageUrl(QStringLiteral("Calendar.htm")));
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(ElementText(view.page(), QStringLiteral("rightCol")).contains(QStringLiteral("Welcome")));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-welcome")));
+        const MONTHRANGE range = year.GetMonthRange(11);
+        RunJavaScript(view.page(), QString::fromStdString(MakeSetElementHtmlScript(
+                                       "rightCol", CMonthListPage(year.Table(), year.Titles()).Render(range.nFirst, range.nEnd))));
+        QTRY_VERIFY_WITH_TIMEOUT(IsVisible(view.page(), QStringLiteral("#legend")), 10000);
+        RunJavaScript(view.page(), QStringLiteral("viewSaint('2411')"));
+        QTRY_VERIFY_WITH_TIMEOUT(IsVisible(view.page(), QStringLiteral("#saintPanel")), 5000);
+        QCOMPARE(ElementText(view.page(), QStringLiteral("saintTitle")), QStringLiteral("November 24"));
+        QVERIFY(ElementText(view.page(), QStringLiteral("saintList")).contains(QStringLiteral("Martyrs of Vietnam")));
+        QVERIFY(ElementText(view.page(), QStringLiteral("saintList")).contains(QStringLiteral("Solemnity")));
+        QCOMPARE(RunJavaScript(view.page(), QStringLiteral("document.querySelector('#rightCol .lc').textContent")).toString(),
+                 QStringLiteral("W"));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-month-list")));
+        loaded.clear();
+        view.load(CHtmlProfile::PageUrl(QStringLiteral("calendar.htm")));
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(RunJavaScript(view.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("Wall calendar")));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-help")));
+        loaded.clear();
+        view.resize(332, 246);   // the About box's page area
+        view.load(CHtmlProfile::PageUrl(QStringLiteral("about.htm")));
+        QVERIFY(loaded.wait(30000));
+        QVERIFY(RunJavaScript(view.page(), QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("Version 4.1")));
+        QTest::qWait(300);
+        QVERIFY(SaveScreenshot(&view, QStringLiteral("pages-english-about")));
     }
 
     void cleanupTestCase()

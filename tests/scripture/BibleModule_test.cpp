@@ -12,7 +12,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 using namespace talvoren;
@@ -173,6 +175,45 @@ TEST(BibleTools, TalvorenCalPrintsThePassagesFromTheBuiltDatabase)
     EXPECT_EQ(status, 2);
     RunCommand(std::string(TALVOREN_CAL) + " --passages 'Is 7:10' 2024 2>/dev/null", status);
     EXPECT_EQ(status, 2);
+}
+
+// A second module, with another versification and without the deuterocanon
+// (engKJV2006eb, Debian sword-text-kjv): its verses land where the
+// lectionary cites them, and a reading from a book it lacks says so in the
+// language of the folder, never with another verse.
+TEST(BibleTools, BuilderReadsASecondModuleAndMissingBooksSaySo)
+{
+    if (::access("/usr/share/sword/mods.d/engKJV2006eb.conf", R_OK) != 0)
+        GTEST_SKIP() << "sword-text-kjv is not installed";
+    CTestFolder folder;
+    int status = -1;
+    const std::string said = RunCommand(std::string(TALVOREN_BIBLEBUILD) + " --module engKJV2006eb " +
+                                            Quote(folder.File("kjv.db")) + " 2>&1",
+                                        status);
+    ASSERT_EQ(status, 0) << said;
+    EXPECT_NE(said.find("book Tob is not in the module's versification"), std::string::npos) << said;
+    const struct {
+        const char* folder;
+        const char* readings;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"Vietnam", "Tb 1:1; Tv 51:3",
+         {"<H2><b>Tb  1:1</b></H2><p><i>Bản Kinh Thánh đang dùng không có đoạn này.</i></p><H2><b>Tv  51:3</b></H2>",
+          "<sub>3</sub> <span class=\"l1\">Have mercy upon me, O God"}},
+        {"English", "Tb 1:1; Ps 51:3",
+         {"<H2><b>Tb  1:1</b></H2><p><i>The Bible text in use does not have this passage.</i></p><H2><b>Ps  51:3</b></H2>",
+          "<sub>3</sub> <span class=\"l1\">Have mercy upon me, O God"}},
+    };
+    for (const auto& test : cases) {
+        const std::string page = RunCommand(std::string(TALVOREN_CAL) + " --passages " + Quote(test.readings) +
+                                                " --data " + TALVOREN_PROGRAM_DIR + "/" + test.folder + " --db " +
+                                                Quote(folder.File("kjv.db")) + " 2>/dev/null",
+                                            status);
+        EXPECT_EQ(status, 1) << test.folder;   // a passage without verses
+        for (const std::string& part : test.parts)
+            EXPECT_NE(page.find(part), std::string::npos) << test.folder << ": " << page.substr(0, 400);
+        EXPECT_EQ(page.find("Tobit"), std::string::npos) << test.folder;
+    }
 }
 
 TEST(BibleTools, BuilderConvertsACsvExportAndKeepsTheOldFileOnFailure)

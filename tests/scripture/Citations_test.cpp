@@ -135,6 +135,47 @@ TEST(Citations, EveryBookHasOneShortNameThatTheScanFinds)
     EXPECT_EQ(BookAbbreviation(74), "");
 }
 
+// A folder's book-names file: every book one name; a file that leaves a
+// book out or has a line of another shape is refused. The names it gives
+// are what the scan finds, a name that begins with a Z or a digit included.
+TEST(Citations, BookNamesOfAFolder)
+{
+    std::vector<std::string> english;
+    for (int book = 1; book <= kBookCount; ++book)
+        english.push_back(std::to_string(book) + " " + BookAbbreviation(book).substr(0, BookAbbreviation(book).size() - 1));
+    english[43 - 1] = "43 Zep";
+    english[53 - 1] = "53 1 Cor";
+    const auto with = [&english](std::size_t line, const std::string& text) {
+        std::vector<std::string> lines = english;
+        if (line < lines.size())
+            lines[line] = text;
+        else
+            lines.push_back(text);
+        return lines;
+    };
+    const struct {
+        std::vector<std::string> lines;
+        bool valid;
+    } cases[] = {
+        {english, true},
+        {with(99, "26 Sg"), true},                   // a second name of a book
+        {std::vector<std::string>(english.begin(), english.end() - 1), false},   // Revelation missing
+        {with(0, "1Gn"), false},   {with(0, "Gn 1"), false}, {with(0, "74 Gn"), false},
+        {with(0, "0 Gn"), false},  {with(0, "1  Gn"), false}, {with(0, "1 "), false},
+    };
+    for (const auto& test : cases) {
+        CBookAbbreviations names;
+        EXPECT_EQ(CBookAbbreviations::Parse(test.lines, names), test.valid) << test.lines.back();
+    }
+    CBookAbbreviations names;
+    ASSERT_TRUE(CBookAbbreviations::Parse(english, names));
+    std::vector<unsigned> books;
+    std::vector<std::string> texts;
+    ScanCitations("1 Cor 1:3; Zep 3:14; Is 7:14", names, books, texts);
+    EXPECT_EQ(books, (std::vector<unsigned>{53, 43, 29}));
+    EXPECT_EQ(names.Abbreviation(53), "1 Cor ");
+}
+
 TEST(Citations, LongCitationsAreCut)
 {
     std::string verses;

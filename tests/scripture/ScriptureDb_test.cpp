@@ -1,8 +1,11 @@
 // The scripture database connection: results, messages and every failure.
 
+#include "platform/SettingsKey.h"
+#include "scripture/BibleDatabasePath.h"
 #include "scripture/ScriptureDb.h"
 #include "tests/scripture/ScriptureFixture.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/ScopedConfigFolder.h"
 #include "tests/support/TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -341,4 +344,31 @@ TEST_F(ScriptureDbTest, CloseTwiceAndOpenTwice)
     EXPECT_TRUE(db.Close());
     EXPECT_TRUE(db.Close());
     EXPECT_EQ(m_messages.Messages().size(), 1u);   // the missing file only
+}
+
+// The setting BibleDatabase points the program at another scripture
+// database; without it (or with an empty text) Bible.db of the program folder.
+TEST(BibleDatabasePath, TheSettingNamesAnotherFile)
+{
+    CTestFolder folder;
+    CScopedConfigFolder config(folder.Path());
+    CSettingsKey::SetDefaultKeyPath("SOFTWARE\\Sorvane Network\\Talvoren\\2.0");
+    const struct {
+        const char* setting;   // null: no value stored
+        std::string path;
+    } cases[] = {
+        {nullptr, "/opt/talvoren/Bible.db"},
+        {"", "/opt/talvoren/Bible.db"},
+        {"/home/me/Bible-vi.db", "/home/me/Bible-vi.db"},
+        {"vi/Bible.db", "/opt/talvoren/vi/Bible.db"},
+    };
+    for (const auto& test : cases) {
+        if (test.setting) {
+            CSettingsKey key;
+            ASSERT_EQ(key.Open(SettingsRoot::LocalMachine), CSettingsKey::kSuccess);
+            ASSERT_EQ(key.WriteString(kBibleDatabaseValue, test.setting), CSettingsKey::kSuccess);
+            key.Close();
+        }
+        EXPECT_EQ(BibleDatabasePath("/opt/talvoren"), test.path) << (test.setting ? test.setting : "(none)");
+    }
 }

@@ -135,18 +135,35 @@ TEST_F(ScripturePageTest, TheMendedShortNamesReachTheirBooks)
         EXPECT_EQ(Show(readings).strHtml, html) << readings;
 }
 
-TEST_F(ScripturePageTest, PassagesWithoutRowsAreLeftOutTitleIncluded)
+TEST_F(ScripturePageTest, PassagesWithoutRowsSayTheBibleTextLacksThemInThePageLanguage)
 {
     // Isaiah 10:4 (the range across chapters), an empty verse, a verse that
-    // is not there: none adds anything, silently; the window still opens.
-    PASSAGEPAGE page = Show("Is 7:10-8:4");
-    EXPECT_TRUE(page.bShow);
-    EXPECT_EQ(page.strHtml, "");
-    EXPECT_FALSE(page.strScript.empty());
-
-    page = Show("Is 7:10,,12; Is 7:99; Dc 9:9");
-    EXPECT_TRUE(page.bShow);
-    EXPECT_EQ(page.strHtml, "<H2><b>Dc  9:9</b></H2><sub>9</sub> Song of Songs nine nine.");
+    // is not there: each keeps its title with the note, silently; a Bible
+    // without a book gives the same note, never another verse.
+    CTitleList english;
+    english.SetPageTexts(CPageTexts::FromLines({"scripture.missing = The Bible text in use does not have this passage."}));
+    PASSAGELANGUAGE inEnglish;
+    inEnglish.pTitles = &english;
+    const std::string vi = "<p><i>Bản Kinh Thánh đang dùng không có đoạn này.</i></p>";
+    const std::string en = "<p><i>The Bible text in use does not have this passage.</i></p>";
+    const struct {
+        const char* readings;
+        const PASSAGELANGUAGE* language;
+        std::string html;
+    } cases[] = {
+        {"Is 7:10-8:4", nullptr, "<H2><b>Is  10:4</b></H2>" + vi},
+        {"Is 7:10,,12; Is 7:99; Dc 9:9", nullptr,
+         "<H2><b>Is  7:10,,12</b></H2>" + vi + "<H2><b>Is  7:99</b></H2>" + vi +
+             "<H2><b>Dc  9:9</b></H2><sub>9</sub> Song of Songs nine nine."},
+        {"Tb 1:1", &inEnglish, "<H2><b>Tb  1:1</b></H2>" + en},
+    };
+    for (const auto& test : cases) {
+        const PASSAGEPAGE page = ShowReadingsPage(test.readings, m_db, true, "/opt/talvoren",
+                                                  test.language ? *test.language : PASSAGELANGUAGE());
+        EXPECT_TRUE(page.bShow) << test.readings;
+        EXPECT_EQ(page.strHtml, test.html) << test.readings;
+        EXPECT_FALSE(page.strScript.empty()) << test.readings;
+    }
     EXPECT_TRUE(m_messages.Messages().empty());
 }
 
@@ -243,7 +260,7 @@ TEST(ScripturePageBound, LongCitationListsAreCutWithANote)
     CreateSentencesDb(folder.File("Bible.db"), rows);
     CScriptureDb db;
     ASSERT_TRUE(db.Open("Data Source=" + folder.File("Bible.db"), "", ""));
-    const std::string note = "<p><i>The list cites more than 200 passages or 5,000 verses; the rest is not shown.</i></p>";
+    const std::string note = "<p><i>Danh sách trích dẫn hơn 200 đoạn hay 5.000 câu; phần còn lại không được hiện.</i></p>";
     const auto count = [](const std::string& html, const std::string& part) {
         std::size_t found = 0;
         for (std::size_t at = 0; (at = html.find(part, at)) != std::string::npos; at += part.size())

@@ -8,6 +8,7 @@
 #include <swmgr.h>
 #include <swmodule.h>
 #include <versekey.h>
+#include <versificationmgr.h>
 
 #include <iterator>
 #include <memory>
@@ -47,6 +48,19 @@ const MOVEDTEXT kMovedText[] = {
     {52, 14, 23, 16, 25},
 };
 
+// The versification whose numbers LectionaryVerse takes: the English
+// numbering of the World English Bible's module.
+const char kEnglishVersification[] = "NRSVA";
+
+// Book 1..73 of an OSIS id; 0 for a book outside the Catholic canon.
+int BookOfOsis(const char* osis)
+{
+    for (int book = 1; book <= kBookCount; ++book)
+        if (std::string(kOsisBooks[book - 1]) == osis)
+            return book;
+    return 0;
+}
+
 // Splits off the end of `raw` from its last verse mark; "" when it has none.
 std::string SplitOffLastVerse(std::string& raw)
 {
@@ -68,7 +82,8 @@ bool CSwordBibleReader::Read(const std::string& moduleName, CBibleDbWriter& writ
     sword::SWMgr manager;
     sword::SWModule* module = manager.getModule(moduleName.c_str());
     if (!module) {
-        error = "the SWORD module " + moduleName + " is not installed (Debian: sword-text-web)";
+        error = "the SWORD module " + moduleName +
+                " is not installed (Debian: sword-text-web for engWEB2015eb; others with a SWORD module manager)";
         return false;
     }
     std::unique_ptr<sword::SWKey> key(module->createKey());
@@ -79,6 +94,13 @@ bool CSwordBibleReader::Read(const std::string& moduleName, CBibleDbWriter& writ
     }
     verseKey->setIntros(true);
     verseKey->setAutoNormalize(false);
+    // Verse numbers go from the module's versification to the English one
+    // through SWORD's mapping tables, then to the lectionary's (LectionaryVerse).
+    const sword::VersificationMgr* systems = sword::VersificationMgr::getSystemVersificationMgr();
+    const sword::VersificationMgr::System* moduleSystem =
+        systems->getVersificationSystem(verseKey->getVersificationSystem());
+    const sword::VersificationMgr::System* englishSystem = systems->getVersificationSystem(kEnglishVersification);
+    const bool translate = moduleSystem && englishSystem && moduleSystem != englishSystem;
 
     COsisConverter converter;
     OSISVERSE verse;
@@ -114,13 +136,27 @@ bool CSwordBibleReader::Read(const std::string& moduleName, CBibleDbWriter& writ
                 }
                 if (!converter.AddEntry(raw, number == 0, verse))
                     continue;
-                const VERSEREF ref = LectionaryVerse(book, chapter, number);
+                int toBook = book;
+                int toChapter = chapter;
+                int toVerse = number;
+                if (translate && chapter > 0 && number > 0) {
+                    const char* name = osis;
+                    int last = number;
+                    moduleSystem->translateVerse(englishSystem, &name, &toChapter, &toVerse, &last);
+                    toBook = BookOfOsis(name);
+                    if (toBook == 0) {
+                        warnings += std::string("verse ") + osis + "." + std::to_string(chapter) + "." +
+                                    std::to_string(number) + " maps to " + name + ", outside the canon: left out\n";
+                        continue;
+                    }
+                }
+                const VERSEREF ref = LectionaryVerse(toBook, toChapter, toVerse);
                 for (const OSISHEADING& heading : verse.headings) {
-                    if (!writer.AddRow(SENTENCEROW{++id, book, ref.nChapter, ref.nVerse, heading.nType, heading.strText},
-                                       error))
+                    if (!writer.AddRow(
+                            SENTENCEROW{++id, toBook, ref.nChapter, ref.nVerse, heading.nType, heading.strText}, error))
                         return false;
                 }
-                if (!writer.AddRow(SENTENCEROW{++id, book, ref.nChapter, ref.nVerse, 0, verse.strHtml}, error))
+                if (!writer.AddRow(SENTENCEROW{++id, toBook, ref.nChapter, ref.nVerse, 0, verse.strHtml}, error))
                     return false;
                 ++versesOfBook;
             }

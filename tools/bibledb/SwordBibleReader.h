@@ -1,9 +1,15 @@
 #pragma once
-// Reads a Bible module through the SWORD library (engWEB2015eb, the World
-// English Bible with Deuterocanon) into the scripture database: the 73 books
-// of the Catholic canon in Catholic order, each verse's raw OSIS made into
-// HTML (COsisConverter), verse numbers moved from the module's English
-// numbering to the lectionary's (LectionaryVerse).
+// Reads an installed SWORD Bible module (by default engWEB2015eb, the World
+// English Bible with Deuterocanon; any other, such as a Vietnamese Bible
+// installed with a module manager) into the scripture database: the books
+// of the Catholic canon that the module has, in Catholic order, each
+// verse's raw OSIS made into HTML (COsisConverter). Verse numbers go from
+// the module's versification (its "Versification=" entry) to the English
+// numbering through SWORD's own mapping tables (VersificationMgr), then to
+// the lectionary's (LectionaryVerse). A book that the module's
+// versification lacks (the deuterocanon of a KJV module) is left out and
+// named in the warnings: the passage page then says that the Bible text
+// lacks the passage.
 
 #include <string>
 
