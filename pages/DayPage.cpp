@@ -13,21 +13,16 @@ namespace talvoren
 {
 namespace
 {
-// ---- Page texts of the day page and of today's panel ----
-// Colour names by colour code (none, green, white, red, violet, rose, black).
-const char* const kColourNames[] = {"", "Màu xanh", "Màu trắng", "Màu đỏ", "Màu tím", "Màu hồng", "Màu đen"};
-const char kReadingsLinkText[] = "Bài đọc hôm nay";
-const char kLunarLabel[] = "Âm lịch";
-// ---- end of the page texts ----
-static_assert(sizeof kColourNames / sizeof kColourNames[0] == kColourBlack + 1, "one name per colour code 0..6");
 
 // CSS class of the colour sample, as the main page's legend uses them.
 const char* const kColourClasses[] = {"", "green", "white", "red", "violet", "rose", "black"};
 static_assert(sizeof kColourClasses / sizeof kColourClasses[0] == kColourBlack + 1, "one class per colour code");
 
-const char* ColourName(int colour)
+// The colour's name from the page texts ("" for none).
+std::string ColourName(const CTitleList& titles, int colour)
 {
-    return colour >= 0 && colour <= kColourBlack ? kColourNames[colour] : "";
+    return colour > 0 && colour <= kColourBlack ? PageTextHtml(titles, "colour." + std::to_string(colour))
+                                                : std::string();
 }
 
 const char* ColourClass(int colour)
@@ -95,7 +90,7 @@ std::string CDayPage::Render(int year, int month, int day) const
                  "<span class=\"swatch %s\"></span>%s</span><br><span class=\"Readings\" tabindex=0 role=link "
                  "onclick=\"viewBible(%d);\"><FONT size='1' COLOR=Red>%s</FONT></span>"
                  "<br><br><b><FONT COLOR=Blue>%s</FONT></b></td></tr>",
-                 record.strCelebration.c_str(), label.c_str(), ColourClass(record.nColour), ColourName(record.nColour),
+                 record.strCelebration.c_str(), label.c_str(), ColourClass(record.nColour), ColourName(m_titles, record.nColour).c_str(),
                  index, record.strReadings.c_str(), SanitizeHtml(m_titles.Title(DevotionTitle(record.nWeekday))).c_str());
     page += "</tr></table></div>";
     return page;
@@ -115,8 +110,9 @@ std::string CDayPage::RenderToday(int year, int month, int day) const
                  " &middot; %s %d-%d %s &middot; <span class=TodayReadings tabindex=0 role=link "
                  "onclick=\"viewBible(%d);\">%s</span></div>",
                  record.strCelebration.c_str(), SanitizeHtml(RankLabelSuffix(record, m_titles)).c_str(),
-                 ColourClass(record.nColour), ColourName(record.nColour), kLunarLabel, lunar.GetLunarDay(),
-                 lunar.GetLunarMonth(), lunar.GetYearName().c_str(), index, kReadingsLinkText);
+                 ColourClass(record.nColour), ColourName(m_titles, record.nColour).c_str(),
+                 PageTextHtml(m_titles, "today.lunar").c_str(), lunar.GetLunarDay(), lunar.GetLunarMonth(),
+                 lunar.GetYearName().c_str(), index, PageTextHtml(m_titles, "today.readings").c_str());
     return panel;
 }
 

@@ -1,10 +1,13 @@
 #include "pages/MonthSelector.h"
 
+#include "base/HtmlEscape.h"
+#include "base/HtmlPlainText.h"
 #include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
 #include "pages/PageFormat.h"
+#include "pages/StaticPageTexts.h"
 
 #include <algorithm>
 
@@ -12,13 +15,11 @@ namespace talvoren
 {
 namespace
 {
-// ---- Page texts of the month selector (words shown on the page) ----
-const char kPreviousMonthText[] = "Tháng trước";
-const char kNextMonthText[] = "Tháng sau";
-const char kTodayText[] = "Hôm nay";
-const char kListText[] = "Lịch tháng";
-const char kTableText[] = "Lịch treo tường";
-// ---- end of the page texts ----
+// A page text without its tags, for an attribute value.
+std::string AttributeText(const CTitleList& titles, const char* key)
+{
+    return EscapeHtmlText(HtmlToPlainText(PageTextHtml(titles, key)));
+}
 
 constexpr int kYearsBefore = 10;
 constexpr int kYearsAfter = 19;
@@ -51,7 +52,7 @@ std::string MonthSelectorRow(MonthPageKind kind, int year, int month, const CTit
                  SanitizeHtml(titles.MonthName(month)).c_str(), year);
     AppendFormat(row,
                  "<td class=Step nowrap tabindex=0 role=button title=\"%s\" onclick=\"Step(-1);\">&#9664;</td>",
-                 kPreviousMonthText);
+                 AttributeText(titles, "nav.previous").c_str());
     for (int m = 1; m <= 12; ++m) {
         if (m == month)
             AppendFormat(row, "<td class=Current nowrap aria-current=true>%d</td>", m);
@@ -60,10 +61,11 @@ std::string MonthSelectorRow(MonthPageKind kind, int year, int month, const CTit
                          viewFunction, m, m);
     }
     AppendFormat(row, "<td class=Step nowrap tabindex=0 role=button title=\"%s\" onclick=\"Step(1);\">&#9654;</td>",
-                 kNextMonthText);
-    AppendFormat(row, "<td class=Today nowrap tabindex=0 role=button onclick=\"Today();\">%s</td>", kTodayText);
+                 AttributeText(titles, "nav.next").c_str());
+    AppendFormat(row, "<td class=Today nowrap tabindex=0 role=button onclick=\"Today();\">%s</td>",
+                 PageTextHtml(titles, "nav.today").c_str());
     AppendFormat(row, "<td class=Switch nowrap tabindex=0 role=button onclick=\"SwitchView(%d);\">%s</td>",
-                 list ? 2 : 1, list ? kTableText : kListText);
+                 list ? 2 : 1, PageTextHtml(titles, list ? "nav.table" : "nav.list").c_str());
     AppendFormat(row, "<td nowrap>&nbsp; %s&nbsp;%s</td></tr>", SanitizeHtml(titles.Title(kTitleYearLabel)).c_str(),
                  YearList(year).c_str());
     return row;

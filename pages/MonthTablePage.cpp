@@ -1,5 +1,7 @@
 #include "pages/MonthTablePage.h"
 
+#include "base/HtmlEscape.h"
+#include "base/HtmlPlainText.h"
 #include "base/HtmlWhitelist.h"
 #include "engine/TitleList.h"
 #include "engine/TitlePositions.h"
@@ -7,6 +9,7 @@
 #include "lunar/LunarCalendar.h"
 #include "pages/MonthSelector.h"
 #include "pages/PageFormat.h"
+#include "pages/StaticPageTexts.h"
 #include "pages/RankLabel.h"
 
 #include <algorithm>
@@ -32,9 +35,6 @@ constexpr int kDaysInWeek = 7;
 
 const char kBlankCell[] = "<td width=100 bgColor=\"buttonFace\">&nbsp;</td>";
 
-// ---- Page texts of the wall calendar ----
-const char kNoteMark[] = "<span class=NoteMark title=\"Có ghi chú\">&#9998;</span>";
-// ---- end of the page texts ----
 } // namespace
 
 const char* CMonthTablePage::CellBackground(int colour)
@@ -82,14 +82,17 @@ void CMonthTablePage::AppendGrid(std::string& page, int from, int to) const
         AppendFormat(lunarText, "%d-%d", lunar.GetLunarDay(), lunar.GetLunarMonth());
         if (lunar.GetLunarDay() == 1 && lunar.GetLunarMonth() == 1 && !lunar.IsLeapMonth())
             lunarText += " " + lunar.GetYearName();
-        const char* noteMark = day.bHasNote ? kNoteMark : "";
+        const std::string noteMark = day.bHasNote ? "<span class=NoteMark title=\"" +
+                                                        EscapeHtmlText(HtmlToPlainText(PageTextHtml(m_titles, "wall.note"))) +
+                                                        "\">&#9998;</span>"
+                                                  : std::string();
 
         AppendFormat(page,
                      "<td valign=top bgColor=%s style=\"color:%s;\" data-day=%d tabindex=0 onclick=\"viewDay(%d);\">"
                      "<font size=\"+1\"%s>%d</font><span class=Lunar>%s</span>%s"
                      "<div class=Celebration tabindex=0 onclick=\"viewBible(%d);\">%s</div></td>",
                      CellBackground(day.nColour), CellTextColour(day.nColour), i, i,
-                     day.nWeekday == 0 ? " color=Red" : "", day.nDay, lunarText.c_str(), noteMark, i, text.c_str());
+                     day.nWeekday == 0 ? " color=Red" : "", day.nDay, lunarText.c_str(), noteMark.c_str(), i, text.c_str());
         // The next cell starts the new week's row without an opening tag.
         if (day.nWeekday == 6)
             page += "</tr>";
