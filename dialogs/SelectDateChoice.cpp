@@ -1,5 +1,7 @@
 #include "dialogs/SelectDateChoice.h"
 
+#include "engine/YearTable.h"
+
 #include <climits>
 
 namespace talvoren
@@ -81,6 +83,19 @@ DATESELECTION DaysSelection(int fromMonthIndex, int fromDayIndex, int toMonthInd
     selection.nYear = YearFromText(yearText);
     selection.nTabular = tabular;
     return selection;
+}
+
+DateSelectionProblem CheckDateSelection(const DATESELECTION& selection)
+{
+    if (selection.nYear < YEARTABLE::kFirstYear || selection.nYear > YEARTABLE::kLastYear)
+        return DateSelectionProblem::YearOutOfRange;
+    if (selection.nMode != 1)
+        return DateSelectionProblem::None;
+    if (selection.nFromDay < 1 || selection.nFromDay > DaysInMonth(selection.nYear, selection.nMonth))
+        return DateSelectionProblem::ImpossibleFromDay;
+    if (selection.nToDay < 1 || selection.nToDay > DaysInMonth(selection.nYear, selection.nToMonth))
+        return DateSelectionProblem::ImpossibleToDay;
+    return DateSelectionProblem::None;
 }
 
 } // namespace talvoren

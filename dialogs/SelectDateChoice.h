@@ -47,4 +47,13 @@ DATESELECTION MonthSelection(int monthIndex, const std::string& yearText, int ta
 DATESELECTION DaysSelection(int fromMonthIndex, int fromDayIndex, int toMonthIndex, int toDayIndex,
                             const std::string& yearText, int tabular);
 
+// What is wrong with a selection, if anything: a year the calendar does not
+// compute (outside 1583..9999), or a first or last day that its month does
+// not have (31 February, 31 April).
+enum class DateSelectionProblem { None, YearOutOfRange, ImpossibleFromDay, ImpossibleToDay };
+
+// Given a selection of OK or of show days; the first problem it has. The
+// days are checked only for a span (mode 1), and only in a year in range.
+DateSelectionProblem CheckDateSelection(const DATESELECTION& selection);
+
 } // namespace talvoren

@@ -109,4 +109,13 @@ void ApplyDayNotes(YEARTABLE& table, const std::vector<DAYNOTE>& notes)
         table.AppendLine(note.strText, note.nMonth, note.nDay);
 }
 
+void MarkNotedDays(YEARTABLE& table, const std::vector<DAYNOTE>& notes)
+{
+    for (const DAYNOTE& note : notes) {
+        const int index = table.DayIndex(note.nMonth, note.nDay);
+        if (table.InYear(index) && table.days[index].nMonth == note.nMonth)
+            table.days[index].bHasNote = true;
+    }
+}
+
 } // namespace talvoren

@@ -73,5 +73,8 @@ void CollectDayNotes(const std::vector<std::string>& lines,
 // Appends each note to the readings of its date in `table`, in order, after
 // a "<br>"; a note of 29 February of a common year goes to 1 March.
 void ApplyDayNotes(YEARTABLE& table, const std::vector<DAYNOTE>& notes);
+// Marks the days of `notes` in the table (bHasNote); a date outside the
+// table's year marks nothing.
+void MarkNotedDays(YEARTABLE& table, const std::vector<DAYNOTE>& notes);
 
 } // namespace talvoren

@@ -30,6 +30,8 @@ struct DAYRECORD
     // The pages print no rank label: the Easter octave, and celebrations
     // whose data line asks for none (All Souls, Tết).
     bool bNoRankLabel = false;
+    // The user's notes file holds a note for this date.
+    bool bHasNote = false;
 };
 
 } // namespace talvoren

@@ -73,6 +73,7 @@ YEARTABLE ComputeYearTable(int year, const CALENDARSETTINGS& settings, const CLa
     ApplyLunarNotes(table, data.LunarNotes(), lunarDays);
     ApplyMoveableNotes(table, data.MoveableNotes(), anchors);
     ApplyDayNotes(table, data.UserNotes());
+    MarkNotedDays(table, data.UserNotes());
     SetPsalterWeekMarks(table, data.Titles(), anchors);
     table.anchors = anchors;
     table.bComplete = true;

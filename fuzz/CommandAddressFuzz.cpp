@@ -23,7 +23,7 @@ public:
     explicit CCheckingTarget(const CLiturgicalYear& year) : m_year(year) {}
     void ShowMonthList(int first, int end) override { CheckRange(first, end); }
     void ShowMonthTable(int first, int end) override { CheckRange(first, end); }
-    void ShowReadings(const std::string&) override {}
+    void ShowReadings(const std::string&, const std::string&) override {}
 
 private:
     void CheckRange(int first, int end) const

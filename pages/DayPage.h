@@ -23,6 +23,10 @@ public:
     // 1583..9999) gives a short fragment that says so instead of another
     // year's day.
     std::string Render(int year, int month, int day) const;
+    // Today's panel of the start page: the celebration, its colour, the
+    // lunar date and a link to the readings (viewBible). Empty for a date
+    // of another year.
+    std::string RenderToday(int year, int month, int day) const;
 
     // Title position of the devotion of `weekday`: Monday and Saturday,
     // Tuesday and Friday, Sunday and Wednesday, Thursday (and any value

@@ -5,6 +5,7 @@
 #include "engine/TitlePositions.h"
 #include "engine/YearTable.h"
 #include "lunar/LunarCalendar.h"
+#include "pages/MonthSelector.h"
 #include "pages/PageFormat.h"
 #include "pages/RankLabel.h"
 #include "pages/StaticPageTexts.h"
@@ -41,8 +42,6 @@ std::string CMonthListPage::Render(int first, int end) const
     const int year = m_year.nYear;
     const int month = m_year.Day(first).nMonth;
     // A month outside 1..12 (an index outside the table) has no name.
-    const std::string monthName = SanitizeHtml(m_titles.MonthName(month));
-
     std::string page;
     page.reserve(16384);
     page += "<table width=\"100%\" border=0 cellpadding=10 cellspacing=0>";
@@ -56,35 +55,11 @@ std::string CMonthListPage::Render(int first, int end) const
     bool leapMonth = lunar.IsLeapMonth();
     std::string yearName = lunar.GetYearName();
 
-    // Header: month name, links to the other months (the last one shown has
-    // no bar), the year list of Y - 10 .. Y + 19.
-    std::string header;
-    header.reserve(2048);
-    AppendFormat(header,
-                 "<table width=\"100%%\" style=\"cursor:hand;color:white;font-weight:bold\"><tr id=MonthSelector>"
-                 "<td width=\"50%%\" align=left>%s</td>",
-                 monthName.c_str());
-    const int last = month == 12 ? 11 : 12;
-    for (int m = 1; m <= 12; ++m) {
-        if (m == month)
-            continue;
-        if (m < last)
-            AppendFormat(header, "<td nowrap onclick=\"View(%d);\">%d |</td>", m, m);
-        else
-            AppendFormat(header, "<td nowrap onclick=\"View(%d);\">%d </td>", m, m);
-    }
-    std::string years = "<Select onchange=\"SelYear();\" id=cmbYear>";
-    for (int y = year - 10; y <= year + 19; ++y) {
-        if (y == year)
-            AppendFormat(years, "<option selected value=\"%d\">%d</option>", y, y);
-        else
-            AppendFormat(years, "<option value=\"%d\">%d</option>", y, y);
-    }
-    years += "</select>";
-    AppendFormat(header, "<td>&nbsp; %s&nbsp;%s</td></tr></table>",
-                 SanitizeHtml(m_titles.Title(kTitleYearLabel)).c_str(), years.c_str());
-    AppendFormat(page, "<tr bgColor=Navy><td class=BORDER colspan=5 style=\"color:White;font-weight:bold\">%s</td></tr>",
-                 header.c_str());
+    // Header: month name, arrows, the twelve months, today, the wall
+    // calendar and the year list.
+    AppendFormat(page, "<tr bgColor=Navy><td class=BORDER colspan=5 style=\"color:White;font-weight:bold\">"
+                       "<table width=\"100%%\" style=\"cursor:hand;color:white;font-weight:bold\">%s</table></td></tr>",
+                 MonthSelectorRow(MonthPageKind::List, year, month, m_titles).c_str());
 
     // Only days of the held year have records that a page may read.
     const int from = std::max(first, 0);
@@ -96,6 +71,10 @@ std::string CMonthListPage::Render(int first, int end) const
     std::string celebration;
     for (int i = from; i < to; ++i) {
         const DAYRECORD day = WhitelistedDay(m_year.Day(i));
+        // A range that crosses a month's end gets a heading for each month.
+        if (i > from && day.nMonth != m_year.Day(i - 1).nMonth)
+            AppendFormat(page, "<tr class=MonthHeading><td class=BORDER colspan=5>%s %d</td></tr>",
+                         SanitizeHtml(m_titles.MonthName(day.nMonth)).c_str(), year);
 
         // A lunar month has at least 29 days: only a day whose count reaches
         // 29 may begin a new month, so only such days are converted.
@@ -146,11 +125,11 @@ std::string CMonthListPage::Render(int first, int end) const
         std::snprintf(code, sizeof code, "%02d%02d", day.nDay, day.nMonth);
         std::string saint;
         if (!IsNoSaintCode(code))
-            AppendFormat(saint, " style=\"cursor:hand;\" onclick=\"viewSaint('%s');\"", code);
+            AppendFormat(saint, " tabindex=0 style=\"cursor:hand;\" onclick=\"viewSaint('%s');\"", code);
 
         AppendFormat(page,
                      "<tr %s bgColor=%s><td class=BORDER nowrap>%s</td><td class=BORDER>%02d</td>"
-                     "<td class=BORDER>%s</td><td class=BORDER style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
+                     "<td class=BORDER>%s</td><td class=BORDER tabindex=0 style=\"cursor:hand;\" onclick=\"viewBible(%d);\">%s</td>"
                      "<td class=BORDER align=RIGHT nowrap>%s</td></tr>",
                      saint.c_str(), background, SanitizeHtml(m_titles.WeekdayName(day.nWeekday)).c_str(),
                      day.nDay, day.nColour >= 0 && day.nColour <= kColourBlack ? badges[day.nColour].c_str() : "", i, celebration.c_str(), lunarText.c_str());

@@ -19,10 +19,14 @@ public:
     CMonthTablePage(const YEARTABLE& year, const CTitleList& titles) : m_year(year), m_titles(titles) {}
 
     // Given the day indexes [first, end) of the year of the table, the
-    // page: header, weekday row, blank cells before the weekday of record
-    // `first`, a cell per day (a week's row ends after its Saturday), blank
-    // cells after the last day up to Saturday. Indexes outside the held
-    // year are left out; an empty range gives one row of blank cells.
+    // page: header (pages/MonthSelector.h), then a grid per month of the
+    // range (later months under a heading of their own): weekday row, blank
+    // cells before the first day's weekday, a cell per day (a week's row
+    // ends after its Saturday), blank cells after the last day up to
+    // Saturday. A day's cell holds its number, lunar date, a mark when the
+    // user noted something on it, and its celebration; a click on the cell
+    // calls viewDay(i), on the celebration viewBible(i). Indexes outside the
+    // held year are left out; an empty range gives one row of blank cells.
     std::string Render(int first, int end) const;
 
     // Background and text colour of a cell of colour code `colour`; white
@@ -31,6 +35,8 @@ public:
     static const char* CellTextColour(int colour);
 
 private:
+    void AppendGrid(std::string& page, int from, int to) const;
+
     const YEARTABLE& m_year;
     const CTitleList& m_titles;
 };

@@ -2,6 +2,9 @@
 
 #include "base/HtmlWhitelist.h"
 #include "base/PageScripts.h"
+#include "engine/DayRecord.h"
+#include "engine/TitleList.h"
+#include "pages/PageFormat.h"
 #include "pages/StaticPageTexts.h"
 #include "scripture/BookAbbreviations.h"
 #include "scripture/ScriptureDb.h"
@@ -128,6 +131,15 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
 std::string OpenWindowScript(const std::string& programFolder)
 {
     return MakeOpenWinScript(programFolder, "layer.htm");
+}
+
+std::string ReadingsHeading(const DAYRECORD& day, int year, const CTitleList& titles)
+{
+    std::string heading;
+    AppendFormat(heading, "<h1 class=ReadingsTitle>%s %d/%d/%d &middot; %s</h1>",
+                 SanitizeHtml(titles.WeekdayName(day.nWeekday)).c_str(), day.nDay, day.nMonth, year,
+                 SanitizeHtml(day.strCelebration).c_str());
+    return heading;
 }
 
 PASSAGEPAGE ShowReadingsPage(const std::string& readings, CScriptureDb& db, bool bDatabaseOpen,

@@ -16,6 +16,8 @@
 namespace talvoren
 {
 class CScriptureDb;
+class CTitleList;
+struct DAYRECORD;
 
 // What the view does with the page.
 struct PASSAGEPAGE {
@@ -60,6 +62,12 @@ bool RenderPassages(std::vector<PASSAGE>& passages, CScriptureDb& db, bool bData
 // Html/layer.htm in `programFolder`, written as a single-quoted script
 // string (a backslash doubled, a quote or line break escaped).
 std::string OpenWindowScript(const std::string& programFolder);
+
+// The heading of a day's passages, "<h1 class=ReadingsTitle>Thứ Ba
+// 8/12/2026 · <celebration></h1>", so that the reading window and its
+// printout say which day they are for. The celebration passes the HTML
+// whitelist.
+std::string ReadingsHeading(const DAYRECORD& day, int year, const CTitleList& titles);
 
 // Given a day's readings text: scans and parses its citations (with the
 // book names of `language`) and renders the passages. bShow is false, and

@@ -59,8 +59,14 @@ std::string CStandalonePage::Detach(const std::string& fragment, int year, bool 
     static const regex handlers(R"((<[a-z][^>]*?)\s+on[a-z]+\s*=\s*("[^"]*"|'[^']*'|[^\s>]*))", icase);
     // The year list of the month list's header.
     static const regex yearList(R"(<select[^>]*>[\s\S]*?</select>)", icase);
-    // The month links of the headers: "<td nowrap>3 |</td>", "<td ...>12 </td>".
-    static const regex monthCell(R"(<td([^>]*)>(\d{1,2}) (\|?)</td>\n?)", icase);
+    // The month links of the headers, "<td class=Month ...>3</td>", and the
+    // month shown among them, "<td class=Current ...>12</td>".
+    static const regex monthCell(R"(<td class=Month([^>]*)>(\d{1,2})</td>\n?)", icase);
+    static const regex currentCell(R"(<td class=Current([^>]*)>(\d{1,2})</td>\n?)", icase);
+    // The controls that only move the program's page: arrows, today, the
+    // other kind of page; and what makes a cell take the keyboard's focus.
+    static const regex controls(R"(<td class=(Step|Today|Switch)[^>]*>[^<]*</td>\n?)", icase);
+    static const regex focusable(R"(\s+(tabindex=0|role=(link|button)))", icase);
     static const regex picture(R"(<img src='Images/(\d{1,2})\.jpg'>)", icase);
     // The hand pointer over what was a link.
     static const regex pointer(R"(cursor:hand;?)", icase);
@@ -78,8 +84,10 @@ std::string CStandalonePage::Detach(const std::string& fragment, int year, bool 
         page = std::regex_replace(before, handlers, "$1");
     }
     page = std::regex_replace(page, yearList, std::to_string(year));
-    page = std::regex_replace(page, monthCell,
-                              monthLinks ? "<td$1><a href=\"#month-$2\">$2</a> $3</td>\n" : std::string());
+    page = std::regex_replace(page, monthCell, monthLinks ? "<td$1><a href=\"#month-$2\">$2</a></td>\n" : std::string());
+    page = std::regex_replace(page, currentCell, monthLinks ? "<td$1><b>$2</b></td>\n" : std::string());
+    page = std::regex_replace(page, controls, "");
+    page = std::regex_replace(page, focusable, "");
     page = std::regex_replace(page, picture, "<span class=\"daynum\">$1</span>");
     page = std::regex_replace(page, selector, "");
     page = std::regex_replace(page, openWeek, "</tr>$1<tr height=100><td");

@@ -40,6 +40,10 @@ enum : int {
     ID_CANTREL = 32785,
     ID_SOFTWARE = 32786,
     ID_NOTE = 32787,
+    // Moving around the calendar pages from the keyboard and the View menu.
+    ID_VIEW_TODAY = 32790,
+    ID_VIEW_PREV_MONTH = 32791,
+    ID_VIEW_NEXT_MONTH = 32792,
 };
 
 // Standard commands of the class library that the program uses.

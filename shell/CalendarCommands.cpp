@@ -1,6 +1,7 @@
 #include "shell/CalendarCommands.h"
 
 #include "engine/LiturgicalYear.h"
+#include "pages/ScripturePage.h"
 
 #include <utility>
 
@@ -27,6 +28,24 @@ bool CCalendarCommands::ComputeAndCheck(int year)
     return m_year.GetComputedYear() == year;   // a refused year leaves another one held
 }
 
+void CCalendarCommands::Show(int kind, int first, int end)
+{
+    m_shown.nKind = kind == 2 ? 2 : 1;
+    m_shown.nYear = m_year.GetComputedYear();
+    m_shown.nFirst = first;
+    m_shown.nEnd = end;
+    if (m_shown.nKind == 2)
+        m_target.ShowMonthTable(first, end);
+    else
+        m_target.ShowMonthList(first, end);
+}
+
+void CCalendarCommands::ShowMonth(int kind, int month)
+{
+    const MONTHRANGE range = m_year.GetMonthRange(month);
+    Show(kind, range.nFirst, range.nEnd);
+}
+
 bool CCalendarCommands::Run(const COMMANDADDRESS& address)
 {
     if (!address.bIsCommand)
@@ -35,33 +54,52 @@ bool CCalendarCommands::Run(const COMMANDADDRESS& address)
         return false;
     if (!address.bHasArgument)
         return true;   // an unknown word: only shown
-
     const int argument = address.nArgument;
-    MONTHRANGE range;
     switch (address.word) {
     case CommandWord::View:
     case CommandWord::ViewTable:
         if (argument < 1 || argument > 12)
             break;
         HoldSomeYear();
-        range = m_year.GetMonthRange(argument);
-        if (address.word == CommandWord::View)
-            m_target.ShowMonthList(range.nFirst, range.nEnd);
-        else
-            m_target.ShowMonthTable(range.nFirst, range.nEnd);
+        ShowMonth(address.word == CommandWord::View ? 1 : 2, argument);
         break;
-    case CommandWord::ViewBible:
+    case CommandWord::ViewBible: {
         HoldSomeYear();
         if (argument < 0 || argument >= m_year.GetDaysInYear())
             break;
-        m_target.ShowReadings(m_year.GetDay(argument).strReadings);
+        const DAYRECORD& day = m_year.GetDay(argument);
+        m_target.ShowReadings(day.strReadings, ReadingsHeading(day, m_year.GetComputedYear(), m_year.Titles()));
         break;
-    case CommandWord::YearChange:
+    }
+    case CommandWord::YearChange: {
+        // The same month and kind of page in the new year; January of a
+        // month list when nothing is on display.
+        const int month = m_shown.nKind != 0 ? m_year.Table().Day(m_shown.nFirst).nMonth : 1;
+        const int kind = m_shown.nKind != 0 ? m_shown.nKind : 1;
         if (!ComputeAndCheck(argument))
             break;
-        range = m_year.GetMonthRange(1);
-        m_target.ShowMonthList(range.nFirst, range.nEnd);
+        ShowMonth(kind, month >= 1 && month <= 12 ? month : 1);
         break;
+    }
+    case CommandWord::Step:
+        StepMonth(argument < 0 ? -1 : 1, TodayLocal());
+        break;
+    case CommandWord::Today:
+        ShowCurrentMonth(argument == 1 || argument == 2 ? argument : (m_shown.nKind != 0 ? m_shown.nKind : 1),
+                         TodayLocal());
+        break;
+    case CommandWord::SwitchView:
+        if (argument == 1 || argument == 2)
+            ShowKind(argument, TodayLocal());
+        break;
+    case CommandWord::ViewDay: {
+        HoldSomeYear();
+        if (argument < 0 || argument >= m_year.GetDaysInYear())
+            break;
+        const DAYRECORD& day = m_year.GetDay(argument);
+        m_target.ShowDay(CIVILDATE{m_year.GetComputedYear(), day.nMonth, day.nDay});
+        break;
+    }
     case CommandWord::DeleteRef:   // recognised; nothing is done with it yet
     case CommandWord::Unknown:
     case CommandWord::None:
@@ -74,16 +112,52 @@ void CCalendarCommands::ShowCurrentMonth(int kind, const CIVILDATE& today)
 {
     if (!ComputeAndCheck(today.nYear))
         return;
-    const MONTHRANGE range = m_year.GetMonthRange(today.nMonth);
-    if (kind == 2)
-        m_target.ShowMonthTable(range.nFirst, range.nEnd);
-    else
-        m_target.ShowMonthList(range.nFirst, range.nEnd);
+    ShowMonth(kind, today.nMonth);
+}
+
+void CCalendarCommands::ShowKind(int kind, const CIVILDATE& today)
+{
+    if (m_shown.nKind == 0 || m_shown.nKind == kind || !ComputeAndCheck(m_shown.nYear)) {
+        ShowCurrentMonth(kind, today);
+        return;
+    }
+    Show(kind, m_shown.nFirst, m_shown.nEnd);
+}
+
+void CCalendarCommands::StepMonth(int months, const CIVILDATE& today)
+{
+    if (m_shown.nKind == 0 || !ComputeAndCheck(m_shown.nYear)) {
+        ShowCurrentMonth(1, today);
+        return;
+    }
+    int year = m_shown.nYear;
+    int month = m_year.Table().Day(m_shown.nFirst).nMonth + (months < 0 ? -1 : 1);
+    if (month < 1) {
+        month = 12;
+        --year;
+    } else if (month > 12) {
+        month = 1;
+        ++year;
+    }
+    if (!ComputeAndCheck(year)) {
+        ComputeAndCheck(m_shown.nYear);   // 1582 or 10000: the page stays
+        return;
+    }
+    ShowMonth(m_shown.nKind, month);
+}
+
+void CCalendarCommands::ShowTodaysReadings(const CIVILDATE& today)
+{
+    if (!ComputeAndCheck(today.nYear))
+        return;
+    const DAYRECORD& day = m_year.GetDay(m_year.GetDayIndex(today.nMonth, today.nDay));
+    m_target.ShowReadings(day.strReadings, ReadingsHeading(day, today.nYear, m_year.Titles()));
 }
 
 void CCalendarCommands::StartAfresh()
 {
     m_year.Invalidate();
+    m_shown = SHOWNPAGE();
 }
 
 void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
@@ -101,11 +175,9 @@ void CCalendarCommands::ShowSelection(const DATESELECTION& selection)
         end = m_year.GetDayIndex(selection.nToMonth, selection.nToDay);
         if (first > end)
             std::swap(first, end);
+        ++end;   // the later day is shown too
     }
-    if (selection.nTabular == 1)
-        m_target.ShowMonthTable(first, end);
-    else
-        m_target.ShowMonthList(first, end);
+    Show(selection.nTabular == 1 ? 2 : 1, first, end);
 }
 
 } // namespace talvoren

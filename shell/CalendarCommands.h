@@ -22,7 +22,19 @@ public:
     virtual ~CPageTarget() = default;
     virtual void ShowMonthList(int first, int end) = 0;    // day indexes [first, end)
     virtual void ShowMonthTable(int first, int end) = 0;
-    virtual void ShowReadings(const std::string& readings) = 0;
+    // `heading`: the day and its celebration, as an HTML heading.
+    virtual void ShowReadings(const std::string& readings, const std::string& heading) = 0;
+    // The day page of `date` (a click on a day of the wall calendar).
+    virtual void ShowDay(const CIVILDATE& date) { (void)date; }
+};
+
+// The calendar page on display: which kind, and which days of which year.
+struct SHOWNPAGE
+{
+    int nKind = 0;      // 0 none yet, 1 month list, 2 wall calendar
+    int nYear = 0;
+    int nFirst = 0;     // day indexes [nFirst, nEnd) of nYear
+    int nEnd = 0;
 };
 
 class CCalendarCommands
@@ -40,6 +52,17 @@ public:
 
     // The month of `today` as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind, const CIVILDATE& today);
+    // The toolbar's month list (kind 1) and wall calendar (2): the days on
+    // display shown as the other kind, or, when a page of that kind (or none)
+    // is on display, the month of `today`.
+    void ShowKind(int kind, const CIVILDATE& today);
+    // The month `months` (-1 or 1) before or after the first month on
+    // display, across a year's end, in the kind on display (the month of
+    // `today` when nothing is on display). Nothing before 1583 or after 9999.
+    void StepMonth(int months, const CIVILDATE& today);
+    const SHOWNPAGE& Shown() const { return m_shown; }
+    // The readings of `today` (its year becomes the held one).
+    void ShowTodaysReadings(const CIVILDATE& today);
 
     // The main page starts afresh (File > New): the year held is let go, so
     // that the start page's commands (this month, today's readings) work on
@@ -47,10 +70,14 @@ public:
     void StartAfresh();
 
     // The range chosen in the select-date dialog: a whole month, or the days
-    // from the earlier date up to (not including) the later one.
+    // from the earlier date up to and including the later one.
     void ShowSelection(const DATESELECTION& selection);
 
 private:
+    // Shows [first, end) of the held year as `kind` and remembers it.
+    void Show(int kind, int first, int end);
+    // The month `month` of the held year as `kind`.
+    void ShowMonth(int kind, int month);
     // Makes sure a year is held before a command that works on "the
     // computed year" (a page may send one before any year was asked for).
     void HoldSomeYear();
@@ -58,6 +85,7 @@ private:
 
     CLiturgicalYear& m_year;
     CPageTarget& m_target;
+    SHOWNPAGE m_shown;
 };
 
 } // namespace talvoren

@@ -63,6 +63,10 @@ COMMANDADDRESS ParseCommandAddress(const std::string& text)
         {"viewBible", CommandWord::ViewBible},
         {"yearchange", CommandWord::YearChange},
         {"deleteref", CommandWord::DeleteRef},
+        {"step", CommandWord::Step},
+        {"today", CommandWord::Today},
+        {"switchview", CommandWord::SwitchView},
+        {"viewday", CommandWord::ViewDay},
     };
     address.word = CommandWord::Unknown;
     for (const auto& entry : kWords) {

@@ -9,7 +9,8 @@ namespace talvoren
 {
 // The words of the command channel. `Unknown` is a command address whose word
 // is none of them.
-enum class CommandWord { None, View, ViewTable, ViewBible, YearChange, DeleteRef, Unknown };
+enum class CommandWord { None, View, ViewTable, ViewBible, YearChange, DeleteRef, Step, Today, SwitchView, ViewDay,
+                         Unknown };
 
 // The prefix that marks a status text as a command address.
 inline constexpr const char kCommandPrefix[] = "talvorencommand|";

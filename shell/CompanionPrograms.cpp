@@ -11,10 +11,10 @@ namespace talvoren
 namespace
 {
 const COMPANIONPROGRAM kCompanions[] = {
-    {ID_BIBLE, "Veltrabe", nullptr},
-    {ID_APPENDIX, "Appendix/Quillane", "/Appendix/Quillane.exe"},
-    {ID_SOFTWARE, "Ormeth", "/Ormeth.exe"},
-    {ID_CANTREL, "Cantrel/Dorvasse", "/Cantrel/Dorvasse.exe"},
+    {ID_BIBLE, "Veltrabe", nullptr, "Veltrabe (scripture reader)"},
+    {ID_APPENDIX, "Appendix/Quillane", "/Appendix/Quillane", "Quillane (appendix collection)"},
+    {ID_SOFTWARE, "Ormeth", "/Ormeth", "Ormeth (software catalogue)"},
+    {ID_CANTREL, "Cantrel/Dorvasse", "/Cantrel/Dorvasse", "Dorvasse (psalm songs)"},
 };
 
 // Undoes the octal escapes (\040 blank, \011 tab, \012 line feed, \134
@@ -135,23 +135,34 @@ void LaunchCompanion(int command, const std::string& programFolder, CCompanionHo
     const COMPANIONPROGRAM* companion = FindCompanion(command);
     if (!companion)
         return;
-    const std::string installed = JoinPath(programFolder, std::string(companion->pszFolderPath) + ".exe");
-    if (!companion->pszCdPath) {
-        host.Open(installed);
-        return;
-    }
+    const std::string installed = JoinPath(programFolder, std::string(companion->pszFolderPath) + kProgramSuffix);
     if (host.FileExists(installed)) {
         host.Open(installed);
         return;
     }
+    if (!companion->pszCdPath) {
+        for (const char* frontEnd : kSwordFrontEnds) {
+            const std::string path = host.FindProgram(frontEnd);
+            if (!path.empty()) {
+                host.Start(path);
+                return;
+            }
+        }
+        host.ShowTodaysReadings();
+        return;
+    }
     std::string root;
     while (!host.FindInstallCd(&root)) {
-        if (!host.PromptForCd())
+        if (!host.HasCdDrive() || !host.PromptForCd()) {
+            host.ReportMissing(companion->pszName, installed);
             return;
+        }
     }
-    const std::string onCd = root + companion->pszCdPath;
+    const std::string onCd = root + companion->pszCdPath + kProgramSuffix;
     if (host.FileExists(onCd))
         host.Open(onCd);
+    else
+        host.ReportMissing(companion->pszName, installed);
 }
 
 } // namespace talvoren

@@ -15,6 +15,18 @@ struct MOUNTENTRY
     std::string strFsType;
 };
 
+// The ending of program file names on this system: ".exe" on Windows,
+// nothing elsewhere.
+#if defined(_WIN32)
+inline constexpr const char kProgramSuffix[] = ".exe";
+#else
+inline constexpr const char kProgramSuffix[] = "";
+#endif
+
+// The SWORD front ends that the scripture button starts when the scripture
+// reader is not installed, in order of preference.
+inline constexpr const char* const kSwordFrontEnds[] = {"bibletime", "xiphos"};
+
 // The marker file at the root of the install CD.
 inline constexpr const char kInstallCdMarker[] = "orlanid.dat";
 
@@ -49,22 +61,38 @@ public:
     virtual bool FindInstallCd(std::string* root) = 0;
     virtual bool PromptForCd() = 0;                    // true when the user pressed OK
     virtual void Open(const std::string& path) = 0;    // the shell's open; result not looked at
+    // True when the system has a CD-ROM drive at all; without one the user
+    // is not asked to insert a disc.
+    virtual bool HasCdDrive() = 0;
+    // The full path of the program `name` on the search path, or "".
+    virtual std::string FindProgram(const std::string& name) = 0;
+    // Starts the program at `path` (a SWORD front end).
+    virtual void Start(const std::string& path) = 0;
+    // Today's readings in the program's own reading window.
+    virtual void ShowTodaysReadings() = 0;
+    // Tells the user that the companion `name` was found neither in
+    // `folderPath` nor on an install CD.
+    virtual void ReportMissing(const std::string& name, const std::string& folderPath) = 0;
 };
 
 struct COMPANIONPROGRAM
 {
     int nCommand;
-    const char* pszFolderPath;   // in the program folder, without ".exe"
-    const char* pszCdPath;       // on the CD from its root; nullptr: never looked for there
+    const char* pszFolderPath;   // in the program folder, without kProgramSuffix
+    const char* pszCdPath;       // on the CD from its root, without kProgramSuffix; nullptr: never looked for there
+    const char* pszName;         // what the user calls it
 };
 
 // The program of a toolbar command, or nullptr for another command.
 const COMPANIONPROGRAM* FindCompanion(int command);
 
-// Starts the companion program of `command`: the scripture reader always from
-// the program folder; the others from the program folder when installed there,
-// else from the install CD, prompting for the CD until it is found or the user
-// cancels. A program missing on the CD starts nothing. No messages.
+// Starts the companion program of `command`. The scripture reader from the
+// program folder when installed there, else the first SWORD front end on the
+// search path, else today's readings in the reading window. The others from
+// the program folder when installed there, else from the install CD,
+// prompting for the CD (when the system has a CD-ROM drive) until it is found
+// or the user cancels; when that finds nothing, or the disc lacks the
+// program, the user is told which program is missing.
 void LaunchCompanion(int command, const std::string& programFolder, CCompanionHost& host);
 
 } // namespace talvoren

@@ -18,6 +18,9 @@ PAGERENDERERS DefaultPageRenderers()
     renderers.dayPage = [](const YEARTABLE& year, const CTitleList& titles, const CIVILDATE& date) {
         return CDayPage(year, titles).Render(date.nYear, date.nMonth, date.nDay);
     };
+    renderers.todayPanel = [](const YEARTABLE& year, const CTitleList& titles, const CIVILDATE& date) {
+        return CDayPage(year, titles).RenderToday(date.nYear, date.nMonth, date.nDay);
+    };
     return renderers;
 }
 

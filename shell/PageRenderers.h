@@ -25,6 +25,8 @@ struct PAGERENDERERS
     // table of the date's year (the caller computes it; a table of another
     // year gives a page that says the date cannot be shown).
     std::function<std::string(const YEARTABLE&, const CTitleList&, const CIVILDATE&)> dayPage;
+    // Today's panel of the start page, for the element "todayPanel".
+    std::function<std::string(const YEARTABLE&, const CTitleList&, const CIVILDATE&)> todayPanel;
 };
 
 // The program's own page builders (an empty builder shows nothing).

@@ -2,6 +2,16 @@
 
 namespace talvoren
 {
+PAGESETUP ProgramPageSetup(bool vietnamese)
+{
+    PAGESETUP setup;
+    if (vietnamese) {
+        setup.strHeader = kProgramPageHeaderVietnamese;
+        setup.strFooter = kProgramPageFooterVietnamese;
+    }
+    return setup;
+}
+
 PAGESETUPLINE ExpandPageSetupText(const std::string& format, const PAGESETUPFIELDS& fields)
 {
     std::string parts[3];

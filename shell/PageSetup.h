@@ -14,6 +14,10 @@ inline constexpr const char kPageSetupKey[] = "Software\\Microsoft\\Internet Exp
 inline constexpr const char kProgramPageHeader[] = "Sorvane Liturgical Calendar";
 inline constexpr const char kProgramPageFooter[] = "Page &p of &P";
 
+// The program's header and footer in Vietnamese (for the folder Vietnam).
+inline constexpr const char kProgramPageHeaderVietnamese[] = "Lịch Phụng Vụ Sorvane";
+inline constexpr const char kProgramPageFooterVietnamese[] = "Trang &p / &P";
+
 // A header and a footer; by default the program's.
 struct PAGESETUP
 {
@@ -41,6 +45,9 @@ struct PAGESETUPFIELDS
     int nPage = 1;          // &p
     int nPages = 1;         // &P
 };
+
+// The program's header and footer in Vietnamese or in English.
+PAGESETUP ProgramPageSetup(bool vietnamese);
 
 // Expands the codes of `format` (&w &u &d &D &t &T &p &P &b &&). A code that
 // is none of these is kept as written.

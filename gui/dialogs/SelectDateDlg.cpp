@@ -3,6 +3,8 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/platform/AppContext.h"
 #include "gui/platform/DialogUnits.h"
+#include "platform/MessageSink.h"
+#include "platform/VietnameseFontText.h"
 #include "gui/resources/InterfaceText.h"
 #include "resources/DialogCaptions.h"
 #include "resources/DialogIds.h"
@@ -58,7 +60,8 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
     const QFont templateFont = DialogTemplateFont();
     setFont(templateFont);
     setWindowTitle(tr(" Select "));
-    setFixedSize(DialogUnitsToPixels(templateFont, 250, 150));
+    // Below the template's 150 units: one line that says how a span ends.
+    setFixedSize(DialogUnitsToPixels(templateFont, 250, 162));
     auto place = [&templateFont](QWidget* widget, const QString& name, int x, int y, int w, int h) {
         widget->setObjectName(name);
         widget->setGeometry(DialogUnitsToPixels(templateFont, x, y, w, h));
@@ -115,6 +118,8 @@ void CSelectDateDlg::Build(const CIVILDATE& today, const QFont& vietnamese)
     place(showDays, QStringLiteral("button%1").arg(IDC_SELECT_SHOWDAYS), 182, 109, 55, 19);
     auto* cancel = new QPushButton(StandardButtonText("Cancel"), this);
     place(cancel, QStringLiteral("button%1").arg(IDCANCEL), 182, 13, 55, 19);
+    m_pSpanNote = new QLabel(tr("A span shows every day from the first to the last, both included."), this);
+    place(m_pSpanNote, QStringLiteral("spanNote"), 9, 146, 236, 11);
     // The frames stay behind the controls they surround.
     for (QGroupBox* frame : {kindFrame, monthFrame, daysFrame})
         frame->lower();
@@ -179,18 +184,61 @@ void CSelectDateDlg::OnYearArrow(int proposedChange)
     m_pYear->setText(QString::fromStdString(StepYearText(m_pYear->text().toStdString(), proposedChange)));
 }
 
+void CSelectDateDlg::OpenOn(int year, int month, bool tabular)
+{
+    if (year < 1 || month < 1 || month > 12)
+        return;
+    m_pYear->setText(QString::number(year));
+    m_pMonth->setCurrentIndex(month - 1);
+    m_pFromMonth->setCurrentIndex(month - 1);
+    m_pFromDay->setCurrentIndex(0);
+    m_pToMonth->setCurrentIndex(month - 1);
+    m_pToDay->setCurrentIndex(DaysInMonth(year, month) - 1);
+    (tabular ? m_pTabular : m_pMonthCalendar)->setChecked(true);
+}
+
+bool CSelectDateDlg::Accepts(const DATESELECTION& selection)
+{
+    QString text;
+    switch (CheckDateSelection(selection)) {
+    case DateSelectionProblem::None:
+        return true;
+    case DateSelectionProblem::YearOutOfRange:
+        text = tr("The calendar covers the years 1583 to 9999. Please choose a year in that range.");
+        break;
+    case DateSelectionProblem::ImpossibleFromDay:
+        text = tr("%1/%2/%3 does not exist: that month has only %4 days.")
+                   .arg(selection.nFromDay).arg(selection.nMonth).arg(selection.nYear)
+                   .arg(DaysInMonth(selection.nYear, selection.nMonth));
+        break;
+    case DateSelectionProblem::ImpossibleToDay:
+        text = tr("%1/%2/%3 does not exist: that month has only %4 days.")
+                   .arg(selection.nToDay).arg(selection.nToMonth).arg(selection.nYear)
+                   .arg(DaysInMonth(selection.nYear, selection.nToMonth));
+        break;
+    }
+    ShowMessage(text.toStdString(), MessageIcon::Stop);
+    return false;
+}
+
 void CSelectDateDlg::accept()
 {
-    m_selection = MonthSelection(m_pMonth->currentIndex(), m_pYear->text().toStdString(),
-                                 m_pTabular->isChecked() ? 1 : 0);
+    const DATESELECTION selection = MonthSelection(m_pMonth->currentIndex(), m_pYear->text().toStdString(),
+                                                   m_pTabular->isChecked() ? 1 : 0);
+    if (!Accepts(selection))
+        return;
+    m_selection = selection;
     done(IDOK);
 }
 
 void CSelectDateDlg::OnShowDays()
 {
-    m_selection = DaysSelection(m_pFromMonth->currentIndex(), m_pFromDay->currentIndex(),
-                                m_pToMonth->currentIndex(), m_pToDay->currentIndex(),
-                                m_pYear->text().toStdString(), m_pTabular->isChecked() ? 1 : 0);
+    const DATESELECTION selection = DaysSelection(m_pFromMonth->currentIndex(), m_pFromDay->currentIndex(),
+                                                  m_pToMonth->currentIndex(), m_pToDay->currentIndex(),
+                                                  m_pYear->text().toStdString(), m_pTabular->isChecked() ? 1 : 0);
+    if (!Accepts(selection))
+        return;
+    m_selection = selection;
     done(IDOK);
 }
 

@@ -30,6 +30,10 @@ public:
     // Opens on `today` (for a caller that knows the date).
     CSelectDateDlg(const CAppContext& context, const CIVILDATE& today, QWidget* parent);
 
+    // Opens on the page on display: `month` of `year` in the month lists,
+    // the wall calendar checked when `tabular`.
+    void OpenOn(int year, int month, bool tabular);
+
     // The choice, valid after the dialog ended with IDOK.
     const DATESELECTION& Selection() const { return m_selection; }
 
@@ -46,17 +50,22 @@ public:
     QPushButton* OkButton() const { return m_pOk; }
     QPushButton* ShowDaysButton() const { return m_pShowDays; }
     QPushButton* CancelButton() const { return m_pCancel; }
+    QLabel* SpanNote() const { return m_pSpanNote; }
 
     // One press of the year arrows: the control proposes -1 for the up arrow
     // and +1 for the down arrow; the year box takes its value minus that.
     void OnYearArrow(int proposedChange);
-    // OK (show the month) and show days.
+    // OK (show the month) and show days. A year outside 1583..9999 or a day
+    // its month does not have is refused with a message naming the fault;
+    // the dialog then stays open.
     void accept() override;
     void OnShowDays();
     void reject() override;
 
 private:
     void Build(const CIVILDATE& today, const QFont& vietnamese);
+    // Shows why `selection` is refused and returns false, or returns true.
+    bool Accepts(const DATESELECTION& selection);
 
     DATESELECTION m_selection;
     QLineEdit* m_pYear = nullptr;
@@ -72,6 +81,7 @@ private:
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pShowDays = nullptr;
     QPushButton* m_pCancel = nullptr;
+    QLabel* m_pSpanNote = nullptr;
 };
 
 } // namespace talvoren

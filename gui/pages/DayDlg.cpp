@@ -84,8 +84,10 @@ CImageButton* CDayDlg::Button(int id) const
 
 void CDayDlg::OnDocumentComplete()
 {
-    // The first page, and the page after every reload, is today's.
-    m_date = TodayLocal();
+    // The first page is the start date's (today's unless one was set); the
+    // page after a reload is today's.
+    m_date = m_startDate.nYear != 0 ? m_startDate : TodayLocal();
+    m_startDate = CIVILDATE();
     BuildDayPage();
 }
 
@@ -118,10 +120,22 @@ void CDayDlg::BuildDayPage()
 void CDayDlg::keyPressEvent(QKeyEvent* event)
 {
     // Escape carries the command id of Next: it moves to the next day and
-    // never closes the dialog.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        OnNext();
-        return;
+    // never closes the dialog. Right and Page Down move a day on, Left and
+    // Page Up a day back.
+    if (event->modifiers() == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Right:
+        case Qt::Key_PageDown:
+            OnNext();
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_PageUp:
+            OnPrev();
+            return;
+        default:
+            break;
+        }
     }
     QDialog::keyPressEvent(event);
 }

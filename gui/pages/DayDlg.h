@@ -39,6 +39,9 @@ public:
 
     const CIVILDATE& CurrentDate() const { return m_date; }
     void SetCurrentDate(const CIVILDATE& date) { m_date = date; }
+    // The day the page opens on (today unless set); a reload of the page
+    // returns to today.
+    void SetStartDate(const CIVILDATE& date) { m_startDate = date; }
     CHtmlViewDlg* PageView() const { return m_pPage; }
     CImageButton* Button(int id) const;
     const CLiturgicalYear& Year() const { return m_year; }
@@ -60,6 +63,7 @@ private:
     CImageButton* m_pNext = nullptr;
     CImageButton* m_pPrev = nullptr;
     CIVILDATE m_date;
+    CIVILDATE m_startDate;   // year 0: today
 };
 
 } // namespace talvoren

@@ -10,9 +10,14 @@
 #include "gui/platform/DialogUnits.h"
 #include "gui/platform/KeyboardLocks.h"
 #include "gui/resources/IconResources.h"
+#include "gui/dialogs/PageLayoutDlg.h"
+#include "gui/pages/HtmlViewDlg.h"
 #include "gui/resources/InterfaceText.h"
 #include "gui/shell/AboutDlg.h"
 #include "gui/shell/ExportCommand.h"
+#include "gui/shell/StatusBridge.h"
+#include "pages/ScripturePage.h"
+#include "shell/CommandAddress.h"
 #include "gui/shell/ShellCompanionHost.h"
 #include "gui/shell/TalvorenView.h"
 #include "resources/ResourceIds.h"
@@ -26,7 +31,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -60,6 +64,31 @@ const MENUITEM kHelpMenu[] = {
     {ID_APP_ABOUT, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&About Talvoren...")},
     {ID_HELP_HOWTO, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help")},
 };
+// The View menu: the three views, the select-date dialog and the moves
+// between months, each with its key.
+struct VIEWITEM
+{
+    int id;
+    const char* pszText;
+    QKeySequence keys;
+    const char* pszPrompt;   // for the commands the string table has no prompt of
+};
+const VIEWITEM kViewMenu[] = {
+    {ID_DAILY, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Daily page"), QKeySequence(Qt::CTRL | Qt::Key_1), nullptr},
+    {ID_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Month list"), QKeySequence(Qt::CTRL | Qt::Key_2), nullptr},
+    {ID_TABULAR, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Wall calendar"), QKeySequence(Qt::CTRL | Qt::Key_3),
+     nullptr},
+    {ID_SELECTDATE, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Select date..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+     nullptr},
+    {ID_VIEW_TODAY, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Today"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+     QT_TRANSLATE_NOOP("talvoren::CMainFrame", "This month, with today")},
+    {ID_VIEW_PREV_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Previous month"),
+     QKeySequence(Qt::CTRL | Qt::Key_PageUp), QT_TRANSLATE_NOOP("talvoren::CMainFrame", "The month before")},
+    {ID_VIEW_NEXT_MONTH, QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Next month"),
+     QKeySequence(Qt::CTRL | Qt::Key_PageDown), QT_TRANSLATE_NOOP("talvoren::CMainFrame", "The month after")},
+};
+const char* const kViewMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&View");
+
 const char* const kFileMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&File");
 const char* const kHelpMenuTitle = QT_TRANSLATE_NOOP("talvoren::CMainFrame", "&Help");
 
@@ -84,6 +113,12 @@ CMainFrame::CMainFrame(CAppContext& context, QWidget* parent) : QMainWindow(pare
     connect(m_pView, &CTalvorenView::StatusText, this, [this](const QString& text) {
         statusBar()->showMessage(text);
     });
+    connect(m_pView, &CTalvorenView::PrintRequested, this, [this]() { OnCommand(ID_FILE_PRINT); });
+    // Queued: a page's click arrives inside the browser's own message
+    // handling, which a modal dialog's loop must not run within.
+    connect(
+        m_pView, &CTalvorenView::DayRequested, this, [this](const CIVILDATE& date) { OpenDayPage(&date); },
+        Qt::QueuedConnection);
     CreateMenus();
     RetranslateUi();
     CreateAccelerators();
@@ -132,6 +167,12 @@ void CMainFrame::RetranslateUi()
     }
     m_pFileMenu->setTitle(tr(kFileMenuTitle));
     m_pHelpMenu->setTitle(tr(kHelpMenuTitle));
+    m_pViewMenu->setTitle(tr(kViewMenuTitle));
+    for (const VIEWITEM& item : kViewMenu) {
+        Action(item.id)->setText(tr(item.pszText));
+        if (item.pszPrompt)
+            Action(item.id)->setStatusTip(tr(item.pszPrompt));
+    }
     for (const MENUITEM& item : kFileMenu)
         if (item.id != 0)
             Action(item.id)->setText(tr(item.pszText));
@@ -214,9 +255,22 @@ void CMainFrame::CreateMenus()
         }
     }
     Action(ID_NOTE)->setEnabled(!m_context.IsOnCdRom());
+    // The three views and the moves between months, with their keys, so
+    // that the menu lists them.
+    m_pViewMenu = menuBar()->addMenu(QString());
+    for (const VIEWITEM& item : kViewMenu) {
+        QAction* action = MakeAction(item.id, false);
+        action->setShortcut(item.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_pViewMenu->addAction(action);
+        if (item.id == ID_SELECTDATE)
+            m_pViewMenu->addSeparator();
+    }
     m_pHelpMenu = menuBar()->addMenu(QString());
     for (const MENUITEM& item : kHelpMenu)
         m_pHelpMenu->addAction(MakeAction(item.id, false));
+    Action(ID_HELP_HOWTO)->setShortcut(QKeySequence(Qt::Key_F1));
+    Action(ID_HELP_HOWTO)->setShortcutContext(Qt::WindowShortcut);
 }
 
 void CMainFrame::CreateAccelerators()
@@ -262,6 +316,12 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
                     return true;
                 }
             }
+            for (const QAction* action : std::as_const(m_actions)) {
+                if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
         }
         break;
     }
@@ -295,9 +355,46 @@ void CMainFrame::ShowAbout()
     dialog.exec();
 }
 
+void CMainFrame::OpenDayPage(const CIVILDATE* date)
+{
+    CTalvorenView* view = m_pView;
+    if (!view)
+        return;
+    CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_context, this);
+    if (date)
+        dialog.SetStartDate(*date);
+    // A click on the day's readings: the dialog closes and the main view
+    // shows the passages in its reading window.
+    std::string readings;
+    std::string heading;
+    bool wanted = false;
+    if (CHtmlViewDlg* page = dialog.PageView()) {
+        auto* bridge = new CStatusBridge(&dialog);
+        bridge->Install(page->page());
+        connect(bridge, &CStatusBridge::StatusTextChanged, &dialog, [&](const QString& text) {
+            const COMMANDADDRESS address = ParseCommandAddress(text.toStdString());
+            if (address.word != CommandWord::ViewBible || !address.bHasArgument ||
+                !dialog.Year().Table().InYear(address.nArgument))
+                return;
+            const DAYRECORD& day = dialog.Year().Table().Day(address.nArgument);
+            readings = day.strReadings;
+            heading = ReadingsHeading(day, dialog.Year().Table().nYear, dialog.Year().Titles());
+            wanted = true;
+            dialog.done(IDOK);
+        });
+    }
+    dialog.exec();
+    if (wanted && m_pView)
+        m_pView->ShowReadings(readings, heading);
+}
+
 void CMainFrame::SelectDate()
 {
     CSelectDateDlg dialog(m_context, this);
+    if (m_pView && m_pView->Shown().nKind != 0) {
+        const SHOWNPAGE& shown = m_pView->Shown();
+        dialog.OpenOn(shown.nYear, m_pView->Year().Table().Day(shown.nFirst).nMonth, shown.nKind == 2);
+    }
     if (dialog.exec() == IDOK && m_pView)
         m_pView->ShowSelection(dialog.Selection());
 }
@@ -334,18 +431,24 @@ void CMainFrame::OnCommand(int id)
     CTalvorenView* view = m_pView;
     switch (id) {
     case ID_DAILY:
-        if (view) {
-            CDayDlg dialog(view->LanguageData(), view->Renderers().dayPage, m_context, this);
-            dialog.exec();
-        }
+        OpenDayPage(nullptr);
         break;
     case ID_MONTH:
         if (view)
-            view->ShowCurrentMonth(1);
+            view->ShowKind(1);
         break;
     case ID_TABULAR:
         if (view)
-            view->ShowCurrentMonth(2);
+            view->ShowKind(2);
+        break;
+    case ID_VIEW_TODAY:
+        if (view)
+            view->OnStatusTextChange(QStringLiteral("talvorencommand|today|0"));
+        break;
+    case ID_VIEW_PREV_MONTH:
+    case ID_VIEW_NEXT_MONTH:
+        if (view)
+            view->OnStatusTextChange(QStringLiteral("talvorencommand|step|%1").arg(id == ID_VIEW_PREV_MONTH ? -1 : 1));
         break;
     case ID_SELECTDATE:
         if (view)
@@ -355,9 +458,10 @@ void CMainFrame::OnCommand(int id)
         if (view)
             view->RunScript("CopyToClipboard();");
         break;
-    case ID_PRINT_PAGE:
+    case ID_PRINT_PAGE:   // the toolbar's Print prints as File > Print does
+    case ID_FILE_PRINT:
         if (view)
-            view->RunScript(MakeOpenWinScript(m_context.ProgramFolder(), "print.htm").c_str());
+            view->Print(&m_printer, m_bAskBeforePrinting);
         break;
     case ID_HELP_HOWTO:
         if (view)
@@ -384,19 +488,21 @@ void CMainFrame::OnCommand(int id)
     case ID_APPENDIX:
     case ID_SOFTWARE: {
         CShellCompanionHost host(m_context, this);
+        host.SetTodaysReadings([view]() {
+            if (view)
+                view->ShowTodaysReadings();
+        });
         LaunchCompanion(id, m_context.ProgramFolder(), host);
         break;
     }
     case ID_APP_ABOUT:
         ShowAbout();
         break;
-    case ID_FILE_PRINT:
-        if (view)
-            view->Print(&m_printer);
-        break;
     case ID_FILE_PRINT_SETUP: {
-        QPageSetupDialog dialog(&m_printer, this);
-        dialog.exec();
+        // A dialog of the program's own: Qt's page set-up refuses PDF output.
+        CPageLayoutDlg dialog(m_printer.pageLayout(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_printer.setPageLayout(dialog.Layout());
         break;
     }
     case ID_APP_EXIT:

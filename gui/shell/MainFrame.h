@@ -5,6 +5,8 @@
 // itself with the context of the run. Closing it (File > Exit) closes the
 // windows the pages opened too, and so ends the program.
 
+#include "base/CivilDate.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
@@ -51,6 +53,9 @@ public:
     void BringToFront();
 
     QPrinter* Printer() { return &m_printer; }
+    // Whether Print asks with the print dialog first (true unless a caller
+    // that set up the printer itself says otherwise).
+    void SetAskBeforePrinting(bool ask) { m_bAskBeforePrinting = ask; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +72,8 @@ private:
     void UpdateIndicators();
     void ShowAbout();
     void SelectDate();
+    // The day page, on `date` or (null) on today.
+    void OpenDayPage(const CIVILDATE* date);
     void ChangeLanguage();
 
     CAppContext& m_context;
@@ -75,11 +82,13 @@ private:
     QToolBar* m_pDialogBar = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pHelpMenu = nullptr;
+    QMenu* m_pViewMenu = nullptr;
     QAction* m_pExportAction = nullptr;
     QString m_strIdle;   // the status bar's text when no prompt shows
     QHash<int, QAction*> m_actions;
     QHash<int, QLabel*> m_indicators;
     QPrinter m_printer{QPrinter::HighResolution};
+    bool m_bAskBeforePrinting = true;
 };
 
 } // namespace talvoren

@@ -5,6 +5,8 @@
 
 #include "shell/CompanionPrograms.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace talvoren
@@ -23,10 +25,20 @@ public:
     bool PromptForCd() override;
     // Opens the file as the desktop opens it; the result is not looked at.
     void Open(const std::string& path) override;
+    bool HasCdDrive() override;
+    std::string FindProgram(const std::string& name) override;
+    void Start(const std::string& path) override;
+    void ShowTodaysReadings() override;
+    // A message box that names the program and where it was looked for.
+    void ReportMissing(const std::string& name, const std::string& folderPath) override;
+
+    // What ShowTodaysReadings does (the main view's reading window).
+    void SetTodaysReadings(std::function<void()> show) { m_showReadings = std::move(show); }
 
 private:
     const CAppContext& m_context;
     QWidget* m_pParent;
+    std::function<void()> m_showReadings;
 };
 
 } // namespace talvoren

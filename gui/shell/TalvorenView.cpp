@@ -12,6 +12,7 @@
 #include "platform/SystemPaths.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
+#include "shell/StatusDescription.h"
 
 #include <QCoreApplication>
 #include <QPrintDialog>
@@ -34,7 +35,9 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
       m_pProfile(new CHtmlProfile(QString::fromStdString(JoinPath(programFolder, "Html")), this,
                                   [this]() { return m_languageData.Current(); })),
       m_pPage(new QWebEnginePage(m_pProfile, this)),
-      m_pBridge(new CStatusBridge(this))
+      m_pBridge(new CStatusBridge(this)),
+      m_bVietnamese(IsVietnameseFolder(language.strFolder)),
+      m_language(language)
 {
     setPage(m_pPage);
     m_pBridge->Install(page());
@@ -44,7 +47,10 @@ CTalvorenView::CTalvorenView(const CLanguageState& language, const std::string& 
     connect(this, &QWebEngineView::loadFinished, this, &CTalvorenView::OnLoadFinished);
     // The address of a link under the mouse goes to the status bar as well.
     connect(page(), &QWebEnginePage::linkHovered, this, [this](const QString& url) { emit StatusText(url); });
-    connect(this, &QWebEngineView::printRequested, this, [this]() { Print(nullptr); });
+    // A page's own print (the reading window's button) prints as the frame's
+    // print command does; queued, so that no dialog runs inside the
+    // browser's message handling.
+    connect(this, &QWebEngineView::printRequested, this, &CTalvorenView::PrintRequested, Qt::QueuedConnection);
 }
 
 CTalvorenView::~CTalvorenView()
@@ -91,7 +97,22 @@ void CTalvorenView::OnLoadFinished(bool ok)
             if (ok)
                 page()->runJavaScript(script);
     }
+    if (ok)
+        ShowTodayPanel();
     emit DocumentComplete(url());
+}
+
+void CTalvorenView::ShowTodayPanel()
+{
+    // The start page names today's celebration at once. A page without the
+    // element changes nothing.
+    if (!m_renderers.todayPanel)
+        return;
+    const CIVILDATE today = TodayLocal();
+    CLiturgicalYear year(m_languageData);
+    if (!year.ComputeYear(today.nYear))
+        return;
+    SetElementHtml("todayPanel", m_renderers.todayPanel(year.Table(), year.Titles(), today));
 }
 
 void CTalvorenView::OnStatusTextChange(const QString& text)
@@ -102,7 +123,22 @@ void CTalvorenView::OnStatusTextChange(const QString& text)
         m_pendingStatus << text;
         return;
     }
-    if (m_commands.RunStatusText(text.toStdString()))
+    // A link under the mouse: what it does, in the user's language. A
+    // command address is run and never shown; the bar is then ready again.
+    m_bVietnamese = IsVietnameseFolder(m_language.strFolder);
+    if (text.startsWith(QLatin1String(kHoverPrefix)) && m_year.GetComputedYear() <= 0)
+        m_year.ComputeYear(TodayLocal().nYear);   // the start page's links name days of this year
+    bool hover = false;
+    const std::string description = DescribeHover(text.toStdString(), m_year.Table(), m_bVietnamese, &hover);
+    if (hover) {
+        emit StatusText(QString::fromStdString(description));
+        return;
+    }
+    const COMMANDADDRESS address = ParseCommandAddress(text.toStdString());
+    const bool show = m_commands.Run(address);
+    if (address.bIsCommand)
+        emit StatusText(QString());
+    else if (show)
         emit StatusText(text);
 }
 
@@ -121,6 +157,11 @@ void CTalvorenView::EndBuilding()
 void CTalvorenView::ShowCurrentMonth(int kind)
 {
     m_commands.ShowCurrentMonth(kind, TodayLocal());
+}
+
+void CTalvorenView::ShowKind(int kind)
+{
+    m_commands.ShowKind(kind, TodayLocal());
 }
 
 int CTalvorenView::SetElementHtml(const std::string& id, const std::string& html)
@@ -177,7 +218,7 @@ void CTalvorenView::ShowMonthTable(int first, int end)
     ShowFragment("rightCol", [&]() { return m_renderers.monthTable(m_year.Table(), m_year.Titles(), first, end); });
 }
 
-void CTalvorenView::ShowReadings(const std::string& readings)
+void CTalvorenView::ShowReadings(const std::string& readings, const std::string& heading)
 {
     if (!m_bDatabaseOpen)
         return;   // the passage page does nothing without its database
@@ -193,19 +234,21 @@ void CTalvorenView::ShowReadings(const std::string& readings)
         passages = ShowReadingsPage(readings, m_db, m_bDatabaseOpen, m_strProgramFolder, language);
     }
     if (passages.bShow) {
-        SetElementHtml("rightCol2", passages.strHtml);
+        SetElementHtml("rightCol2", heading + passages.strHtml);
         RunScript(passages.strScript.c_str());
     }
     EndBuilding();
 }
 
-void CTalvorenView::Print(QPrinter* printer)
+void CTalvorenView::Print(QPrinter* printer, bool askFirst)
 {
     QPrinter fallback(QPrinter::HighResolution);
     QPrinter* target = printer ? printer : &fallback;
-    QPrintDialog dialog(target, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (askFirst || !printer) {
+        QPrintDialog dialog(target, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     if (target == &fallback) {
         // The job outlives this call: give it a printer of its own.
         auto own = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -213,10 +256,10 @@ void CTalvorenView::Print(QPrinter* printer)
         own->setOutputFileName(fallback.outputFileName());
         own->setPageLayout(fallback.pageLayout());
         own->setCopyCount(fallback.copyCount());
-        CPagePrinter::Print(page(), std::move(own));
+        CPagePrinter::Print(page(), std::move(own), {}, ProgramPageSetup(IsVietnameseFolder(m_language.strFolder)));
         return;
     }
-    CPagePrinter::Print(page(), target);
+    CPagePrinter::Print(page(), target, {}, ProgramPageSetup(IsVietnameseFolder(m_language.strFolder)));
 }
 
 QWebEngineView* CTalvorenView::createWindow(QWebEnginePage::WebWindowType)

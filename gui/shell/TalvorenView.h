@@ -59,6 +59,12 @@ public:
 
     // The month of today as a month list (kind 1) or a tabular page (2).
     void ShowCurrentMonth(int kind);
+    // The toolbar's month list (1) and wall calendar (2): the days on display
+    // as the other kind, or today's month (CCalendarCommands::ShowKind).
+    void ShowKind(int kind);
+    const SHOWNPAGE& Shown() const { return m_commands.Shown(); }
+    // Today's readings in the reading window.
+    void ShowTodaysReadings() { m_commands.ShowTodaysReadings(TodayLocal()); }
     // Shows the range chosen in the select-date dialog.
     void ShowSelection(const DATESELECTION& selection) { m_commands.ShowSelection(selection); }
 
@@ -70,13 +76,16 @@ public:
     // elements runs nothing.
     int RunScript(const char* text);
 
-    // The print command: the print dialog, then the page as shown.
-    void Print(QPrinter* printer);
+    // The print command: the print dialog (unless `askFirst` is false and a
+    // printer is given), then the page as shown, in the interface language's
+    // header and footer.
+    void Print(QPrinter* printer, bool askFirst = true);
 
     // CPageTarget: build a page behind the busy notice and show it.
     void ShowMonthList(int first, int end) override;
     void ShowMonthTable(int first, int end) override;
-    void ShowReadings(const std::string& readings) override;
+    void ShowReadings(const std::string& readings, const std::string& heading) override;
+    void ShowDay(const CIVILDATE& date) override { emit DayRequested(date); }
 
     CLiturgicalYear& Year() { return m_year; }
     CLanguageDataLoader& LanguageData() { return m_languageData; }
@@ -93,6 +102,10 @@ signals:
     void StatusText(const QString& text);
     // The main page (or a page that replaced it) has finished loading.
     void DocumentComplete(const QUrl& url);
+    // The page asked to be printed (window.print()).
+    void PrintRequested();
+    // A page asked for the day page of `date`.
+    void DayRequested(const talvoren::CIVILDATE& date);
 
 public slots:
     // The command channel: a page's new status text.
@@ -112,6 +125,7 @@ private:
     void OnLoadFinished(bool ok);
     void ShowFragment(const char* elementId, const std::function<std::string()>& build);
     void EndBuilding();
+    void ShowTodayPanel();
 
     CLanguageDataLoader m_languageData;
     CLiturgicalYear m_year;
@@ -132,6 +146,8 @@ private:
     int m_nBuilding = 0;                     // > 0 while a page is being built
     SHOWNMONTH m_shownMonth;
     QStringList m_pendingStatus;             // status texts that arrived meanwhile
+    bool m_bVietnamese;                      // status texts in Vietnamese (folder Vietnam)
+    const CLanguageState& m_language;
 };
 
 } // namespace talvoren

@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>CShellCompanionHost</name>
+    <message>
+        <source>%1 is not installed: it is not at %2, and no install CD with it was found.</source>
+        <translation>%1 is not installed: it is not at %2, and no install CD with it was found.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -335,6 +342,50 @@ Go on?</translation>
         <source>Write the month on display or its year as iCalendar or as a web page</source>
         <translation>Write the month on display or its year as iCalendar or as a web page</translation>
     </message>
+    <message>
+        <source>&amp;Daily page</source>
+        <translation>&amp;Daily page</translation>
+    </message>
+    <message>
+        <source>&amp;Month list</source>
+        <translation>&amp;Month list</translation>
+    </message>
+    <message>
+        <source>&amp;Wall calendar</source>
+        <translation>&amp;Wall calendar</translation>
+    </message>
+    <message>
+        <source>&amp;Select date...</source>
+        <translation>&amp;Select date...</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Today</translation>
+    </message>
+    <message>
+        <source>This month, with today</source>
+        <translation>This month, with today</translation>
+    </message>
+    <message>
+        <source>&amp;Previous month</source>
+        <translation>&amp;Previous month</translation>
+    </message>
+    <message>
+        <source>The month before</source>
+        <translation>The month before</translation>
+    </message>
+    <message>
+        <source>&amp;Next month</source>
+        <translation>&amp;Next month</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>The month after</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::CNotesDlg</name>
@@ -368,10 +419,69 @@ Go on?</translation>
     </message>
 </context>
 <context>
+    <name>talvoren::CPageLayoutDlg</name>
+    <message>
+        <source>Page Setup</source>
+        <translation>Page Setup</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Size:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Portrait</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Landscape</translation>
+    </message>
+    <message>
+        <source>Margins (millimetres)</source>
+        <translation>Margins (millimetres)</translation>
+    </message>
+    <message>
+        <source>L&amp;eft:</source>
+        <translation>L&amp;eft:</translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation>&amp;Top:</translation>
+    </message>
+    <message>
+        <source>&amp;Right:</source>
+        <translation>&amp;Right:</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom:</source>
+        <translation>&amp;Bottom:</translation>
+    </message>
+</context>
+<context>
     <name>talvoren::CSelectDateDlg</name>
     <message>
         <source> Select </source>
         <translation> Select </translation>
+    </message>
+    <message>
+        <source>A span shows every day from the first to the last, both included.</source>
+        <translation>A span shows every day from the first to the last, both included.</translation>
+    </message>
+    <message>
+        <source>The calendar covers the years 1583 to 9999. Please choose a year in that range.</source>
+        <translation>The calendar covers the years 1583 to 9999. Please choose a year in that range.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 does not exist: that month has only %4 days.</source>
+        <translation>%1/%2/%3 does not exist: that month has only %4 days.</translation>
     </message>
 </context>
 <context>

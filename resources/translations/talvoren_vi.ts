@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>CShellCompanionHost</name>
+    <message>
+        <source>%1 is not installed: it is not at %2, and no install CD with it was found.</source>
+        <translation>%1 chưa được cài: không có ở %2, và không tìm thấy đĩa CD cài đặt có chương trình này.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -335,6 +342,50 @@ Tiếp tục?</translation>
         <source>Write the month on display or its year as iCalendar or as a web page</source>
         <translation>Ghi tháng đang xem hoặc cả năm thành tệp iCalendar hay trang web</translation>
     </message>
+    <message>
+        <source>&amp;Daily page</source>
+        <translation>Lịch &amp;hằng ngày</translation>
+    </message>
+    <message>
+        <source>&amp;Month list</source>
+        <translation>Lịch &amp;tháng</translation>
+    </message>
+    <message>
+        <source>&amp;Wall calendar</source>
+        <translation>Lịch treo t&amp;ường</translation>
+    </message>
+    <message>
+        <source>&amp;Select date...</source>
+        <translation>&amp;Chọn ngày...</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hôm nay</translation>
+    </message>
+    <message>
+        <source>This month, with today</source>
+        <translation>Tháng này, có ngày hôm nay</translation>
+    </message>
+    <message>
+        <source>&amp;Previous month</source>
+        <translation>Tháng t&amp;rước</translation>
+    </message>
+    <message>
+        <source>The month before</source>
+        <translation>Tháng trước tháng đang xem</translation>
+    </message>
+    <message>
+        <source>&amp;Next month</source>
+        <translation>Tháng &amp;sau</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>Tháng sau tháng đang xem</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Xem</translation>
+    </message>
 </context>
 <context>
     <name>talvoren::CNotesDlg</name>
@@ -368,10 +419,69 @@ Tiếp tục?</translation>
     </message>
 </context>
 <context>
+    <name>talvoren::CPageLayoutDlg</name>
+    <message>
+        <source>Page Setup</source>
+        <translation>Thiết lập trang in</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Giấy</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Khổ giấy:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Chiều giấy</translation>
+    </message>
+    <message>
+        <source>&amp;Portrait</source>
+        <translation>&amp;Dọc</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Ngang</translation>
+    </message>
+    <message>
+        <source>Margins (millimetres)</source>
+        <translation>Lề (milimét)</translation>
+    </message>
+    <message>
+        <source>L&amp;eft:</source>
+        <translation>&amp;Trái:</translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation>Tr&amp;ên:</translation>
+    </message>
+    <message>
+        <source>&amp;Right:</source>
+        <translation>&amp;Phải:</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom:</source>
+        <translation>Dướ&amp;i:</translation>
+    </message>
+</context>
+<context>
     <name>talvoren::CSelectDateDlg</name>
     <message>
         <source> Select </source>
         <translation> Chọn ngày tháng </translation>
+    </message>
+    <message>
+        <source>A span shows every day from the first to the last, both included.</source>
+        <translation>Khoảng ngày gồm mọi ngày từ ngày đầu đến ngày cuối, cả hai ngày đều có.</translation>
+    </message>
+    <message>
+        <source>The calendar covers the years 1583 to 9999. Please choose a year in that range.</source>
+        <translation>Lịch tính được các năm từ 1583 đến 9999. Xin chọn một năm trong khoảng ấy.</translation>
+    </message>
+    <message>
+        <source>%1/%2/%3 does not exist: that month has only %4 days.</source>
+        <translation>Không có ngày %1/%2/%3: tháng ấy chỉ có %4 ngày.</translation>
     </message>
 </context>
 <context>

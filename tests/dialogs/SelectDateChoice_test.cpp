@@ -85,7 +85,7 @@ class CRecordingTarget : public CPageTarget
 public:
     void ShowMonthList(int first, int end) override { m_pages.push_back({"list", first, end}); }
     void ShowMonthTable(int first, int end) override { m_pages.push_back({"table", first, end}); }
-    void ShowReadings(const std::string&) override { m_pages.push_back({"readings", 0, 0}); }
+    void ShowReadings(const std::string&, const std::string&) override { m_pages.push_back({"readings", 0, 0}); }
     struct PAGE { std::string kind; int first, end; };
     std::vector<PAGE> m_pages;
 };
@@ -102,21 +102,21 @@ TEST(SelectDateChoice, TheViewShowsTheChosenSpan)
 
     // Opened on 28 December 2002, show days at once: 28 December and
     // 4 January 2002 are exchanged, so the page runs from 4 January (day 3)
-    // up to 28 December (day 361), which it does not include.
+    // up to 28 December (day 361), which it includes.
     const SELECTDATEDEFAULTS defaults = SelectDateDefaults({2002, 12, 28});
     commands.ShowSelection(DaysSelection(defaults.nMonth - 1, defaults.nFromDay - 1, defaults.nToMonth - 1,
                                          defaults.nToDay - 1, std::to_string(defaults.nYear), 0));
     ASSERT_EQ(target.m_pages.size(), 1u);
     EXPECT_EQ(target.m_pages[0].kind, "list");
     EXPECT_EQ(target.m_pages[0].first, 3);
-    EXPECT_EQ(target.m_pages[0].end, 361);
+    EXPECT_EQ(target.m_pages[0].end, 362);
 
     // The same two dates in either order show the same span.
     commands.ShowSelection(DaysSelection(0, 3, 11, 27, "2002", 1));
     ASSERT_EQ(target.m_pages.size(), 2u);
     EXPECT_EQ(target.m_pages[1].kind, "table");
     EXPECT_EQ(target.m_pages[1].first, 3);
-    EXPECT_EQ(target.m_pages[1].end, 361);
+    EXPECT_EQ(target.m_pages[1].end, 362);
 
     // A whole month: May 2004, a leap year (1 May = day 121, 1 June = 152).
     commands.ShowSelection(MonthSelection(4, "2004", 0));
@@ -129,4 +129,25 @@ TEST(SelectDateChoice, TheViewShowsTheChosenSpan)
     commands.ShowSelection(MonthSelection(4, "", 0));
     EXPECT_EQ(target.m_pages.size(), 3u);
     EXPECT_EQ(year->GetComputedYear(), 2004);
+}
+
+// What the dialog refuses before it hands a selection on.
+TEST(SelectDateChoice, RefusesImpossibleDatesAndYearsOutsideTheCalendar)
+{
+    struct Case { DATESELECTION selection; DateSelectionProblem problem; };
+    const Case cases[] = {
+        {MonthSelection(1, "2026", 0), DateSelectionProblem::None},
+        {MonthSelection(1, "1582", 0), DateSelectionProblem::YearOutOfRange},
+        {MonthSelection(1, "12000", 0), DateSelectionProblem::YearOutOfRange},
+        {MonthSelection(1, "", 0), DateSelectionProblem::YearOutOfRange},
+        {DaysSelection(1, 30, 2, 1, "2026", 0), DateSelectionProblem::ImpossibleFromDay},   // 31 February
+        {DaysSelection(1, 28, 2, 1, "2024", 0), DateSelectionProblem::None},                // 29 February 2024
+        {DaysSelection(1, 28, 2, 1, "2100", 0), DateSelectionProblem::ImpossibleFromDay},   // not in 2100
+        {DaysSelection(0, 0, 3, 30, "2026", 1), DateSelectionProblem::ImpossibleToDay},     // 31 April
+        {DaysSelection(0, 30, 11, 30, "9999", 1), DateSelectionProblem::None},
+        {DaysSelection(0, 30, 1, 30, "1582", 0), DateSelectionProblem::YearOutOfRange},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckDateSelection(c.selection), c.problem)
+            << c.selection.nYear << "-" << c.selection.nMonth << "-" << c.selection.nFromDay;
 }

@@ -17,6 +17,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QPdfDocument>
+#include <QPdfSelection>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,18 +121,26 @@ private slots:
     void menusAndStatusBar()
     {
         const QList<QAction*> menus = m_frame->menuBar()->actions();
-        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&View"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QStringList file;
         for (QAction* item : menus[0]->menu()->actions())
             file << (item->isSeparator() ? QStringLiteral("|") : item->text());
         QCOMPARE(file, (QStringList{"&Configure", "|", "&Note", "|", "&Print...\tCtrl+P", "P&rint Setup...",
                                     "&Export...", "|", "E&xit"}));
+        // The views and moves, each with its key shown in the menu.
+        QStringList keys;
+        for (QAction* item : menus[1]->menu()->actions()) {
+            if (!item->isSeparator())
+                keys << item->shortcut().toString();
+        }
+        QCOMPARE(keys, (QStringList{"Ctrl+1", "Ctrl+2", "Ctrl+3", "Ctrl+G", "Ctrl+Home", "Ctrl+PgUp", "Ctrl+PgDown"}));
         QStringList help;
-        for (QAction* item : menus[1]->menu()->actions())
-            help << item->text();
-        QCOMPARE(help, (QStringList{"&About Talvoren...", "&Help"}));
+        for (QAction* item : menus[2]->menu()->actions())
+            help << item->text() + QLatin1Char(' ') + item->shortcut().toString();
+        QCOMPARE(help, (QStringList{"&About Talvoren... ", "&Help F1"}));
         QVERIFY(m_frame->Action(ID_NOTE)->isEnabled());
 
         QCOMPARE(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready"));
@@ -206,13 +219,45 @@ private slots:
         QTRY_COMPARE(Title(), QStringLiteral("copied"));
     }
 
-    void printAndHelpOpenTheirPagesWithThePath()
+    void helpOpensItsPageWithThePath()
     {
         const QString folder = QString::fromStdString(m_folder->ProgramFolder());
-        m_frame->Action(ID_PRINT_PAGE)->trigger();
-        QTRY_COMPARE(Title(), QStringLiteral("opened ") + folder + QStringLiteral("/Html/print.htm"));
         m_frame->Action(ID_HELP_HOWTO)->trigger();
         QTRY_COMPARE(Title(), QStringLiteral("opened ") + folder + QStringLiteral("/Html/calendar.htm"));
+        RunJavaScript(Page(), QStringLiteral("document.title='before';"));
+        QTest::keyClick(m_frame.get(), Qt::Key_F1);
+        QTRY_COMPARE(Title(), QStringLiteral("opened ") + folder + QStringLiteral("/Html/calendar.htm"));
+    }
+
+    // The toolbar's Print, File > Print and Ctrl+P print the same document,
+    // on the frame's printer and its page layout.
+    void threeWaysToPrintGiveTheSameDocument()
+    {
+        QTemporaryDir out;
+        m_frame->SetAskBeforePrinting(false);
+        QPrinter* printer = m_frame->Printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageOrientation(QPageLayout::Landscape);
+        QStringList texts;
+        const std::function<void()> ways[] = {
+            [this]() { m_frame->Action(ID_PRINT_PAGE)->trigger(); },
+            [this]() { m_frame->Action(ID_FILE_PRINT)->trigger(); },
+            [this]() { QTest::keyClick(m_frame.get(), Qt::Key_P, Qt::ControlModifier); },
+        };
+        int n = 0;
+        for (const auto& way : ways) {
+            const QString path = out.filePath(QStringLiteral("%1.pdf").arg(++n));
+            printer->setOutputFileName(path);
+            way();
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 1000, 20000);
+            QPdfDocument document;
+            QCOMPARE(document.load(path), QPdfDocument::Error::None);
+            QVERIFY(document.pagePointSize(0).width() > document.pagePointSize(0).height());   // landscape
+            texts << QString::number(document.pageCount()) + document.getAllText(0).text();
+        }
+        QCOMPARE(texts[1], texts[0]);
+        QCOMPARE(texts[2], texts[0]);
+        m_frame->SetAskBeforePrinting(true);
     }
 
     // The daily page steps across the year's end with an engine of its own:

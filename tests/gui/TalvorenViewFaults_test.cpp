@@ -154,22 +154,23 @@ private slots:
     void hostileAddressesThroughTheChannel_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("shown");   // the text itself reaches the status bar: never a command address
         const QString megabyte(1 << 20, QLatin1Char('9'));
-        QTest::newRow("1 MB month") << QStringLiteral("talvorencommand|view|") + megabyte << true;
-        QTest::newRow("1 MB day index") << QStringLiteral("talvorencommand|viewBible|") + megabyte << true;
-        QTest::newRow("1 MB word") << QStringLiteral("talvorencommand|") + megabyte + QStringLiteral("|3") << true;
+        QTest::newRow("1 MB month") << QStringLiteral("talvorencommand|view|") + megabyte << false;
+        QTest::newRow("1 MB day index") << QStringLiteral("talvorencommand|viewBible|") + megabyte << false;
+        QTest::newRow("1 MB word") << QStringLiteral("talvorencommand|") + megabyte + QStringLiteral("|3") << false;
         QTest::newRow("1 MB before a word without argument")
             << QString(1 << 20, QLatin1Char('x')) + QStringLiteral("talvorencommand|view") << false;
         QTest::newRow("1 MB of ordinary text") << QString(1 << 20, QChar(0x01B0)) << true;
-        QTest::newRow("month 2^32 + 3") << QStringLiteral("talvorencommand|view|4294967299") << true;
-        QTest::newRow("day index 2^32") << QStringLiteral("talvorencommand|viewBible|4294967296") << true;
-        QTest::newRow("year 2^32 + 2004") << QStringLiteral("talvorencommand|yearchange|4294969300") << true;
-        QTest::newRow("year -2^32 + 2004") << QStringLiteral("talvorencommand|yearchange|-4294965292") << true;
-        QTest::newRow("fullwidth digit") << QStringLiteral("talvorencommand|view|\uFF13") << true;
-        QTest::newRow("word with a dotted I") << QStringLiteral("talvorencommand|v\u0130ew|3") << true;
-        QTest::newRow("a lone surrogate") << QStringLiteral("talvorencommand|view|") + QChar(0xD800) << true;
-        QTest::newRow("emoji word") << QStringLiteral("talvorencommand|\U0001F600|3") << true;
+        QTest::newRow("1 MB hover text") << QStringLiteral("talvorenhover|viewBible|") + megabyte << false;
+        QTest::newRow("month 2^32 + 3") << QStringLiteral("talvorencommand|view|4294967299") << false;
+        QTest::newRow("day index 2^32") << QStringLiteral("talvorencommand|viewBible|4294967296") << false;
+        QTest::newRow("year 2^32 + 2004") << QStringLiteral("talvorencommand|yearchange|4294969300") << false;
+        QTest::newRow("year -2^32 + 2004") << QStringLiteral("talvorencommand|yearchange|-4294965292") << false;
+        QTest::newRow("fullwidth digit") << QStringLiteral("talvorencommand|view|\uFF13") << false;
+        QTest::newRow("word with a dotted I") << QStringLiteral("talvorencommand|v\u0130ew|3") << false;
+        QTest::newRow("a lone surrogate") << QStringLiteral("talvorencommand|view|") + QChar(0xD800) << false;
+        QTest::newRow("emoji word") << QStringLiteral("talvorencommand|\U0001F600|3") << false;
     }
 
     void hostileAddressesThroughTheChannel()
@@ -186,12 +187,12 @@ private slots:
         QVERIFY(started.Send(text));   // the marker after it has arrived: the host has run it
         QCOMPARE(started.Text("page"), QStringLiteral("reset"));
         QCOMPARE(started.view->Year().GetComputedYear(), 2003);
-        // What reaches the status bar is the text as sent (a lone surrogate
-        // arrives as U+FFFD, the way the page's string crosses the channel).
-        const bool anyShown = started.statuses->size() > 1;
+        // Ordinary text reaches the status bar as sent; a command address
+        // never does (the bar is then ready, or says what a link does).
+        bool anyShown = false;
+        for (const QList<QVariant>& signal : *started.statuses)
+            anyShown = anyShown || signal.at(0).toString().size() > 50;
         QCOMPARE(anyShown, shown);
-        if (shown && text.size() < 100 && !text.contains(QChar(0xD800)))
-            QVERIFY(started.Shown(text));
         // And the channel still works.
         QVERIFY(started.Send(QStringLiteral("talvorencommand|view|3")));
         QTRY_COMPARE(started.Text("page"), QStringLiteral("list 2003 59 90"));

@@ -144,21 +144,25 @@ private slots:
         QVERIFY(DayLine(PageText(), 31, 5).size() > 0);
         QVERIFY(DayLine(PageText(), 1, 6).isEmpty());
 
-        // Cancel leaves the page as it is; an empty year box shows nothing.
+        // Cancel leaves the page as it is; an empty year box is refused with
+        // a message and the dialog stays, to be cancelled.
         const QString before = PageText();
         WhenOpen<CSelectDateDlg>([](CSelectDateDlg* dialog) {
             QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         });
         Run(ID_SELECTDATE);
         QVERIFY(m_bActed);
+        m_messages->Clear();
         WhenOpen<CSelectDateDlg>([](CSelectDateDlg* dialog) {
             dialog->YearBox()->clear();
             QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+            QTest::mouseClick(dialog->CancelButton(), Qt::LeftButton);
         });
         Run(ID_SELECTDATE);   // returns once the dialog has closed and its command has run
         QVERIFY(m_bActed);
         QCOMPARE(PageText(), before);
         QCOMPARE(Year().GetComputedYear(), 2002);
+        QCOMPARE(m_messages->Messages().size(), std::size_t(1));
     }
 
     void aChangedSettingMovesTheAscensionAtTheNextFreshComputation()

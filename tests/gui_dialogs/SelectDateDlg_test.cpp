@@ -6,6 +6,7 @@
 #include "gui/platform/AppContext.h"
 #include "resources/ResourceIds.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -137,22 +138,74 @@ private slots:
         QCOMPARE(dialog->YearBox()->text(), QStringLiteral("2004"));
     }
 
-    // OK takes the month list and ignores the days frame; an empty year box
-    // gives year 0 (which the engine then refuses).
-    void okHandsOverTheMonthAndAnEmptyYearIsZero()
+    // OK takes the month list and ignores the days frame.
+    void okHandsOverTheMonth()
     {
         auto dialog = Open({2003, 3, 15});
         QVERIFY(dialog);
         dialog->MonthList()->setCurrentIndex(4);
         dialog->FromMonthList()->setCurrentIndex(9);
         QTest::mouseClick(dialog->TabularButton(), Qt::LeftButton);
-        dialog->YearBox()->clear();
         QTest::keyClick(dialog.get(), Qt::Key_Return);
         QCOMPARE(dialog->result(), int(IDOK));
         QCOMPARE(dialog->Selection().nMode, 0);
         QCOMPARE(dialog->Selection().nMonth, 5);
-        QCOMPARE(dialog->Selection().nYear, 0);
+        QCOMPARE(dialog->Selection().nYear, 2003);
         QCOMPARE(dialog->Selection().nTabular, 1);
+    }
+
+    // Refused with a message that names the fault; the dialog stays open.
+    void refusesImpossibleDatesAndYears_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<bool>("showDays");
+        QTest::addColumn<int>("fromDay");    // list indexes: day - 1, month - 1
+        QTest::addColumn<int>("fromMonth");
+        QTest::addColumn<QString>("message");   // "" = accepted
+        QTest::newRow("year 12000") << "12000" << false << 0 << 0 << "1583 to 9999";
+        QTest::newRow("year 1582") << "1582" << true << 0 << 0 << "1583 to 9999";
+        QTest::newRow("empty year") << "" << false << 0 << 0 << "1583 to 9999";
+        QTest::newRow("31 February") << "2026" << true << 30 << 1 << "31/2/2026 does not exist";
+        QTest::newRow("29 February 2024") << "2024" << true << 28 << 1 << "";
+        QTest::newRow("1583") << "1583" << false << 0 << 0 << "";
+    }
+
+    void refusesImpossibleDatesAndYears()
+    {
+        QFETCH(QString, year);
+        QFETCH(bool, showDays);
+        QFETCH(int, fromDay);
+        QFETCH(int, fromMonth);
+        QFETCH(QString, message);
+        CRecordingMessageSink messages;
+        auto dialog = Open({2026, 3, 15});
+        QVERIFY(dialog);
+        dialog->YearBox()->setText(year);
+        dialog->FromDayList()->setCurrentIndex(fromDay);
+        dialog->FromMonthList()->setCurrentIndex(fromMonth);
+        dialog->ToMonthList()->setCurrentIndex(11);
+        QTest::mouseClick(showDays ? dialog->ShowDaysButton() : dialog->OkButton(), Qt::LeftButton);
+        if (message.isEmpty()) {
+            QVERIFY(messages.Messages().empty());
+            QCOMPARE(dialog->result(), int(IDOK));
+            return;
+        }
+        QCOMPARE(messages.Messages().size(), std::size_t(1));
+        QVERIFY2(QString::fromStdString(messages.Messages()[0]).contains(message), messages.Messages()[0].c_str());
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->SpanNote()->text().contains(QStringLiteral("both included")));
+    }
+
+    // Opened on the page on display: its month, year and kind.
+    void opensOnThePageShown()
+    {
+        auto dialog = Open({2026, 12, 8});
+        QVERIFY(dialog);
+        dialog->OpenOn(2031, 2, true);
+        QCOMPARE(dialog->YearBox()->text(), QStringLiteral("2031"));
+        QCOMPARE(dialog->MonthList()->currentIndex(), 1);
+        QCOMPARE(dialog->ToDayList()->currentText(), QStringLiteral(" 28 "));
+        QVERIFY(dialog->TabularButton()->isChecked());
     }
 
     // Show days ignores the month list.

@@ -80,7 +80,7 @@ TEST(DayPage, NewYearsDayAndTheYearBefore)
     CPageTestData data;
     // The day after 31 December 2002, as the dialog's Next gives it.
     const std::string page = CDayPage(data.Year(2003), data.Titles()).Render(2003, 1, 1);
-    EXPECT_NE(page.find("<b>Tháng Giêng</b>"), std::string::npos);
+    EXPECT_NE(page.find("<b>Tháng Giêng 2003</b>"), std::string::npos);
     EXPECT_NE(page.find("<img src='Images/1.jpg'>"), std::string::npos);
     EXPECT_NE(page.find("color:Red\">Thứ Tư</td>"), std::string::npos);   // a solemnity on a Wednesday
     EXPECT_NE(page.find("<FONT COLOR=Navy>Thánh Maria, Mẹ Thiên Chúa. Lễ trọng</FONT>"), std::string::npos);

@@ -50,18 +50,16 @@ TEST(MonthTablePage, GoldenPages)
     EXPECT_TRUE(data.Messages().Messages().empty());
 }
 
-TEST(MonthTablePage, DecemberLinksEndWithElevenWithoutBar)
+TEST(MonthTablePage, DecemberMarksItsMonthAmongAllTwelve)
 {
     CPageTestData data;
     const YEARTABLE year = data.Year(2002);
     const MONTHRANGE december = year.MonthRange(12);
     const std::string page = CMonthTablePage(year, data.Titles()).Render(december.nFirst, december.nEnd);
-    EXPECT_NE(page.find("<td align=left>Tháng Mười Hai</td><td width=30 nowrap onclick=\"ViewTbl(1);\">1 |</td>"),
+    EXPECT_EQ(Count(page, "onclick=\"ViewTbl("), 11u);
+    EXPECT_NE(page.find("onclick=\"ViewTbl(11);\">11</td><td class=Current nowrap aria-current=true>12</td>"),
               std::string::npos);
-    EXPECT_NE(page.find("<td width=30 nowrap onclick=\"ViewTbl(10);\">10 |</td>"
-                        "<td width=30 nowrap onclick=\"ViewTbl(11);\">11 </td><td>&nbsp;Năm 2002</td></tr></table>"),
-              std::string::npos);
-    EXPECT_EQ(page.find("ViewTbl(12)"), std::string::npos);
+    EXPECT_NE(page.find("onclick=\"SwitchView(1);\""), std::string::npos);
     // 1 December 2002 is a Sunday and 31 December a Tuesday: no blanks
     // before, four after.
     EXPECT_NE(page.find("</tr><tr height=100><td valign=top"), std::string::npos);
@@ -114,4 +112,21 @@ TEST(MonthTablePage, CellColours)
         EXPECT_STREQ(CMonthTablePage::CellBackground(c.colour), c.background) << c.colour;
         EXPECT_STREQ(CMonthTablePage::CellTextColour(c.colour), c.text) << c.colour;
     }
+}
+
+// A span across months: a grid for each month, the later under a heading;
+// a day the user noted something on carries the mark.
+TEST(MonthTablePage, SpanAcrossMonthsAndNotedDays)
+{
+    CPageTestData data;
+    YEARTABLE year = data.Year(2002);
+    year.days[DayOfYear(2002, 3, 2)].bHasNote = true;
+    const std::string page =
+        CMonthTablePage(year, data.Titles()).Render(DayOfYear(2002, 2, 20), DayOfYear(2002, 3, 10));
+    EXPECT_EQ(Count(page, "<table width=700 border=1"), 2u);
+    EXPECT_NE(page.find("<h3 class=MonthHeading>Tháng Ba 2002</h3>"), std::string::npos);
+    EXPECT_EQ(Count(page, "class=NoteMark"), 1u);
+    EXPECT_NE(page.find("onclick=\"viewDay(" + std::to_string(DayOfYear(2002, 3, 2)) + ");\"><font size=\"+1\">2</font>"
+                        "<span class=Lunar>19-1</span><span class=NoteMark"),
+              std::string::npos);
 }

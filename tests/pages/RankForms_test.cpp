@@ -59,8 +59,8 @@ TEST(RankForms, InTheThreePages)
             << "month list";
 
         const std::string table = CMonthTablePage(year, data.Titles()).Render(first, end);
-        const std::string number = record.nWeekday == 0 ? "<font size=\"+1\" color=Red>" : "<font size=\"+1\">";
-        EXPECT_NE(table.find(number + std::to_string(c.day) + "</font>" + c.table + "</td>"), std::string::npos)
+        EXPECT_NE(table.find("onclick=\"viewBible(" + std::to_string(index) + ");\">" + c.table + "</div>"),
+                  std::string::npos)
             << "table";
 
         const std::string day = CDayPage(year, data.Titles()).Render(2008, c.month, c.day);

@@ -22,7 +22,10 @@ public:
     };
     void ShowMonthList(int first, int end) override { m_pages.push_back({"list", first, end, ""}); }
     void ShowMonthTable(int first, int end) override { m_pages.push_back({"table", first, end, ""}); }
-    void ShowReadings(const std::string& readings) override { m_pages.push_back({"readings", 0, 0, readings}); }
+    void ShowReadings(const std::string& readings, const std::string&) override
+    {
+        m_pages.push_back({"readings", 0, 0, readings});
+    }
     std::vector<PAGE> m_pages;
 };
 
@@ -194,7 +197,7 @@ TEST_F(CalendarCommandsTest, SelectionRanges)
     month.nMonth = 3;
     m_commands.ShowSelection(month);
 
-    DATESELECTION reversed;   // 5 March to 1 March: shows 1 to 4 March
+    DATESELECTION reversed;   // 5 March to 1 March: shows 1 to 5 March
     reversed.nMode = 1;
     reversed.nYear = 2003;
     reversed.nMonth = 3;
@@ -204,7 +207,7 @@ TEST_F(CalendarCommandsTest, SelectionRanges)
     reversed.nTabular = 1;
     m_commands.ShowSelection(reversed);
 
-    DATESELECTION same = reversed;   // the same date twice: an empty range
+    DATESELECTION same = reversed;   // the same date twice: that day
     same.nToDay = 5;
     same.nTabular = 0;
     m_commands.ShowSelection(same);
@@ -219,9 +222,46 @@ TEST_F(CalendarCommandsTest, SelectionRanges)
     EXPECT_EQ(m_target.m_pages[0].end, 90);
     EXPECT_EQ(m_target.m_pages[1].kind, "table");
     EXPECT_EQ(m_target.m_pages[1].first, 59);   // 1 March
-    EXPECT_EQ(m_target.m_pages[1].end, 63);     // 5 March, not included
+    EXPECT_EQ(m_target.m_pages[1].end, 64);     // 5 March included
     EXPECT_EQ(m_target.m_pages[2].first, 63);
-    EXPECT_EQ(m_target.m_pages[2].end, 63);
+    EXPECT_EQ(m_target.m_pages[2].end, 64);
+}
+
+// Moving from page to page: each command from the page before, with the
+// kind, year and first day it shows (or none when it shows nothing).
+TEST_F(CalendarCommandsTest, MovesBetweenMonthsKindsAndYears)
+{
+    ASSERT_TRUE(m_year->ComputeYear(2026));
+    struct Case { const char* text; const char* kind; int year; int first; };
+    const Case cases[] = {
+        {"talvorencommand|view|12", "list", 2026, 334},
+        {"talvorencommand|step|1", "list", 2027, 0},           // across the year's end
+        {"talvorencommand|step|-1", "list", 2026, 334},        // and back
+        {"talvorencommand|switchview|2", "table", 2026, 334},  // the same month, the other kind
+        {"talvorencommand|step|1", "table", 2027, 0},
+        {"talvorencommand|yearchange|2028", "table", 2028, 0}, // the kind and month stay
+        {"talvorencommand|viewtbl|3", "table", 2028, 60},      // 2028 is a leap year
+        {"talvorencommand|switchview|1", "list", 2028, 60},
+        {"talvorencommand|yearchange|1583", "list", 1583, 59},
+        {"talvorencommand|view|1", "list", 1583, 0},
+        {"talvorencommand|step|-1", nullptr, 0, 0},            // no year before 1583
+        {"talvorencommand|yearchange|9999", "list", 9999, 0},
+        {"talvorencommand|view|12", "list", 9999, 334},
+        {"talvorencommand|step|1", nullptr, 0, 0},             // nor after 9999
+        {"talvorencommand|switchview|7", nullptr, 0, 0},
+    };
+    for (const Case& c : cases) {
+        m_target.m_pages.clear();
+        m_commands.RunStatusText(c.text);
+        if (!c.kind) {
+            EXPECT_TRUE(m_target.m_pages.empty()) << c.text;
+            continue;
+        }
+        ASSERT_EQ(m_target.m_pages.size(), 1u) << c.text;
+        EXPECT_EQ(m_target.m_pages[0].kind, c.kind) << c.text;
+        EXPECT_EQ(m_year->GetComputedYear(), c.year) << c.text;
+        EXPECT_EQ(m_target.m_pages[0].first, c.first) << c.text;
+    }
 }
 
 TEST(CivilDate, StepsAcrossMonthAndYearEnds)

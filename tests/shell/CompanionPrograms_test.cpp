@@ -41,6 +41,14 @@ public:
         return m_nPrompts <= m_nOkPresses;
     }
     void Open(const std::string& path) override { m_started.push_back(path); }
+    bool HasCdDrive() override { return m_bCdDrive; }
+    std::string FindProgram(const std::string& name) override
+    {
+        return m_programs.count(name) ? "/usr/bin/" + name : std::string();
+    }
+    void Start(const std::string& path) override { m_started.push_back(path); }
+    void ShowTodaysReadings() override { m_started.push_back("readings"); }
+    void ReportMissing(const std::string& name, const std::string&) override { m_missing.push_back(name); }
 
     std::set<std::string> m_files;
     std::string m_strCdRoot;
@@ -50,6 +58,9 @@ public:
     int m_nPrompts = 0;
     std::vector<std::string> m_asked;
     std::vector<std::string> m_started;
+    bool m_bCdDrive = true;
+    std::set<std::string> m_programs;
+    std::vector<std::string> m_missing;
 };
 }
 
@@ -139,9 +150,9 @@ TEST(CompanionPrograms, TheFourProgramsAndTheirPaths)
 {
     struct Case { int command; const char* installed; const char* onCd; };
     const Case cases[] = {
-        {ID_APPENDIX, "/opt/cal/Appendix/Quillane.exe", "/media/cd/Appendix/Quillane.exe"},
-        {ID_SOFTWARE, "/opt/cal/Ormeth.exe", "/media/cd/Ormeth.exe"},
-        {ID_CANTREL, "/opt/cal/Cantrel/Dorvasse.exe", "/media/cd/Cantrel/Dorvasse.exe"},
+        {ID_APPENDIX, "/opt/cal/Appendix/Quillane", "/media/cd/Appendix/Quillane"},
+        {ID_SOFTWARE, "/opt/cal/Ormeth", "/media/cd/Ormeth"},
+        {ID_CANTREL, "/opt/cal/Cantrel/Dorvasse", "/media/cd/Cantrel/Dorvasse"},
     };
     for (const Case& c : cases) {
         CFakeHost installed;
@@ -161,15 +172,27 @@ TEST(CompanionPrograms, TheFourProgramsAndTheirPaths)
     EXPECT_EQ(FindCompanion(ID_MONTH), nullptr);
 }
 
-TEST(CompanionPrograms, ScriptureReaderIsNeverLookedForOnTheCd)
+// The scripture button: the reader when installed, else a SWORD front end,
+// else today's readings; never the CD.
+TEST(CompanionPrograms, ScriptureButtonFallsBackToAFrontEndThenToTheReadings)
 {
-    CFakeHost host;   // no files at all
-    host.m_strCdRoot = "/media/cd";
-    LaunchCompanion(ID_BIBLE, "/opt/cal/", host);
-    EXPECT_EQ(host.m_started, std::vector<std::string>{"/opt/cal/Veltrabe.exe"});   // started without a test
-    EXPECT_TRUE(host.m_asked.empty());
-    EXPECT_EQ(host.m_nSearches, 0);
-    EXPECT_EQ(host.m_nPrompts, 0);
+    struct Case { std::set<std::string> files; std::set<std::string> programs; const char* started; };
+    const Case cases[] = {
+        {{"/opt/cal/Veltrabe"}, {"xiphos"}, "/opt/cal/Veltrabe"},
+        {{}, {"xiphos", "bibletime"}, "/usr/bin/bibletime"},
+        {{}, {"xiphos"}, "/usr/bin/xiphos"},
+        {{}, {}, "readings"},
+    };
+    for (const Case& c : cases) {
+        CFakeHost host;
+        host.m_strCdRoot = "/media/cd";
+        host.m_files = c.files;
+        host.m_programs = c.programs;
+        LaunchCompanion(ID_BIBLE, "/opt/cal/", host);
+        EXPECT_EQ(host.m_started, std::vector<std::string>{c.started});
+        EXPECT_EQ(host.m_nSearches, 0);
+        EXPECT_TRUE(host.m_missing.empty());
+    }
 }
 
 TEST(CompanionPrograms, PromptsUntilTheCdIsFoundOrTheUserCancels)
@@ -178,21 +201,30 @@ TEST(CompanionPrograms, PromptsUntilTheCdIsFoundOrTheUserCancels)
     patient.m_strCdRoot = "/media/cd";
     patient.m_nSearchesBeforeCd = 2;
     patient.m_nOkPresses = 5;
-    patient.m_files = {"/media/cd/Ormeth.exe"};
+    patient.m_files = {"/media/cd/Ormeth"};
     LaunchCompanion(ID_SOFTWARE, "/opt/cal", patient);
     EXPECT_EQ(patient.m_nSearches, 3);
     EXPECT_EQ(patient.m_nPrompts, 2);
-    EXPECT_EQ(patient.m_started, std::vector<std::string>{"/media/cd/Ormeth.exe"});
+    EXPECT_EQ(patient.m_started, std::vector<std::string>{"/media/cd/Ormeth"});
+    EXPECT_TRUE(patient.m_missing.empty());
 
     CFakeHost cancelling;   // no disc; OK once, then Cancel
     cancelling.m_nOkPresses = 1;
     LaunchCompanion(ID_APPENDIX, "/opt/cal", cancelling);
     EXPECT_EQ(cancelling.m_nPrompts, 2);
     EXPECT_TRUE(cancelling.m_started.empty());
+    EXPECT_EQ(cancelling.m_missing, std::vector<std::string>{"Quillane (appendix collection)"});
 
     CFakeHost wrongDisc;    // the CD is found but the program is not on it
     wrongDisc.m_strCdRoot = "/media/cd";
     LaunchCompanion(ID_CANTREL, "/opt/cal", wrongDisc);
     EXPECT_TRUE(wrongDisc.m_started.empty());
     EXPECT_EQ(wrongDisc.m_nPrompts, 0);
+    EXPECT_EQ(wrongDisc.m_missing, std::vector<std::string>{"Dorvasse (psalm songs)"});
+
+    CFakeHost noDrive;      // no CD-ROM drive at all: no prompt, the message at once
+    noDrive.m_bCdDrive = false;
+    LaunchCompanion(ID_SOFTWARE, "/opt/cal", noDrive);
+    EXPECT_EQ(noDrive.m_nPrompts, 0);
+    EXPECT_EQ(noDrive.m_missing, std::vector<std::string>{"Ormeth (software catalogue)"});
 }
