@@ -87,6 +87,7 @@ private:
     {
         CLanguageState language;
         language.strFolder = ProgramFolder() + "/" + folder + "/";
+        language.nSyntax = tag == QStringLiteral("vi") ? 1 : 0;   // the order the language dialog gives
         CAppContext context(ProgramFolder(), language, false);
         CMainFrame frame(context);
         frame.show();
