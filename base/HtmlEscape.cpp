@@ -1,5 +1,7 @@
 #include "base/HtmlEscape.h"
 
+#include "base/Utf16.h"
+
 namespace talvoren
 {
 std::string EscapeHtmlText(const std::string& text)
@@ -38,21 +40,7 @@ std::string DecodeCharacterReferences(const std::string& html)
             out += html[i++];
             continue;
         }
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        AppendUtf8(out, static_cast<char32_t>(code));
         i = end + 1;
     }
     return out;

@@ -1,6 +1,7 @@
 #include "base/HtmlPlainText.h"
 
 #include "base/HtmlWhitelist.h"
+#include "base/Utf16.h"
 
 #include <cctype>
 #include <cstdint>
@@ -12,27 +13,14 @@ namespace talvoren
 {
 namespace
 {
-void AppendUtf8(std::string& out, std::uint32_t code)
+// The character a numeric reference names, as a browser shows it.
+void AppendReferencedCharacter(std::string& out, std::uint32_t code)
 {
     if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
         code = 0xFFFD;   // what a browser shows for a reference to no character
     if (code < 0x20 || code == 0x7F)
         code = ' ';      // a line end or tab by reference is white space, as in a browser
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    AppendUtf8(out, static_cast<char32_t>(code));
 }
 
 // Decodes the character reference at text[at] ("&...;"); returns its length,
@@ -49,7 +37,7 @@ std::size_t DecodeReference(const std::string& text, std::size_t at, std::string
         if (digits.empty() || digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
                                   std::string::npos)
             return 0;
-        AppendUtf8(out, static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10)));
+        AppendReferencedCharacter(out, static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10)));
         return end - at + 1;
     }
     static const struct { const char* name; const char* text; } kNamed[] = {

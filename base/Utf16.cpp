@@ -2,8 +2,6 @@
 
 namespace talvoren
 {
-namespace
-{
 void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -22,6 +20,9 @@ void AppendUtf8(std::string& out, char32_t cp)
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace
+{
 
 // Decodes one UTF-8 character at `i`; advances `i`. Malformed input gives
 // U+FFFD and consumes one byte.

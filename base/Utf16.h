@@ -12,6 +12,9 @@ namespace talvoren
 std::string Utf16ToUtf8(const char16_t* units, std::size_t count);
 std::string Utf16ToUtf8(const std::u16string& text);
 
+// Appends the UTF-8 bytes of the Unicode scalar value `cp`.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Encodes UTF-8 as UTF-16; a malformed byte sequence becomes U+FFFD.
 std::u16string Utf8ToUtf16(const std::string& text);
 
