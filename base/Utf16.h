@@ -12,8 +12,26 @@ namespace talvoren
 std::string Utf16ToUtf8(const char16_t* units, std::size_t count);
 std::string Utf16ToUtf8(const std::u16string& text);
 
-// Appends the UTF-8 bytes of the Unicode scalar value `cp`.
-void AppendUtf8(std::string& out, char32_t cp);
+// Appends the UTF-8 bytes of the Unicode scalar value `cp` (inline: the
+// decoders call it for every character).
+inline void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
 
 // Encodes UTF-8 as UTF-16; a malformed byte sequence becomes U+FFFD.
 std::u16string Utf8ToUtf16(const std::string& text);
