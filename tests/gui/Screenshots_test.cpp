@@ -89,6 +89,7 @@ private:
         language.strFolder = ProgramFolder() + "/" + folder + "/";
         language.nSyntax = tag == QStringLiteral("vi") ? 1 : 0;   // the order the language dialog gives
         CAppContext context(ProgramFolder(), language, false);
+        QVERIFY(context.ApplyInterfaceLanguage());   // menus and buttons as the program shows them
         CMainFrame frame(context);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
