@@ -148,11 +148,7 @@ std::string CLanguageInstaller::FolderName(const std::string& language)
 
 std::string CLanguageInstaller::FolderOfPath(const std::string& languageFolder)
 {
-    std::string path = languageFolder;
-    while (!path.empty() && path.back() == '/')
-        path.pop_back();
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return LastPathName(languageFolder);
 }
 
 std::size_t CLanguageInstaller::CurrentIndex(const std::vector<std::string>& names, const std::string& languageFolder)

@@ -37,6 +37,15 @@ std::string JoinPath(const std::string& folder, const std::string& name)
     return folder + "/" + name;
 }
 
+std::string LastPathName(const std::string& path)
+{
+    std::string name = path;
+    while (!name.empty() && name.back() == '/')
+        name.pop_back();
+    const std::size_t slash = name.rfind('/');
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
 std::string ConfigFolder()
 {
     if (const char* own = std::getenv("TALVOREN_CONFIG_DIR"); own && *own)

@@ -12,6 +12,10 @@ std::string ProgramFolder();
 // Joins a folder and a name with exactly one separator between them.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The last name of a path, trailing separators ignored ("Vietnam" for
+// "/opt/talvoren/Vietnam/").
+std::string LastPathName(const std::string& path);
+
 // The folder of the settings files: $TALVOREN_CONFIG_DIR when it is set,
 // else "$XDG_CONFIG_HOME/Sorvane Network/Talvoren", else
 // "$HOME/.config/Sorvane Network/Talvoren". Not created here.

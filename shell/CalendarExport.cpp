@@ -5,18 +5,10 @@
 #include "pages/ICalendarWriter.h"
 #include "pages/PageFormat.h"
 #include "pages/StandalonePage.h"
+#include "platform/SystemPaths.h"
 
 namespace talvoren
 {
-std::string CCalendarExport::FolderName(const std::string& folder)
-{
-    std::string name = folder;
-    while (!name.empty() && name.back() == '/')
-        name.pop_back();
-    const std::size_t slash = name.rfind('/');
-    return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
 std::string CCalendarExport::LanguageCode(const std::string& folderName)
 {
     if (folderName == "Vietnam")
@@ -56,7 +48,7 @@ bool CCalendarExport::Export(CLiturgicalYear& engine, const EXPORTREQUEST& reque
         return false;
     }
     const YEARTABLE& table = engine.Table();
-    const std::string folderName = FolderName(languageFolder);
+    const std::string folderName = LastPathName(languageFolder);
     if (request.format == ExportFormat::ICalendar) {
         const MONTHRANGE range = request.nMonth != 0 ? table.MonthRange(request.nMonth)
                                                      : MONTHRANGE{0, table.nDaysInYear};

@@ -37,9 +37,6 @@ public:
     static bool Export(CLiturgicalYear& engine, const EXPORTREQUEST& request, const std::string& languageFolder,
                        std::time_t stamp, std::string& text, std::string& error);
 
-    // The last part of a folder path ("/usr/share/talvoren/Vietnam/" gives
-    // "Vietnam").
-    static std::string FolderName(const std::string& folder);
     // The language code of a shipped language folder: "vi" for Vietnam,
     // "en" for English, "" for another.
     static std::string LanguageCode(const std::string& folderName);
