@@ -63,6 +63,10 @@ void CMonthTablePage::AppendGrid(std::string& page, int from, int to) const
 
     CLunarCalendar lunar;
     std::string text;
+    // The mark of a day with the user's notes, the same in every cell.
+    const std::string noteMark = "<span class=NoteMark title=\"" +
+                                 EscapeHtmlText(HtmlToPlainText(PageTextHtml(m_titles, "wall.note"))) +
+                                 "\">&#9998;</span>";
     for (int i = from; i < to; ++i) {
         const DAYRECORD day = WhitelistedDay(m_year.Day(i));
         // Every rank above a Sunday's gets the red form here.
@@ -82,17 +86,13 @@ void CMonthTablePage::AppendGrid(std::string& page, int from, int to) const
         AppendFormat(lunarText, "%d-%d", lunar.GetLunarDay(), lunar.GetLunarMonth());
         if (lunar.GetLunarDay() == 1 && lunar.GetLunarMonth() == 1 && !lunar.IsLeapMonth())
             lunarText += " " + lunar.GetYearName();
-        const std::string noteMark = day.bHasNote ? "<span class=NoteMark title=\"" +
-                                                        EscapeHtmlText(HtmlToPlainText(PageTextHtml(m_titles, "wall.note"))) +
-                                                        "\">&#9998;</span>"
-                                                  : std::string();
 
         AppendFormat(page,
                      "<td valign=top bgColor=%s style=\"color:%s;\" data-day=%d tabindex=0 onclick=\"viewDay(%d);\">"
                      "<font size=\"+1\"%s>%d</font><span class=Lunar>%s</span>%s"
                      "<div class=Celebration tabindex=0 onclick=\"viewBible(%d);\">%s</div></td>",
                      CellBackground(day.nColour), CellTextColour(day.nColour), i, i,
-                     day.nWeekday == 0 ? " color=Red" : "", day.nDay, lunarText.c_str(), noteMark.c_str(), i, text.c_str());
+                     day.nWeekday == 0 ? " color=Red" : "", day.nDay, lunarText.c_str(), day.bHasNote ? noteMark.c_str() : "", i, text.c_str());
         // The next cell starts the new week's row without an opening tag.
         if (day.nWeekday == 6)
             page += "</tr>";

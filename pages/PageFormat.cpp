@@ -11,7 +11,7 @@ void AppendFormat(std::string& out, const char* format, ...)
 {
     // Most pieces of a page fit the stack buffer; longer ones (a celebration
     // with long readings) are formatted a second time into the string itself.
-    char buffer[512];
+    char buffer[4096];
     va_list args;
     va_start(args, format);
     va_list again;
